@@ -1,0 +1,582 @@
+#include "main_window/frm_istoriki.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "main_window/pictures.h"
+#include "main_window/record_boxes.h"
+#include "platform/dialogs.h"
+#include "store/opus_record.h"
+#include "ui/clickable_label.h"
+#include "ui/key_preview.h"
+#include "ui/menu_table.h"
+#include "ui/twips.h"
+
+namespace main_window {
+
+using ui::rectTw;
+
+namespace {
+
+// "System" bold 9.75 pt for the record boxes, "MS Sans Serif" bold 8.25 pt for the rest: the
+// platform's own sans-serif at those sizes.
+QFont recordFont() {
+    QFont f;
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+QFont panelFont() {
+    QFont f;
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    return f;
+}
+
+struct ButtonDef {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    QRect place;  // twips
+};
+
+const ButtonDef kButtons[] = {
+    {"cmdFindISBN", "IDENTIT&Y", "Find a Medium Identity", {120, 120, 1455, 375}},
+    {"cmdFindAuthor", "&COMPOSER", "Find a Composer", {1680, 120, 1455, 375}},
+    {"cmdFindTitle", "&TITLE", "Find the Title of an Opus", {3240, 120, 1455, 375}},
+    {"cmdFindAlloi", "&ORCHESTRA", "Find an Orchestra or Conductor", {4800, 120, 1455, 375}},
+    {"cmdFindEkdot", "SO&LOISTS", "Find a Soloist", {6360, 120, 1455, 375}},
+    {"cmdCover", "CO&VER", "Find Cover Information", {7920, 120, 1455, 375}},
+    {"cmdMulti", "&MULTI", "Switch to Multi Mode", {9480, 120, 1455, 375}},
+    {"CmdFirst", "<", "First Opus", {120, 3600, 375, 375}},
+    {"CmdLast", ">", "Last Opus", {10560, 3600, 375, 375}},
+    {"cmdExit", "E&XIT", "End Sonvella", {120, 3960, 735, 375}},
+    {"cmdFindcode", " OP&US #", "View a Specific Opus Number", {840, 3960, 855, 375}},
+    {"cmdEndPrint", "PRINT", "Print all Selected Opus Numbers", {2040, 3960, 1455, 375}},
+    {"cmdPrevious", "<-- PREVIOUS", "Previous Opus Number", {3960, 3960, 1455, 375}},
+    {"cmdNext", "NEXT -->", "Next Opus Number", {5640, 3960, 1455, 375}},
+    {"cmdPrint", "TO PRINT", "Select this Opus Number to Print", {7560, 3960, 1455, 375}},
+    {"Command10", "IMAGE", "Show or Hide a Cover Image", {9240, 3960, 855, 375}},
+    {"Command5", "EX&PAND", "Expand/Shrink View for New Opus", {10080, 3960, 855, 375}},
+    {"cmdPaste", "P&ASTE OPUS", "Paste to this Opus Number", {2760, 4680, 1455, 375}},
+    {"cmdCorrect", "&SAVE OPUS", "Save this Opus Number", {4440, 4680, 1455, 375}},
+    {"cmdNew", "&NEW OPUS", "New Blank Opus Number", {6120, 4680, 1455, 375}},
+};
+
+struct FieldDef {
+    const char* box;
+    const char* label;
+    const char* caption;
+    QRect place;  // of the box, twips
+};
+
+const FieldDef kFields[] = {
+    {"txtEpo", "lblIdentity", "IDENTITY", {1320, 720, 6735, 360}},
+    {"txtOno", "lblComposer", "COMPOSER", {1320, 1200, 6735, 375}},
+    {"txtTitlos", "lblTitle", "OPUS TITLE", {1320, 1680, 7815, 375}},
+    {"txtAlloi", "lblOrchestra", "ORCHESTRA", {1320, 2160, 7815, 375}},
+    {"txtEkdot", "lblSoloists", "SOLOISTS", {1320, 2640, 7815, 615}},
+    {"txtSp", "lblCover", "COVER", {1320, 3360, 7815, 375}},
+};
+
+struct PickListDef {
+    int list;  // index into RecordWindow::lists, or -1 for INSTRUMENTS
+    const char* box;
+    const char* label;
+    const char* caption;
+    const char* initial;  // the box's text before anything is chosen
+    QPoint place;         // of the box, twips
+    int width;
+    const char* addButton;  // nullptr: none
+    int addLeft;
+};
+
+const PickListDef kPickLists[] = {
+    {0, "Combo1", "Label9", "COMPOSERS", "COMPOSERS", {120, 5520}, 4215, "Command1", 4560},
+    {2, "Combo3", "Label10", "OPUS TITLE", "OPUS TITLE", {120, 6240}, 4215, "Command3", 4560},
+    {3, "Combo4", "Label11", "ORCHESTRAS", "ORCHESTRAS", {120, 6960}, 4215, "Command4", 4560},
+    {1, "Combo2", "Label12", "CONDUCTORS", "CONDUCTORS", {120, 7680}, 4215, "Command2", 4560},
+    {4,
+     "Combo6",
+     "Label13",
+     "SOLOISTS   A - K",
+     "SOLOISTS  A - K",
+     {6000, 5520},
+     4215,
+     "Command6",
+     10440},
+    {5,
+     "Combo7",
+     "Label14",
+     "SOLOISTS   L - Z",
+     "SOLOISTS  L - Z",
+     {6000, 6240},
+     4215,
+     "Command7",
+     10440},
+    {6, "Combo8", "Label15", "VOCAL-CHOIR", "VOCAL-CHOIR", {6000, 6960}, 4215, "Command8", 10440},
+    {7, "Combo9", "Label16", "LABELS", "LABELS", {6000, 7680}, 4215, "Command9", 10440},
+    {-1, "Combo5", "Label17", "INSTRUMENTS", "INSTRUMENTS", {9240, 4920}, 1815, nullptr, 0},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect placeTw,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(rectTw(placeTw.x(), placeTw.y(), placeTw.width(), placeTw.height()));
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+FrmIstoriki::FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), window_(window), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmIstoriki"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, ui::kLightYellow);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    buildRecordArea(client);
+    buildButtons(client);
+    buildPickPanel(client);
+    buildCoverPanel(client);
+    buildMenus();
+    buildStatusBar();
+    buildKeys();
+
+    window_.changed = [this] { refresh(); };
+    window_.focusBox = [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); };
+    refresh();
+}
+
+FrmIstoriki::~FrmIstoriki() {
+    window_.changed = nullptr;
+    window_.focusBox = nullptr;
+}
+
+RecordLineEdit* FrmIstoriki::lineBox(Box box) const {
+    return static_cast<RecordLineEdit*>(boxes_[box]);
+}
+
+QPushButton* FrmIstoriki::button(const char* name) const {
+    return buttons_.value(QString::fromLatin1(name));
+}
+
+void FrmIstoriki::buildRecordArea(QWidget* client) {
+    const auto beep = [this] { dialogs_.beep(); };
+    for (int i = 0; i < store::kFieldCount; ++i) {
+        const FieldDef& def = kFields[i];
+        const int width = store::kFieldLayout[i].width;
+        QWidget* box = nullptr;
+        if (i == txtEkdot) {
+            txtEkdot_ = new RecordTextEdit(width, beep, client);
+            connect(txtEkdot_, &RecordTextEdit::edited, this,
+                    [this](const QString& text) { window_.boxes[txtEkdot] = text; });
+            box = txtEkdot_;
+        } else {
+            auto* line = new RecordLineEdit(width, beep, client);
+            connect(line, &QLineEdit::textEdited, this,
+                    [this, i](const QString& text) { window_.boxes[i] = text; });
+            box = line;
+        }
+        box->setObjectName(QString::fromLatin1(def.box));
+        box->setGeometry(
+            rectTw(def.place.x(), def.place.y(), def.place.width(), def.place.height()));
+        box->setFont(recordFont());
+        boxes_[i] = box;
+        const int labelTop = def.place.y() + (i == txtEkdot ? 0 : 60);
+        makeLabel(client, def.label, QString::fromLatin1(def.caption), {120, labelTop, 1155, 255},
+                  panelFont());
+    }
+    // The Orchestra field is labelled twice: ORCHESTRA and, below it, CONDUCTOR.
+    findChild<QLabel*>(QStringLiteral("lblOrchestra"))->setGeometry(rectTw(120, 2160, 1155, 240));
+    makeLabel(client, "lblConductor", QStringLiteral("CONDUCTOR"), {120, 2400, 1155, 240},
+              panelFont());
+    for (int i = 0; i + 1 < store::kFieldCount; ++i) setTabOrder(boxes_[i], boxes_[i + 1]);
+
+    image1_ = new QLabel(client);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(rectTw(8400, 720, 735, 735));
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Designed 5055 twips wide for a narrow font; widened about the same centre so that the whole
+    // line shows in the wider sans-serif fonts of today.
+    QFont sortFont = panelFont();
+    sortFont.setBold(false);
+    label18_ =
+        makeLabel(client, "Label18", window_.sortStateLine, {1560, 3720, 7695, 240}, sortFont);
+    label18_->setAlignment(Qt::AlignCenter);
+}
+
+void FrmIstoriki::buildButtons(QWidget* client) {
+    for (const ButtonDef& def : kButtons) {
+        auto* b = new QPushButton(QString::fromLatin1(def.caption), client);
+        b->setObjectName(QString::fromLatin1(def.name));
+        b->setToolTip(QString::fromLatin1(def.toolTip));
+        b->setGeometry(rectTw(def.place.x(), def.place.y(), def.place.width(), def.place.height()));
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setEnabled(false);  // until a command is connected below
+        buttons_.insert(b->objectName(), b);
+    }
+    const std::pair<const char*, void (RecordWindow::*)()> commands[] = {
+        {"cmdExit", &RecordWindow::cmdExit},
+    };
+    for (const auto& [name, command] : commands) {
+        QPushButton* b = button(name);
+        b->setEnabled(true);
+        connect(b, &QPushButton::clicked, this,
+                [this, command = command] { (window_.*command)(); });
+    }
+}
+
+void FrmIstoriki::buildPickPanel(QWidget* client) {
+    for (const PickListDef& def : kPickLists) {
+        const QRect boxPlace(def.place.x(), def.place.y(), def.width, 315);
+        auto* label = makeLabel(client, def.label, QString::fromLatin1(def.caption),
+                                {def.place.x(), def.place.y() - 240, def.width, 240}, panelFont());
+        label->setAutoFillBackground(true);
+        auto* combo = new QComboBox(client);
+        combo->setObjectName(QString::fromLatin1(def.box));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setFont(panelFont());
+        combo->setGeometry(rectTw(boxPlace.x(), boxPlace.y(), boxPlace.width(), boxPlace.height()));
+        combo->setEditText(QString::fromLatin1(def.initial));
+        if (def.list < 0) {
+            combo->setEnabled(false);  // INSTRUMENTS carries no data and no action
+            continue;
+        }
+        pickLists_[def.list] = combo;
+        auto* add = new QPushButton(QStringLiteral("Add"), client);
+        add->setObjectName(QString::fromLatin1(def.addButton));
+        add->setGeometry(rectTw(def.addLeft, def.place.y(), 495, 375));
+        add->setAutoDefault(false);
+        add->setEnabled(false);
+        buttons_.insert(add->objectName(), add);
+    }
+
+    const struct {
+        const char* name;
+        const char* toolTip;
+        QRect place;
+    } pictures[] = {
+        {"Picture1", "Click to View ...", {120, 4680, 570, 570}},
+        {"Picture2", "Click to view ...", {7680, 4680, 570, 570}},
+        {"Picture3", "Click to View ...", {5220, 6240, 600, 600}},
+    };
+    int which = 1;
+    for (const auto& def : pictures) {
+        auto* picture = new ui::ClickableLabel(client);
+        picture->setObjectName(QString::fromLatin1(def.name));
+        picture->setToolTip(QString::fromLatin1(def.toolTip));
+        const QRect place =
+            rectTw(def.place.x(), def.place.y(), def.place.width(), def.place.height());
+        picture->setGeometry(place);
+        picture->setPixmap(panelPicture(which++, place.size()));
+    }
+    picture1_ = findChild<QWidget*>(QStringLiteral("Picture1"));
+    picture2_ = findChild<QWidget*>(QStringLiteral("Picture2"));
+}
+
+void FrmIstoriki::buildCoverPanel(QWidget* client) {
+    auto* label19 = new ui::ClickableLabel(client);
+    label19->setObjectName(QStringLiteral("Label19"));
+    label19->setToolTip(QStringLiteral("Click to copy to Clipboard"));
+    label19->setGeometry(rectTw(11160, 0, 2415, 240));
+    label19->setFont(panelFont());
+    auto* label20 = new ui::ClickableLabel(QStringLiteral("BACK"), client);
+    label20->setObjectName(QStringLiteral("Label20"));
+    label20->setToolTip(QStringLiteral("Click to view Back Cover"));
+    label20->setGeometry(rectTw(13920, 0, 855, 240));
+    label20->setFont(panelFont());
+    auto* image2 = new ui::ClickableLabel(client);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setToolTip(QStringLiteral("Click to enlarge the image"));
+    image2->setGeometry(rectTw(11160, 240, 3615, 5415));
+    image2->setScaledContents(true);
+}
+
+void FrmIstoriki::buildMenus() {
+    using K = QKeySequence;
+    const std::vector<ui::MenuDef> menus = {
+        {nullptr, "mnuFile", QStringLiteral("&File")},
+        {nullptr, "mnuRecords", QStringLiteral("Vie&w")},
+        {nullptr, "mnuEdit", QStringLiteral("&Edit")},
+        {nullptr, "mnuSearch", QStringLiteral("Fin&d")},
+        {nullptr, "mnuSearch1", QStringLiteral("See&k")},
+        {nullptr, "mnuLookup", QStringLiteral("ID+Lookup")},
+        {nullptr, "mnuExtraSearch", QStringLiteral("ID+Search")},
+        {nullptr, "mnuSort", QStringLiteral("So&rt")},
+        {nullptr, "mnuPrint", QStringLiteral("PrintRan&ge")},
+        {nullptr, "mnublb", QStringLiteral("&Music")},
+        {nullptr, "mnuAbout", QStringLiteral("&Help")},
+        {"mnublb", "mnuDedication", QStringLiteral("Johann Sebastian Bach")},
+    };
+    const std::vector<ui::MenuEntry> entries = {
+        {"mnuFile",
+         "mnuCoverImage",
+         QStringLiteral("Cover Image"),
+         K(Qt::CTRL | Qt::Key_G),
+         false,
+         {}},
+        {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), false, {}},
+        {"mnuFile",
+         "mnuCountMedia",
+         QStringLiteral("&Media Counting"),
+         K(Qt::CTRL | Qt::Key_M),
+         false,
+         {}},
+        {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, true, [] {}},
+        {"mnuFile",
+         "mnuEnd",
+         QStringLiteral("E&xit         Alt+X"),
+         {},
+         true,
+         [this] { window_.mnuEnd(); }},
+        {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), false, {}},
+        {"mnuRecords",
+         "mnuPrevious",
+         QStringLiteral("P&revious Opus No"),
+         K(Qt::Key_F1),
+         false,
+         {}},
+        {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, true, {}},
+        {"mnuEdit", "mnuNew", QStringLiteral("&New Opus No"), K(Qt::Key_F12), false, {}},
+        {"mnuEdit", "mnuSave", QStringLiteral("&Save Opus No"), K(Qt::Key_F3), false, {}},
+        {"mnuEdit",
+         "mnuPaste",
+         QStringLiteral("&Paste Opus No"),
+         K(Qt::SHIFT | Qt::Key_F12),
+         false,
+         {}},
+        {"mnuEdit",
+         "mnuDelete",
+         QStringLiteral("Delete Opus No"),
+         K(Qt::SHIFT | Qt::Key_Delete),
+         true,
+         {}},
+        {"mnuSearch", "mnuCodeNo", QStringLiteral("Op&us No"), K(Qt::Key_F4), false, {}},
+        {"mnuSearch", "mnuISBN", QStringLiteral("&Identity"), K(Qt::Key_F5), true, {}},
+        {"mnuSearch", "mnuAuthor", QStringLiteral("&Composer"), K(Qt::Key_F6), false, {}},
+        {"mnuSearch", "mnuTitle", QStringLiteral("&Title"), K(Qt::Key_F7), false, {}},
+        {"mnuSearch", "mnuAlloi", QStringLiteral("&Orchestra"), K(Qt::Key_F8), false, {}},
+        {"mnuSearch", "mnuEkdot", QStringLiteral("&Soloists"), K(Qt::Key_F9), false, {}},
+        {"mnuSearch", "mnuCover", QStringLiteral("Co&ver"), K(Qt::Key_F11), false, {}},
+        {"mnuSearch",
+         "mnuAnyAuthorTitle",
+         QStringLiteral("Any &Name"),
+         K(Qt::SHIFT | Qt::Key_F6),
+         true,
+         {}},
+        {"mnuSearch1",
+         "mnuAuthorTitle",
+         QStringLiteral("Composer and Title"),
+         K(Qt::CTRL | Qt::Key_F6),
+         false,
+         {}},
+        {"mnuSearch1",
+         "mnuTitleAlloi",
+         QStringLiteral("Title and Orchestra"),
+         K(Qt::CTRL | Qt::Key_F7),
+         false,
+         {}},
+        {"mnuSearch1",
+         "mnuAlloiEkdot",
+         QStringLiteral("Orchestra and Soloists"),
+         K(Qt::CTRL | Qt::Key_F8),
+         false,
+         {}},
+        {"mnuSearch1",
+         "mnuTitleEkdot",
+         QStringLiteral("Title and Soloists"),
+         K(Qt::CTRL | Qt::Key_F9),
+         true,
+         {}},
+        {"mnuSearch1",
+         "mnuAuthorAlloi",
+         QStringLiteral("Composer and Orchestra"),
+         K(Qt::CTRL | Qt::Key_F11),
+         false,
+         {}},
+        {"mnuSearch1",
+         "mnuAuthorEkdot",
+         QStringLiteral("Composer and Soloists"),
+         K(Qt::CTRL | Qt::Key_F12),
+         false,
+         {}},
+        {"mnuLookup",
+         "mnuIDComposer",
+         QStringLiteral("Composer and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+         false,
+         {}},
+        {"mnuLookup",
+         "mnuIDtitle",
+         QStringLiteral("Title and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F7),
+         false,
+         {}},
+        {"mnuLookup",
+         "mnuIDorchestra",
+         QStringLiteral("Orchestra/Conductor and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8),
+         false,
+         {}},
+        {"mnuLookup",
+         "mnuIDsoloists",
+         QStringLiteral("Soloists and identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F9),
+         false,
+         {}},
+        {"mnuLookup",
+         "mnuIDcover",
+         QStringLiteral("Cover and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F11),
+         false,
+         {}},
+        {"mnuExtraSearch",
+         "mnuIDComposerTitle",
+         QStringLiteral("Composer and Title and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F1),
+         false,
+         {}},
+        {"mnuExtraSearch",
+         "mnuIDComposerOrchestra",
+         QStringLiteral("Composer and &Orchestra and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F2),
+         false,
+         {}},
+        {"mnuExtraSearch",
+         "mnuIDComposerSoloist",
+         QStringLiteral("Composer and Soloist and Identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F3),
+         false,
+         {}},
+        {"mnuExtraSearch",
+         "mnuIDComposerCover",
+         QStringLiteral("Composer and Cover and identity"),
+         K(Qt::CTRL | Qt::SHIFT | Qt::Key_F4),
+         false,
+         {}},
+        {"mnuSort", "mnuSortComp", QStringLiteral("Sort by &Composer"), {}, false, {}},
+        {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, false, {}},
+        {"mnuPrint",
+         "mnuPrintCollection",
+         QStringLiteral("P&rint Collection (6/A4)"),
+         K(Qt::CTRL | Qt::Key_R),
+         false,
+         {}},
+        {"mnuPrint",
+         "mnuPrintRange",
+         QStringLiteral("Print for &Filing (3/A4)"),
+         K(Qt::CTRL | Qt::Key_F),
+         false,
+         {}},
+        {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, false, {}},
+        {"mnublb", "mnuDedication", {}, {}, false, {}},
+        {"mnuDedication",
+         "mnuDedication1",
+         QStringLiteral("Johann Sebastian Bach (1685-1750)"),
+         {},
+         false,
+         {}},
+        {"mnuAbout",
+         "mnuHelp",
+         QStringLiteral("Shortcut Keys"),
+         K(Qt::SHIFT | Qt::Key_F1),
+         false,
+         {}},
+        {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), false, {}},
+        {"mnuAbout", "mnuAbout1", QStringLiteral("About ..."), {}, true, {}},
+    };
+    ui::buildMenus(menuBar(), menus, entries);
+
+    // F10 opens the menu bar, as the File menu says.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
+}
+
+void FrmIstoriki::buildStatusBar() {
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto* area = new QLabel(QStringLiteral("Program Message Area"), bar);
+    area->setObjectName(QStringLiteral("statusPanel1"));
+    status_ = new QLabel(bar);
+    status_->setObjectName(QStringLiteral("statusMessage"));
+    auto* date = new QLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), bar);
+    date->setObjectName(QStringLiteral("statusDate"));
+    bar->addWidget(area);
+    bar->addWidget(status_, 1);
+    bar->addPermanentWidget(date);
+    setStatusBar(bar);
+}
+
+void FrmIstoriki::buildKeys() {
+    // The window's own keys, seen before its controls: only with Alt as the one modifier.
+    new ui::KeyPreview(
+        this,
+        {
+            {Qt::Key_X, Qt::AltModifier, [this] { window_.cmdExit(); }},
+            {Qt::Key_Right, Qt::AltModifier, {}},
+            {Qt::Key_Left, Qt::AltModifier, {}},
+            {Qt::Key_PageDown, Qt::AltModifier, {}},
+            {Qt::Key_PageUp, Qt::AltModifier, {}},
+            // Alt+M is the MULTI button's: the Music menu shares the letter and opens with F10.
+            {Qt::Key_M, Qt::AltModifier, {}},
+        });
+}
+
+void FrmIstoriki::refresh() {
+    setWindowTitle(window_.caption);
+    for (int i = 0; i < store::kFieldCount; ++i) {
+        if (i == txtEkdot) {
+            txtEkdot_->setStoredText(window_.boxes[i]);
+        } else if (lineBox(Box(i))->text() != window_.boxes[i]) {
+            lineBox(Box(i))->setText(window_.boxes[i]);
+        }
+    }
+    status_->setText(window_.status);
+    label18_->setText(window_.sortStateLine);
+
+    if (shownListsVersion_ != window_.listsVersion) {
+        for (size_t i = 0; i < pickLists_.size(); ++i) {
+            QComboBox* combo = pickLists_[i];
+            const QString text = combo->currentText();
+            combo->clear();
+            combo->addItems(window_.lists[i]);
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+        }
+        shownListsVersion_ = window_.listsVersion;
+    }
+
+    const bool expanded = window_.pickPanelShown != 0;
+    picture1_->setVisible(expanded);
+    picture2_->setVisible(expanded);
+    setFixedSize(ui::windowSize(window_.widthTwips, window_.heightTwips));
+}
+
+void FrmIstoriki::closeEvent(QCloseEvent* event) {
+    window_.Form_Unload();
+    event->accept();
+}
+
+}  // namespace main_window

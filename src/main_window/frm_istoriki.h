@@ -1,0 +1,64 @@
+#pragma once
+// The main record window's widgets: the six text boxes, the buttons, the media icon, the cover and
+// pick-list panels, the menu bar and the status bar. It copies the state of RecordWindow into its
+// controls, copies what the user types back, and runs the commands; it decides nothing.
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+
+#include "main_window/record_window.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace platform {
+class Dialogs;
+}
+
+namespace main_window {
+
+class RecordLineEdit;
+class RecordTextEdit;
+
+class FrmIstoriki : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~FrmIstoriki() override;
+
+    RecordWindow& state() { return window_; }
+    // Copies the state into the controls.
+    void refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildRecordArea(QWidget* client);
+    void buildButtons(QWidget* client);
+    void buildPickPanel(QWidget* client);
+    void buildCoverPanel(QWidget* client);
+    void buildMenus();
+    void buildStatusBar();
+    void buildKeys();
+    QPushButton* button(const char* name) const;
+
+    RecordWindow& window_;
+    platform::Dialogs& dialogs_;
+    std::array<QWidget*, 6> boxes_{};
+    RecordLineEdit* lineBox(Box box) const;
+    RecordTextEdit* txtEkdot_ = nullptr;
+    QHash<QString, QPushButton*> buttons_;
+    std::array<QComboBox*, 8> pickLists_{};
+    QLabel* status_ = nullptr;
+    QLabel* label18_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QWidget* picture1_ = nullptr;
+    QWidget* picture2_ = nullptr;
+    int shownListsVersion_ = -1;
+};
+
+}  // namespace main_window

@@ -1,0 +1,158 @@
+#include "main_window/record_window.h"
+
+#include "common/numbers.h"
+#include "common/texts.h"
+#include "main_window/name_order.h"
+#include "platform/dialogs.h"
+#include "platform/program_directory.h"
+#include "platform/shell.h"
+#include "store/name_list.h"
+#include "store/store_error.h"
+
+namespace main_window {
+
+using common::numberText;
+using platform::Icon;
+
+namespace {
+
+const QString kNotResorted =
+    QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet");
+const QString kResortedByIdentity =
+    QStringLiteral("In this Session your Collection was last Re-Sorted by Identity");
+const QString kResortedByComposer =
+    QStringLiteral("In this Session your Collection was last Re-Sorted by Composer");
+
+}  // namespace
+
+RecordWindow::RecordWindow(Session& session, platform::Dialogs& dialogs, platform::Shell& shell)
+    : sortStateLine(kNotResorted), session_(session), dialogs_(dialogs), shell_(shell) {}
+
+void RecordWindow::notify() {
+    if (changed) changed();
+}
+
+bool RecordWindow::Form_Load() {
+    try {
+        if (!platform::createProgramDirectories()) {
+            throw store::StoreError(store::StoreError::Kind::Unreadable,
+                                    QStringLiteral("cannot create ") + platform::coversDirectory());
+        }
+        pickPanelShown = 0;
+        heightTwips = kSmallHeight;
+        widthTwips = kStartWidth;
+        coverImageMenuEnabled = false;
+
+        file_.open();
+        N = file_.recordCount();
+        current = 1;
+
+        for (size_t i = 0; i < store::kNameLists.size(); ++i) {
+            QStringList names;
+            store::LoadNameList(QString::fromLatin1(store::kNameLists[i].file), names);
+            sortNames(names);
+            lists[i] = names;
+        }
+        ++listsVersion;
+
+        showCurrentRecord();
+    } catch (const store::StoreError& e) {
+        if (e.kind() == store::StoreError::Kind::NotFound) {
+            dialogs_.show(common::kTitle,
+                          QStringLiteral("One or More Files are Missing. Sonvella Will End"),
+                          Icon::Critical);
+            file_.close();
+        } else {
+            dialogs_.show(
+                common::kTitle,
+                QStringLiteral("Internal Error. Replace Files with your Back Up or Re-Install."),
+                Icon::Critical);
+        }
+        shell_.endProgram();
+        return false;
+    }
+
+    switch (session_.sortState) {
+        case 1:
+            sortStateLine = kResortedByIdentity;
+            break;
+        case 2:
+            sortStateLine = kResortedByComposer;
+            break;
+        default:
+            break;  // the line keeps its first text
+    }
+    notify();
+    return true;
+}
+
+void RecordWindow::setRecordCaption() {
+    caption = QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No: ") +
+              numberText(current) + QStringLiteral("  of ") + numberText(N);
+}
+
+void RecordWindow::ShowSRN() {
+    caption = QStringLiteral("Sonvella 4.0 - My Music Collection - Searching Opus No: ") +
+              numberText(searchPosition) + QStringLiteral("  of ") + numberText(N);
+    notify();
+}
+
+void RecordWindow::reportFailure(const QString& what, std::int32_t opusNumber,
+                                 const QString& reason) {
+    dialogs_.show(common::kTitle,
+                  QStringLiteral("Opus Number ") + numberText(opusNumber) + QLatin1Char(' ') +
+                      what + QStringLiteral(":\n") + reason,
+                  Icon::Exclamation);
+}
+
+void RecordWindow::showCurrentRecord() {
+    record_ = file_.read(current);
+    record_.trimAll();
+    for (store::Field f : store::kAllFields) {
+        boxes[static_cast<int>(f)] = store::trimBlanks(record_.text(f));
+    }
+    setRecordCaption();
+}
+
+bool RecordWindow::ShowCR() {
+    try {
+        showCurrentRecord();
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be shown"), current, e.message());
+        return false;
+    }
+    notify();
+    return true;
+}
+
+bool RecordWindow::SaveCR() {
+    store::OpusRecord edited;
+    for (store::Field f : store::kAllFields) edited.setText(f, boxes[static_cast<int>(f)]);
+    try {
+        file_.write(current, edited);
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be saved"), current, e.message());
+        return false;
+    }
+    record_ = edited;
+    return true;
+}
+
+void RecordWindow::cmdExit() {
+    if (!SaveCR()) return;  // keep running, so that what was typed is not lost
+    file_.close();
+    shell_.endProgram();
+}
+
+void RecordWindow::mnuEnd() {
+    if (!SaveCR()) return;
+    file_.close();
+    shell_.closeCoverWindows();
+    shell_.endProgram();
+}
+
+void RecordWindow::Form_Unload() {
+    shell_.closeCoverWindows();
+}
+
+}  // namespace main_window

@@ -1,0 +1,17 @@
+#pragma once
+// Dialogs drawn by Qt: QMessageBox, QInputDialog, QFileDialog and the system beep.
+
+#include "platform/dialogs.h"
+
+namespace platform {
+
+class QtDialogs : public Dialogs {
+public:
+    Answer message(const Message& message) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFile(const FileDialog& dialog) override;
+    QString saveFile(const FileDialog& dialog) override;
+    void beep() override;
+};
+
+}  // namespace platform

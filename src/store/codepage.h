@@ -1,0 +1,24 @@
+#pragma once
+// The one code page of every file Sonvella reads or writes: Windows-1253 (Greek), one byte a
+// character. One table converts both ways.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace store {
+
+// Decodes bytes of the code page. Bytes the code page leaves undefined come back as private-use
+// characters (U+F000 + byte), so that they survive a read and a write unchanged.
+QString fromDisk(QByteArrayView bytes);
+
+// Encodes text into the code page. A character the code page cannot hold becomes '?'; callers that
+// take typed text check canStore() first, so this never happens to what a user typed.
+QByteArray toDisk(QStringView text);
+
+// Whether a character, or every character of a text, has a byte in the code page.
+bool canStore(char16_t c);
+bool canStore(QStringView text);
+
+}  // namespace store

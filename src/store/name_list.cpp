@@ -1,0 +1,87 @@
+#include "store/name_list.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/codepage.h"
+#include "store/store_error.h"
+
+namespace store {
+
+namespace {
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+QStringList parseNameList(QByteArrayView bytes) {
+    QStringList items;
+    const qsizetype size = bytes.size();
+    qsizetype pos = 0;
+    while (pos < size) {
+        while (pos < size && bytes[pos] == ' ') ++pos;
+
+        QByteArrayView item;
+        if (pos < size && bytes[pos] == '"') {
+            const qsizetype start = ++pos;
+            while (pos < size && bytes[pos] != '"' && !isLineEnd(bytes[pos])) ++pos;
+            item = bytes.sliced(start, pos - start);
+            if (pos < size && bytes[pos] == '"') ++pos;
+            while (pos < size && bytes[pos] != ',' && !isLineEnd(bytes[pos])) ++pos;
+        } else {
+            const qsizetype start = pos;
+            while (pos < size && bytes[pos] != ',' && !isLineEnd(bytes[pos])) ++pos;
+            qsizetype end = pos;
+            while (end > start && bytes[end - 1] == ' ') --end;
+            item = bytes.sliced(start, end - start);
+        }
+
+        if (pos < size && bytes[pos] == ',') {
+            ++pos;
+        } else if (pos < size) {  // a line end: CR LF, CR or LF
+            if (bytes[pos] == '\r' && pos + 1 < size && bytes[pos + 1] == '\n') ++pos;
+            ++pos;
+        }
+        items.append(fromDisk(item));
+    }
+    return items;
+}
+
+void LoadNameList(const QString& file, QStringList& list) {
+    QFile f(file);
+    if (!f.exists()) {
+        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("%1 was not found").arg(file));
+    }
+    if (QFileInfo(file).isDir() || !f.open(QIODevice::ReadOnly)) {
+        throw StoreError(StoreError::Kind::Unreadable,
+                         QStringLiteral("%1 cannot be read: %2").arg(file, f.errorString()));
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        throw StoreError(StoreError::Kind::Unreadable,
+                         QStringLiteral("%1 cannot be read: %2").arg(file, f.errorString()));
+    }
+    // A list is read item by item until the end of the file, and the first item is read before
+    // the end is looked at: a file of no bytes fails that first read.
+    if (bytes.isEmpty()) {
+        throw StoreError(StoreError::Kind::Empty, QStringLiteral("%1 is empty").arg(file));
+    }
+    list.append(parseNameList(bytes));
+}
+
+void AppendNameToList(const QString& file, const QString& name) {
+    QByteArray line = toDisk(name);
+    if (name.contains(u',') && !name.contains(u'"')) line = '"' + line + '"';
+    line += "\r\n";
+
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() ||
+        !f.flush()) {
+        throw StoreError(StoreError::Kind::WriteFailed,
+                         QStringLiteral("%1 cannot be written: %2").arg(file, f.errorString()));
+    }
+}
+
+}  // namespace store

@@ -1,0 +1,76 @@
+#pragma once
+// One Opus record: six fixed-width, blank-padded text fields, 455 bytes on disk.
+
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace store {
+
+enum class Field { Identity, Composer, Title, Orchestra, Soloists, Cover };
+
+constexpr int kFieldCount = 6;
+constexpr int kRecordLength = 455;
+
+struct FieldLayout {
+    int offset;
+    int width;
+};
+
+constexpr std::array<FieldLayout, kFieldCount> kFieldLayout = {{
+    {0, 45},     // Identity
+    {45, 45},    // Composer
+    {90, 60},    // Title
+    {150, 75},   // Orchestra
+    {225, 115},  // Soloists
+    {340, 115},  // Cover
+}};
+
+constexpr int fieldWidth(Field f) {
+    return kFieldLayout[static_cast<int>(f)].width;
+}
+constexpr int fieldOffset(Field f) {
+    return kFieldLayout[static_cast<int>(f)].offset;
+}
+
+constexpr std::array<Field, kFieldCount> kAllFields = {Field::Identity, Field::Composer,
+                                                       Field::Title,    Field::Orchestra,
+                                                       Field::Soloists, Field::Cover};
+
+// The Identity of a record just appended and of a deleted record.
+inline constexpr char kNewIdentity[] = "No";
+inline constexpr char kDeletedIdentity[] = "~~~";
+
+// Leading and trailing blanks (spaces only) removed.
+QString trimBlanks(const QString& text);
+
+class OpusRecord {
+public:
+    OpusRecord();  // six blank fields
+
+    // A record from bytes read off the disk; fewer than 455 bytes are padded with blanks.
+    static OpusRecord fromBytes(QByteArrayView bytes);
+    // A record of five blank fields and the given Identity ("No" or "~~~").
+    static OpusRecord withIdentity(const char* identity);
+
+    // The field as stored: blank-padded to its width.
+    QByteArrayView field(Field f) const;
+    QString text(Field f) const;
+    // The field with its leading and trailing blanks removed, as it is shown.
+    QString trimmed(Field f) const;
+
+    // Assigns text into a field: left-justified, padded with blanks, cut at the width.
+    void setText(Field f, const QString& text);
+    // Trims every field and stores the trimmed text back, as showing a record does.
+    void trimAll();
+
+    const char* data() const { return bytes_.data(); }
+    QByteArrayView bytes() const { return {bytes_.data(), kRecordLength}; }
+    bool operator==(const OpusRecord&) const = default;
+
+private:
+    std::array<char, kRecordLength> bytes_;
+};
+
+}  // namespace store

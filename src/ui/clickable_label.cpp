@@ -1,0 +1,14 @@
+#include "ui/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace ui

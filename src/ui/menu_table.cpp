@@ -1,0 +1,49 @@
+#include "ui/menu_table.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui {
+
+BuiltMenus buildMenus(QMenuBar* bar, const std::vector<MenuDef>& menus,
+                      const std::vector<MenuEntry>& entries) {
+    BuiltMenus built;
+    for (const MenuDef& def : menus) {
+        if (def.parent) continue;
+        QMenu* menu = bar->addMenu(def.caption);
+        menu->setObjectName(QString::fromLatin1(def.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(def.name));
+        built.menus.insert(menu->objectName(), menu);
+    }
+    for (const MenuEntry& entry : entries) {
+        QMenu* menu = built.menus.value(QString::fromLatin1(entry.menu));
+        Q_ASSERT(menu);
+        if (entry.separatorBefore) menu->addSeparator();
+
+        const QString name = QString::fromLatin1(entry.name);
+        auto sub = std::find_if(menus.begin(), menus.end(), [&](const MenuDef& d) {
+            return d.parent && name == QLatin1String(d.name);
+        });
+        if (sub != menus.end()) {
+            QMenu* child = menu->addMenu(sub->caption);
+            child->setObjectName(name);
+            child->menuAction()->setObjectName(name);
+            built.menus.insert(name, child);
+            continue;
+        }
+
+        QAction* action = menu->addAction(entry.caption);
+        action->setObjectName(name);
+        if (!entry.shortcut.isEmpty()) action->setShortcut(entry.shortcut);
+        if (entry.command) {
+            QObject::connect(action, &QAction::triggered, action, entry.command);
+        } else {
+            action->setEnabled(false);
+        }
+        built.entries.insert(name, action);
+    }
+    return built;
+}
+
+}  // namespace ui

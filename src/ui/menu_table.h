@@ -1,0 +1,41 @@
+#pragma once
+// Builds a window's menu bar from tables: one row per menu, one row per entry.
+
+#include <QHash>
+#include <QKeySequence>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace ui {
+
+struct MenuDef {
+    const char* parent;  // the menu it stands in, or nullptr for the menu bar
+    const char* name;    // objectName
+    QString caption;
+};
+
+struct MenuEntry {
+    const char* menu;  // objectName of the menu it stands in
+    const char* name;  // objectName of the entry
+    QString caption;
+    QKeySequence shortcut;
+    bool separatorBefore;
+    std::function<void()> command;  // none: the entry stands in the menu, disabled
+};
+
+struct BuiltMenus {
+    QHash<QString, QMenu*> menus;
+    QHash<QString, QAction*> entries;
+};
+
+// Sub-menus stand in their parent in the order of the entries: a MenuDef with a parent is placed
+// where the entry of the same name would stand (that entry row carries its separator).
+BuiltMenus buildMenus(QMenuBar* bar, const std::vector<MenuDef>& menus,
+                      const std::vector<MenuEntry>& entries);
+
+}  // namespace ui

@@ -1,0 +1,323 @@
+// The main window's widgets under the offscreen platform: layout, menus, shortcuts and keys.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "main_window/frm_istoriki.h"
+#include "main_window/frm_splash.h"
+#include "support/collection_dir.h"
+#include "support/recording_shell.h"
+#include "support/scripted_dialogs.h"
+#include "ui/twips.h"
+
+using main_window::FrmIstoriki;
+using main_window::RecordWindow;
+using testing::CollectionDir;
+
+namespace {
+
+// Every entry of a menu as "caption [shortcut]", separators as "-".
+QStringList entriesOf(QMenu* menu) {
+    QStringList entries;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            entries << QStringLiteral("-");
+        } else if (a->shortcut().isEmpty()) {
+            entries << a->text();
+        } else {
+            entries << a->text() + QStringLiteral(" [") + a->shortcut().toString() +
+                           QLatin1Char(']');
+        }
+    }
+    return entries;
+}
+
+// Types text that QTest::keyClicks cannot (it takes Latin-1 only).
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+}  // namespace
+
+class FrmIstorikiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAtItsDesignedSize();
+    void menusHoldEveryEntry_data();
+    void menusHoldEveryEntry();
+    void buttonsCarryTheirToolTips();
+    void tabRunsDownTheSixBoxes();
+    void pickListsAreFilledAndInstrumentsDisabled();
+    void typingReachesTheState();
+    void charactersOutsideTheCodePageAreRefused();
+    void altXSavesAndEnds();
+    void altXWithAnotherModifierDoesNothing();
+    void menuExitEnds();
+    void splashHandsOverAfterOneSecond();
+
+private:
+    std::unique_ptr<CollectionDir> dir_;
+    testing::ScriptedDialogs dialogs_;
+    testing::RecordingShell shell_;
+    main_window::Session session_;
+    std::unique_ptr<RecordWindow> state_;
+    std::unique_ptr<FrmIstoriki> window_;
+};
+
+void FrmIstorikiTest::init() {
+    dir_ = std::make_unique<CollectionDir>(
+        std::vector<QStringList>{{"No0001 CD", "Bach", "Goldberg"}, {"No0002 LP", "Ravel"}});
+    dialogs_ = {};
+    shell_ = {};
+    state_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    QVERIFY(state_->Form_Load());
+    window_ = std::make_unique<FrmIstoriki>(*state_, dialogs_);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void FrmIstorikiTest::cleanup() {
+    QVERIFY(dialogs_.verifyDone());
+    window_.reset();
+    state_.reset();
+    dir_.reset();
+}
+
+void FrmIstorikiTest::opensAtItsDesignedSize() {
+    QCOMPARE(window_->windowTitle(),
+             QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  2"));
+    QCOMPARE(window_->size(), ui::windowSize(11250, 5500));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());  // the user cannot resize it
+    QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 192));
+    auto* epo = window_->findChild<QLineEdit*>("txtEpo");
+    QCOMPARE(epo->geometry(), ui::rectTw(1320, 720, 6735, 360));
+    QCOMPARE(epo->maxLength(), 45);
+    QCOMPARE(window_->findChild<QPushButton*>("Command5")->geometry(),
+             ui::rectTw(10080, 3960, 855, 375));
+    // The two panels lie outside the window as it opens.
+    const QWidget* client = window_->centralWidget();
+    QVERIFY(window_->findChild<QWidget*>("Image2")->geometry().left() >= client->width());
+    QVERIFY(window_->findChild<QWidget*>("Combo1")->geometry().top() >= client->height());
+    QVERIFY(!window_->findChild<QWidget*>("Picture1")->isVisible());
+    QCOMPARE(window_->findChild<QLabel*>("Label18")->text(),
+             QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet"));
+}
+
+void FrmIstorikiTest::menusHoldEveryEntry_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("File") << "mnuFile"
+                          << "&File" << QStringList{"Cover Image [Ctrl+G]",
+                                                    "&BackUp [Ctrl+B]",
+                                                    "&Media Counting [Ctrl+M]",
+                                                    "-",
+                                                    "Menu      F10",
+                                                    "-",
+                                                    "E&xit         Alt+X"};
+    QTest::newRow("View") << "mnuRecords"
+                          << "Vie&w"
+                          << QStringList{"Nex&t Opus No [F2]", "P&revious Opus No [F1]", "-",
+                                         "&Multi Mode      Alt+M"};
+    QTest::newRow("Edit") << "mnuEdit"
+                          << "&Edit"
+                          << QStringList{"&New Opus No [F12]", "&Save Opus No [F3]",
+                                         "&Paste Opus No [Shift+F12]", "-",
+                                         "Delete Opus No [Shift+Del]"};
+    QTest::newRow("Find") << "mnuSearch"
+                          << "Fin&d"
+                          << QStringList{"Op&us No [F4]",
+                                         "-",
+                                         "&Identity [F5]",
+                                         "&Composer [F6]",
+                                         "&Title [F7]",
+                                         "&Orchestra [F8]",
+                                         "&Soloists [F9]",
+                                         "Co&ver [F11]",
+                                         "-",
+                                         "Any &Name [Shift+F6]"};
+    QTest::newRow("Seek") << "mnuSearch1"
+                          << "See&k" << QStringList{"Composer and Title [Ctrl+F6]",
+                                                    "Title and Orchestra [Ctrl+F7]",
+                                                    "Orchestra and Soloists [Ctrl+F8]",
+                                                    "-",
+                                                    "Title and Soloists [Ctrl+F9]",
+                                                    "Composer and Orchestra [Ctrl+F11]",
+                                                    "Composer and Soloists [Ctrl+F12]"};
+    QTest::newRow("ID+Lookup") << "mnuLookup"
+                               << "ID+Lookup"
+                               << QStringList{"Composer and Identity [Ctrl+Shift+F6]",
+                                              "Title and Identity [Ctrl+Shift+F7]",
+                                              "Orchestra/Conductor and Identity [Ctrl+Shift+F8]",
+                                              "Soloists and identity [Ctrl+Shift+F9]",
+                                              "Cover and Identity [Ctrl+Shift+F11]"};
+    QTest::newRow("ID+Search") << "mnuExtraSearch"
+                               << "ID+Search"
+                               << QStringList{
+                                      "Composer and Title and Identity [Ctrl+Shift+F1]",
+                                      "Composer and &Orchestra and Identity [Ctrl+Shift+F2]",
+                                      "Composer and Soloist and Identity [Ctrl+Shift+F3]",
+                                      "Composer and Cover and identity [Ctrl+Shift+F4]"};
+    QTest::newRow("Sort") << "mnuSort"
+                          << "So&rt" << QStringList{"Sort by &Composer", "Sort by &Identity"};
+    QTest::newRow("PrintRange") << "mnuPrint"
+                                << "PrintRan&ge"
+                                << QStringList{"P&rint Collection (6/A4) [Ctrl+R]",
+                                               "Print for &Filing (3/A4) [Ctrl+F]"};
+    QTest::newRow("Music") << "mnublb"
+                           << "&Music" << QStringList{"My Collection ...", "Johann Sebastian Bach"};
+    QTest::newRow("Help") << "mnuAbout"
+                          << "&Help"
+                          << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]", "-",
+                                         "About ..."};
+}
+
+void FrmIstorikiTest::menusHoldEveryEntry() {
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, entries);
+    auto* m = window_->findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QCOMPARE(m->title(), caption);
+    QCOMPARE(entriesOf(m), entries);
+}
+
+void FrmIstorikiTest::buttonsCarryTheirToolTips() {
+    const std::pair<const char*, const char*> tips[] = {
+        {"cmdFindISBN", "Find a Medium Identity"},
+        {"cmdMulti", "Switch to Multi Mode"},
+        {"CmdFirst", "First Opus"},
+        {"cmdExit", "End Sonvella"},
+        {"cmdFindcode", "View a Specific Opus Number"},
+        {"Command10", "Show or Hide a Cover Image"},
+        {"cmdNew", "New Blank Opus Number"}};
+    for (const auto& [name, tip] : tips) {
+        auto* b = window_->findChild<QPushButton*>(name);
+        QVERIFY2(b, name);
+        QCOMPARE(b->toolTip(), QString::fromLatin1(tip));
+    }
+    QCOMPARE(window_->findChild<QWidget*>("Image2")->toolTip(),
+             QStringLiteral("Click to enlarge the image"));
+    QCOMPARE(window_->findChild<QPushButton*>("cmdFindcode")->text(), QStringLiteral(" OP&US #"));
+}
+
+void FrmIstorikiTest::tabRunsDownTheSixBoxes() {
+    const char* order[] = {"txtEpo", "txtOno", "txtTitlos", "txtAlloi", "txtEkdot", "txtSp"};
+    QWidget* box = window_->findChild<QWidget*>(order[0]);
+    for (int i = 1; i < 6; ++i) {
+        box = box->nextInFocusChain();
+        while (box->focusPolicy() == Qt::NoFocus || !box->isVisible())
+            box = box->nextInFocusChain();
+        QCOMPARE(box->objectName(), QString::fromLatin1(order[i]));
+    }
+}
+
+void FrmIstorikiTest::pickListsAreFilledAndInstrumentsDisabled() {
+    auto* composers = window_->findChild<QComboBox*>("Combo1");
+    QCOMPARE(composers->count(), 2);
+    QCOMPARE(composers->itemText(0), QStringLiteral("Name 1 a"));
+    QCOMPARE(composers->currentText(), QStringLiteral("COMPOSERS"));
+    QCOMPARE(window_->findChild<QComboBox*>("Combo6")->currentText(),
+             QStringLiteral("SOLOISTS  A - K"));
+    QVERIFY(!window_->findChild<QComboBox*>("Combo5")->isEnabled());
+}
+
+void FrmIstorikiTest::typingReachesTheState() {
+    auto* ono = window_->findChild<QLineEdit*>("txtOno");
+    ono->setFocus();
+    ono->selectAll();
+    QTest::keyClicks(ono, "Mahler");
+    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Mahler"));
+    auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
+    ekdot->setFocus();
+    QTest::keyClicks(ekdot, "Kremer");
+    QTest::keyClick(ekdot, Qt::Key_Return);
+    QTest::keyClicks(ekdot, "Argerich");
+    QCOMPARE(state_->boxes[main_window::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
+}
+
+void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
+    auto* ono = window_->findChild<QLineEdit*>("txtOno");
+    ono->setFocus();
+    ono->end(false);
+    dialogs_.expectBeep();
+    typeText(ono, QStringLiteral("é"));
+    QCOMPARE(ono->text(), QStringLiteral("Bach"));
+    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Bach"));
+    typeText(ono, QStringLiteral("ά"));  // Greek is welcome
+    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Bachά"));
+
+    auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
+    ekdot->setFocus();
+    dialogs_.expectBeep();
+    typeText(ekdot, QStringLiteral("ø"));
+    QCOMPARE(ekdot->toPlainText(), QString());
+
+    // Pasting is typing too: a text with one character the code page cannot hold is refused whole.
+    ono->setFocus();
+    ono->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("Dvořák"));
+    dialogs_.expectBeep();
+    QTest::keyClick(ono, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(ono->text(), QStringLiteral("Bachά"));
+}
+
+void FrmIstorikiTest::altXSavesAndEnds() {
+    auto* ono = window_->findChild<QLineEdit*>("txtOno");
+    ono->setFocus();
+    ono->selectAll();
+    QTest::keyClicks(ono, "Bartok");
+    QTest::keyClick(ono, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(shell_.ended, 1);
+    QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Composer)), QStringLiteral("Bartok"));
+}
+
+void FrmIstorikiTest::altXWithAnotherModifierDoesNothing() {
+    const QByteArray before = dir_->bytes();
+    auto* ono = window_->findChild<QLineEdit*>("txtOno");
+    ono->setFocus();
+    QTest::keyClick(ono, Qt::Key_X, Qt::AltModifier | Qt::ShiftModifier);
+    QTest::keyClick(ono, Qt::Key_X, Qt::AltModifier | Qt::ControlModifier);
+    QCOMPARE(shell_.ended, 0);
+    QCOMPARE(dir_->bytes(), before);
+}
+
+void FrmIstorikiTest::menuExitEnds() {
+    window_->findChild<QAction*>("mnuEnd")->trigger();
+    QCOMPARE(shell_.ended, 1);
+    QCOMPARE(shell_.coverWindowsClosed, 1);
+}
+
+void FrmIstorikiTest::splashHandsOverAfterOneSecond() {
+    int handedOver = 0;
+    QPointer<main_window::FrmSplash> splash = new main_window::FrmSplash([&] { ++handedOver; });
+    splash->show();
+    QCOMPARE(splash->objectName(), QStringLiteral("frmSplash"));
+    QCOMPARE(splash->size(), QSize(ui::px(5685), ui::px(2730)));
+    QCOMPARE(splash->timer()->interval(), 1000);
+    QVERIFY(splash->timer()->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(handedOver, 1, 3000);
+    QTRY_VERIFY(splash.isNull());  // it closes and deletes itself after handing over
+    QCOMPARE(handedOver, 1);
+}
+
+QTEST_MAIN(FrmIstorikiTest)
+#include "tst_frm_istoriki.moc"

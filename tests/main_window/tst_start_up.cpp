@@ -1,0 +1,273 @@
+// Loading the main window: the collection, the eight lists, the first record, the start-up
+// failures, and the ways out.
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "main_window/record_window.h"
+#include "store/codepage.h"
+#include "support/collection_dir.h"
+#include "support/recording_shell.h"
+#include "support/scripted_dialogs.h"
+
+using main_window::RecordWindow;
+using main_window::Session;
+using platform::Icon;
+using testing::CollectionDir;
+
+namespace {
+
+const QString kMissing = QStringLiteral("One or More Files are Missing. Sonvella Will End");
+const QString kInternal =
+    QStringLiteral("Internal Error. Replace Files with your Back Up or Re-Install.");
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsRecordOneOfTheCollection();
+    void createsAMissingCollection();
+    void oddRecordFilesLoadUnchanged_data();
+    void oddRecordFilesLoadUnchanged();
+    void oddListFilesLoadUnchanged_data();
+    void oddListFilesLoadUnchanged();
+    void startUpFailures_data();
+    void startUpFailures();
+    void showsTheSortState_data();
+    void showsTheSortState();
+    void exitSavesTheShownRecord();
+    void menuExitAlsoClosesTheCoverWindows();
+    void closingByTheFrameSavesNothing();
+    void exitThatCannotSaveKeepsRunning();
+    void theDemoCollectionLoads();
+
+private:
+    testing::ScriptedDialogs dialogs_;
+    testing::RecordingShell shell_;
+    Session session_;
+};
+
+void StartUpTest::showsRecordOneOfTheCollection() {
+    CollectionDir dir({{"  No0001 CD  ", "Bach", "Mass in B minor"}, {"No0001 CD"}, {"No0002 LP"}});
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    QCOMPARE(w.N, 3);
+    QCOMPARE(w.current, 1);
+    QCOMPARE(w.caption, QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
+    QCOMPARE(w.boxes[main_window::txtEpo], QStringLiteral("No0001 CD"));
+    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w.boxes[main_window::txtSp], QString());
+    QCOMPARE(w.sortStateLine,
+             QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet"));
+    QCOMPARE(w.widthTwips, 11250);
+    QCOMPARE(w.heightTwips, 5500);
+    QVERIFY(!w.coverImageMenuEnabled);
+    // The lists are shown in alphabetical order, whatever the order of their files.
+    QCOMPARE(w.lists[0], (QStringList{"Name 1 a", "Name 1 b"}));
+    QCOMPARE(w.lists[7], (QStringList{"Name 8 a", "Name 8 b"}));
+    QVERIFY(QDir(dir.path("Sonvella400/Covers")).exists());
+    QCOMPARE(shell_.ended, 0);
+    QVERIFY(dialogs_.verifyDone());
+}
+
+void StartUpTest::createsAMissingCollection() {
+    CollectionDir dir({}, false);
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    QVERIFY(QFile::exists(dir.path("Clasical.dat")));
+    QCOMPARE(dir.fileLength(), 0);
+    QCOMPARE(w.caption, QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  1"));
+    for (const QString& box : w.boxes) QVERIFY(box.isEmpty());
+}
+
+void StartUpTest::oddRecordFilesLoadUnchanged_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("n");
+    for (int length : {0, 1, 227, 228, 454, 455, 456, 455 * 3 - 1, 455 * 3 + 1}) {
+        QTest::addRow("%d bytes", length) << length << qMax(1, (length + 227) / 455);
+    }
+}
+
+void StartUpTest::oddRecordFilesLoadUnchanged() {
+    QFETCH(int, length);
+    QFETCH(int, n);
+    CollectionDir dir;
+    QByteArray bytes(length, Qt::Uninitialized);
+    for (int i = 0; i < length; ++i) bytes[i] = char('A' + i % 26);
+    dir.write("Clasical.dat", bytes);
+    {
+        RecordWindow w(session_, dialogs_, shell_);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(w.N, n);
+    }
+    QCOMPARE(dir.bytes(), bytes);
+}
+
+void StartUpTest::oddListFilesLoadUnchanged_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("items");
+    QTest::newRow("one empty line") << QByteArray("\r\n") << 1;
+    QTest::newRow("binary garbage") << QByteArray("\x00\x01\xFF\xFE,\x81\"\x02", 8) << 2;
+    QTest::newRow("1 MB line") << QByteArray(1 << 20, 'x') << 1;
+    QTest::newRow("unterminated quote") << QByteArray("\"Bach, Johann") << 1;
+    QTest::newRow("CR only") << QByteArray("A\rB\rC\r") << 3;
+    QTest::newRow("LF only") << QByteArray("A\nB\n") << 2;
+}
+
+void StartUpTest::oddListFilesLoadUnchanged() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, items);
+    CollectionDir dir({{"No0001 CD"}});
+    dir.write("Title.txt", bytes);
+    {
+        RecordWindow w(session_, dialogs_, shell_);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(w.lists[2].size(), items);
+    }
+    QCOMPARE(dir.bytes("Title.txt"), bytes);
+    QVERIFY(dialogs_.verifyDone());
+}
+
+void StartUpTest::startUpFailures_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("make");  // "remove", "empty" or "folder"
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing Vocal.txt") << "Vocal.txt"
+                                       << "remove" << kMissing;
+    QTest::newRow("missing Composers.txt") << "Composers.txt"
+                                           << "remove" << kMissing;
+    QTest::newRow("empty Labels.txt") << "Labels.txt"
+                                      << "empty" << kInternal;
+    QTest::newRow("Title.txt a folder") << "Title.txt"
+                                        << "folder" << kInternal;
+    QTest::newRow("Clasical.dat a folder") << "Clasical.dat"
+                                           << "folder" << kInternal;
+}
+
+void StartUpTest::startUpFailures() {
+    QFETCH(QString, file);
+    QFETCH(QString, make);
+    QFETCH(QString, message);
+    CollectionDir dir({{"No0001 CD"}});
+    QFile::remove(dir.path(file));
+    if (make == "empty") dir.write(file, {});
+    if (make == "folder") QVERIFY(QDir(dir.path()).mkdir(file));
+    const QByteArray collection = dir.bytes();
+
+    RecordWindow w(session_, dialogs_, shell_);
+    dialogs_.expectMessage("Sonvella 4.0", message, Icon::Critical);
+    QVERIFY(!w.Form_Load());
+    QCOMPARE(shell_.ended, 1);
+    QVERIFY(dialogs_.verifyDone());
+    if (file == "Vocal.txt") {
+        // The six lists before it were read.
+        for (int i = 0; i < 6; ++i) QVERIFY(!w.lists[i].isEmpty());
+    }
+    if (file != "Clasical.dat") QCOMPARE(dir.bytes(), collection);
+    shell_.ended = 0;
+}
+
+void StartUpTest::showsTheSortState_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("not re-sorted")
+        << 0 << "In this Session your Music Collection has not been Re-Sorted Yet";
+    QTest::newRow("by identity")
+        << 1 << "In this Session your Collection was last Re-Sorted by Identity";
+    QTest::newRow("by composer")
+        << 2 << "In this Session your Collection was last Re-Sorted by Composer";
+}
+
+void StartUpTest::showsTheSortState() {
+    QFETCH(int, state);
+    QFETCH(QString, line);
+    CollectionDir dir({{"No0001 CD"}});
+    Session session;
+    session.sortState = std::int16_t(state);
+    RecordWindow w(session, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    QCOMPARE(w.sortStateLine, line);
+}
+
+void StartUpTest::exitSavesTheShownRecord() {
+    CollectionDir dir({{"No0001 CD", "Bach"}, {"No0002 LP"}});
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    w.boxes[main_window::txtOno] = QStringLiteral("  Ravel  ");
+    w.cmdExit();
+    QCOMPARE(shell_.ended, 1);
+    QCOMPARE(shell_.coverWindowsClosed, 0);
+    QCOMPARE(dir.field(1, store::Field::Composer), QStringLiteral("  Ravel") + QString(38, ' '));
+    QCOMPARE(dir.fileLength(), 910);
+    shell_ = {};
+}
+
+void StartUpTest::menuExitAlsoClosesTheCoverWindows() {
+    CollectionDir dir({{"No0001 CD", "Bach"}});
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    w.boxes[main_window::txtTitlos] = QStringLiteral("Μεσσίας");
+    w.mnuEnd();
+    QCOMPARE(shell_.ended, 1);
+    QCOMPARE(shell_.coverWindowsClosed, 1);
+    QCOMPARE(store::trimBlanks(dir.field(1, store::Field::Title)), QStringLiteral("Μεσσίας"));
+    shell_ = {};
+}
+
+void StartUpTest::closingByTheFrameSavesNothing() {
+    CollectionDir dir({{"No0001 CD", "Bach"}});
+    const QByteArray before = dir.bytes();
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
+    w.Form_Unload();
+    QCOMPARE(shell_.coverWindowsClosed, 1);
+    QCOMPARE(shell_.ended, 0);
+    QCOMPARE(dir.bytes(), before);
+    shell_ = {};
+}
+
+void StartUpTest::exitThatCannotSaveKeepsRunning() {
+    if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
+    CollectionDir dir({}, false);
+    QVERIFY(QFile::link("/dev/full", dir.path("Clasical.dat")));
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
+    dialogs_.expectMessage("Sonvella 4.0",
+                           "Opus Number  1 could not be saved:\n" + dir.path("Clasical.dat") +
+                               ": No space left on device",
+                           Icon::Exclamation);
+    w.cmdExit();
+    QVERIFY(dialogs_.verifyDone());
+    QCOMPARE(shell_.ended, 0);
+    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Ravel"));
+}
+
+void StartUpTest::theDemoCollectionLoads() {
+    CollectionDir dir;
+    const QDir demo(QStringLiteral(SONVELLA_SOURCE_DIR "/data/demo"));
+    for (const QString& name : demo.entryList(QDir::Files)) {
+        QFile::remove(dir.path(name));
+        QVERIFY(QFile::copy(demo.filePath(name), dir.path(name)));
+    }
+    RecordWindow w(session_, dialogs_, shell_);
+    QVERIFY(w.Form_Load());
+    QVERIFY(w.N >= 60);
+    QCOMPARE(dir.fileLength() % 455, 0);
+    QVERIFY(w.lists[0].size() >= 20);
+    for (const QStringList& list : w.lists) QVERIFY(!list.isEmpty());
+    QVERIFY(w.lists[0].contains(QStringLiteral("Μίκης Θεοδωράκης")));
+    QVERIFY(w.lists[4].contains(QStringLiteral("Martha Argerich, piano")));
+    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Johann Sebastian Bach"));
+    // Leaving at once saves the shown record as it stands: the file does not change.
+    const QByteArray before = dir.bytes();
+    w.cmdExit();
+    QCOMPARE(dir.bytes(), before);
+    shell_ = {};
+}
+
+QTEST_GUILESS_MAIN(StartUpTest)
+#include "tst_start_up.moc"
