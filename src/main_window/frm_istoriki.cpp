@@ -16,6 +16,7 @@
 #include "store/opus_record.h"
 #include "ui/clickable_label.h"
 #include "ui/key_preview.h"
+#include "ui/lock_keys_panel.h"
 #include "ui/menu_table.h"
 #include "ui/twips.h"
 
@@ -525,6 +526,7 @@ void FrmIstoriki::buildStatusBar() {
     date->setObjectName(QStringLiteral("statusDate"));
     bar->addWidget(area);
     bar->addWidget(status_, 1);
+    new ui::LockKeysPanel(bar);
     bar->addPermanentWidget(date);
     setStatusBar(bar);
 }
