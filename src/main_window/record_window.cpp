@@ -125,6 +125,21 @@ bool RecordWindow::ShowCR() {
     return true;
 }
 
+bool RecordWindow::showRecord(std::int32_t n) {
+    const std::int32_t before = current;
+    current = n;
+    if (ShowCR()) return true;
+    current = before;
+    notify();
+    return false;
+}
+
+void RecordWindow::askForNumberInRange() {
+    dialogs_.show(common::kTitle,
+                  QStringLiteral("Please type a number between 1 and ") + numberText(N),
+                  Icon::Information);
+}
+
 bool RecordWindow::SaveCR() {
     store::OpusRecord edited;
     for (store::Field f : store::kAllFields) edited.setText(f, boxes[static_cast<int>(f)]);

@@ -73,6 +73,19 @@ public:
     // The caption of a running search.
     void ShowSRN();
 
+    // Editing (editing.cpp).
+    void cmdCorrect();  // save and confirm
+    void cmdNew();      // append a fresh record and show it
+    void mnuDelete();   // blank the shown record after a question
+    void mnuPaste();    // copy another record into the empty shown record (also cmdPaste)
+
+    // Navigation (navigation.cpp).
+    void CmdFirst();
+    void CmdLast();
+    void cmdNext();
+    void cmdPrevious();
+    void cmdFindcode();  // go to a typed Opus Number
+
     void cmdExit();      // save, close the collection, end
     void mnuEnd();       // save, close the collection, close the cover windows, end
     void Form_Unload();  // closing by the window frame: nothing is saved
@@ -85,10 +98,16 @@ public:
     platform::Shell& shell() { return shell_; }
     void notify();
 
+    // Makes n the current Opus Number and shows it; when it cannot be read, the current record
+    // and the boxes stay as they were.
+    bool showRecord(std::int32_t n);
+
 private:
     void showCurrentRecord();  // ShowCR without its failure message: throws StoreError
     void setRecordCaption();
     void reportFailure(const QString& what, std::int32_t opusNumber, const QString& reason);
+    // "Please type a number between 1 and " N, with an information icon.
+    void askForNumberInRange();
 
     Session& session_;
     platform::Dialogs& dialogs_;

@@ -1,0 +1,111 @@
+// The main window's editing commands: save, new, delete and paste.
+
+#include <limits>
+
+#include "common/numbers.h"
+#include "common/texts.h"
+#include "main_window/record_window.h"
+#include "platform/dialogs.h"
+#include "store/store_error.h"
+
+namespace main_window {
+
+using common::numberText;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+void RecordWindow::cmdCorrect() {
+    if (!SaveCR()) return;
+    dialogs_.show(
+        common::kTitle,
+        QStringLiteral("Opus Number ") + numberText(current) + QStringLiteral(" was Saved"),
+        Icon::Information);
+}
+
+void RecordWindow::cmdNew() {
+    if (!SaveCR()) return;
+    if (N == std::numeric_limits<std::int32_t>::max()) {
+        reportFailure(
+            QStringLiteral("cannot be followed by another one"), N,
+            QStringLiteral("the collection holds as many records as there are Opus Numbers"));
+        return;
+    }
+    try {
+        file_.write(N + 1, store::OpusRecord::withIdentity(store::kNewIdentity));
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be saved"), N + 1, e.message());
+        return;
+    }
+    ++N;
+    showRecord(N);
+    if (focusBox) focusBox(txtEpo);
+}
+
+void RecordWindow::mnuDelete() {
+    const Answer answer = dialogs_.ask(common::kTitle,
+                                       QStringLiteral("Do you wish to Delete Opus Number") +
+                                           numberText(current) + QStringLiteral(" ;"),
+                                       Icon::Question, Buttons::YesNo, 1);
+    if (answer != Answer::Yes) return;
+    try {
+        file_.write(current, store::OpusRecord::withIdentity(store::kDeletedIdentity));
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be deleted"), current, e.message());
+        return;
+    }
+    ShowCR();
+}
+
+void RecordWindow::mnuPaste() {
+    static const QStringList kZeros = {QStringLiteral("0"), QStringLiteral("00"),
+                                       QStringLiteral("000"), QStringLiteral("0000"),
+                                       QStringLiteral("00000")};
+    const std::int32_t target = current;
+    std::int32_t source = 0;
+    for (;;) {
+        const QString typed = dialogs_.input(QStringLiteral("Enter the Sonvella Number to Paste:"),
+                                             QStringLiteral("Sonvella 4.0: Paste Opus Number"));
+        if (typed.isEmpty() || kZeros.contains(typed)) {
+            dialogs_.show(common::kTitle,
+                          QStringLiteral("You have typed Nothing or Zero(s) or hit <Esc>.\n"
+                                         "Please type a number between 1 and ") +
+                              numberText(N),
+                          Icon::Exclamation);
+            return;
+        }
+        // Only an empty record takes a paste: Composer, Title, Orchestra and Soloists as shown.
+        if (!boxes[txtOno].isEmpty() || !boxes[txtTitlos].isEmpty() || !boxes[txtAlloi].isEmpty() ||
+            !boxes[txtEkdot].isEmpty()) {
+            dialogs_.show(
+                common::kTitle,
+                QStringLiteral("This Opus Number is not empty.\nFirst Delete it and then use\n"
+                               "the Paste command again."),
+                Icon::Exclamation);
+            return;
+        }
+        const common::TypedNumber number = common::readWholeNumber(typed);
+        if (number.ok() && number.value >= 1 && number.value <= N) {
+            source = number.value;
+            break;
+        }
+        askForNumberInRange();
+    }
+
+    store::OpusRecord copied;
+    try {
+        copied = file_.read(source);
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be read"), source, e.message());
+        return;
+    }
+    for (store::Field f : store::kAllFields) boxes[static_cast<int>(f)] = copied.trimmed(f);
+    current = target;
+    if (SaveCR()) {
+        ShowCR();
+    } else {
+        notify();
+    }
+}
+
+}  // namespace main_window

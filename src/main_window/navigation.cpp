@@ -1,0 +1,67 @@
+// Moving through the collection: first, last, next, previous and go-to. Every move by button,
+// menu or key saves the record being left first; go-to does not.
+
+#include "common/numbers.h"
+#include "common/texts.h"
+#include "main_window/record_window.h"
+#include "platform/dialogs.h"
+
+namespace main_window {
+
+using platform::Icon;
+
+void RecordWindow::CmdFirst() {
+    if (SaveCR()) showRecord(1);
+}
+
+void RecordWindow::CmdLast() {
+    if (SaveCR()) showRecord(N);
+}
+
+void RecordWindow::cmdNext() {
+    if (current == N) {
+        dialogs_.beep();
+        dialogs_.show(common::kTitle, QStringLiteral("Last Opus Number Reached"),
+                      Icon::Exclamation);
+    } else if (SaveCR()) {
+        showRecord(current + 1);
+    }
+}
+
+void RecordWindow::cmdPrevious() {
+    if (current == 1) {
+        dialogs_.beep();
+        dialogs_.show(common::kTitle, QStringLiteral("First Opus Number Reached"),
+                      Icon::Exclamation);
+    } else if (SaveCR()) {
+        showRecord(current - 1);
+    }
+}
+
+void RecordWindow::cmdFindcode() {
+    for (;;) {
+        const QString typed = dialogs_.input(QStringLiteral("Find Sonvella Number:"),
+                                             QStringLiteral("Sonvella 4.0: Find Sonvella Number"));
+        if (typed.isEmpty()) return;
+        const common::TypedNumber number = common::readWholeNumber(typed);
+        if (!number.ok() || number.value < 1) {
+            askForNumberInRange();
+            continue;
+        }
+        // The typed text itself decides "not found": 8.4 on a collection of 8 is not found, even
+        // though it would round to 8.
+        double asTyped = 0;
+        common::readDecimal(typed, &asTyped);
+        if (asTyped > N) {
+            dialogs_.show(common::kTitle,
+                          QStringLiteral("Opus Number ") + typed + QStringLiteral(" was Not Found"),
+                          Icon::Information);
+            ShowCR();  // the record shown before, re-read: edits in its boxes are dropped
+            return;
+        }
+        showRecord(number.value);
+        return;
+    }
+}
+
+}  // namespace main_window
