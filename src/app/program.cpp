@@ -25,10 +25,11 @@ void Program::loadMainWindow() {
         window_->activateWindow();
         return;
     }
-    auto state = std::make_unique<main_window::RecordWindow>(session_, dialogs_, *this);
+    auto state = std::make_unique<main_window::RecordWindow>(
+        session_, platform::Services{dialogs_, *this, clipboard_});
     if (!state->Form_Load()) return;
     state_ = std::move(state);
-    window_ = new main_window::FrmIstoriki(*state_, dialogs_);
+    window_ = new main_window::FrmIstoriki(*state_);
     window_->show();
 }
 
@@ -36,7 +37,5 @@ void Program::endProgram() {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
-
-void Program::closeCoverWindows() {}
 
 }  // namespace app

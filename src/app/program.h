@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "main_window/session.h"
+#include "platform/qt_clipboard.h"
 #include "platform/shell.h"
 
 namespace platform {
@@ -26,15 +27,14 @@ public:
 
     // Shows the splash window; on its first tick the main window is loaded (or, when it is
     // loaded already, brought to the front).
-    void showSplash();
-
+    void showSplash() override;
     void endProgram() override;
-    void closeCoverWindows() override;
 
 private:
     void loadMainWindow();
 
     platform::Dialogs& dialogs_;
+    platform::QtClipboard clipboard_;
     main_window::Session session_;
     std::unique_ptr<main_window::RecordWindow> state_;
     QPointer<main_window::FrmIstoriki> window_;

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "main_window/frm_cover_image.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
 #include "platform/dialogs.h"
@@ -100,7 +101,7 @@ struct PickListDef {
     int addLeft;
 };
 
-const PickListDef kPickLists[] = {
+const PickListDef kPickListLayout[] = {
     {0, "Combo1", "Label9", "COMPOSERS", "COMPOSERS", {120, 5520}, 4215, "Command1", 4560},
     {2, "Combo3", "Label10", "OPUS TITLE", "OPUS TITLE", {120, 6240}, 4215, "Command3", 4560},
     {3, "Combo4", "Label11", "ORCHESTRAS", "ORCHESTRAS", {120, 6960}, 4215, "Command4", 4560},
@@ -139,8 +140,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 }  // namespace
 
-FrmIstoriki::FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), window_(window), dialogs_(dialogs) {
+FrmIstoriki::FrmIstoriki(RecordWindow& window, QWidget* parent)
+    : QMainWindow(parent), window_(window) {
     setObjectName(QStringLiteral("frmIstoriki"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -157,6 +158,7 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidg
     buildMenus();
     buildStatusBar();
     buildKeys();
+    buildCoverWindows();
 
     window_.changed = [this] { refresh(); };
     window_.focusBox = [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); };
@@ -166,6 +168,10 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidg
 FrmIstoriki::~FrmIstoriki() {
     window_.changed = nullptr;
     window_.focusBox = nullptr;
+    // The controls are deleted after this part of the window is gone; none may call back into it.
+    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+    delete frmCoverImage_;
+    delete frmBackImage_;
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {
@@ -177,7 +183,7 @@ QPushButton* FrmIstoriki::button(const char* name) const {
 }
 
 void FrmIstoriki::buildRecordArea(QWidget* client) {
-    const auto beep = [this] { dialogs_.beep(); };
+    const auto beep = [this] { window_.dialogs().beep(); };
     for (int i = 0; i < store::kFieldCount; ++i) {
         const FieldDef& def = kFields[i];
         const int width = store::kFieldLayout[i].width;
@@ -240,7 +246,8 @@ void FrmIstoriki::buildButtons(QWidget* client) {
         {"CmdLast", [&w] { w.CmdLast(); }},         {"cmdNext", [&w] { w.cmdNext(); }},
         {"cmdPrevious", [&w] { w.cmdPrevious(); }}, {"cmdFindcode", [&w] { w.cmdFindcode(); }},
         {"cmdCorrect", [&w] { w.cmdCorrect(); }},   {"cmdNew", [&w] { w.cmdNew(); }},
-        {"cmdPaste", [&w] { w.mnuPaste(); }},
+        {"cmdPaste", [&w] { w.mnuPaste(); }},       {"Command10", [&w] { w.Command10(); }},
+        {"Command5", [&w] { w.Command5(); }},
     };
     for (const auto& [name, command] : commands) {
         QPushButton* b = button(name);
@@ -250,7 +257,7 @@ void FrmIstoriki::buildButtons(QWidget* client) {
 }
 
 void FrmIstoriki::buildPickPanel(QWidget* client) {
-    for (const PickListDef& def : kPickLists) {
+    for (const PickListDef& def : kPickListLayout) {
         const QRect boxPlace(def.place.x(), def.place.y(), def.width, 315);
         auto* label = makeLabel(client, def.label, QString::fromLatin1(def.caption),
                                 {def.place.x(), def.place.y() - 240, def.width, 240}, panelFont());
@@ -267,11 +274,20 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
             continue;
         }
         pickLists_[def.list] = combo;
+        const int list = def.list;
+        combo->setValidator(codePageValidator([this] { window_.dialogs().beep(); }, combo));
+        connect(combo, &QComboBox::activated, this, [this, combo, list](int index) {
+            window_.pickListChosen(list, combo->itemText(index));
+        });
+        connect(combo, &QComboBox::editTextChanged, this, [this, list](const QString& text) {
+            if (!refreshing_) window_.pickTexts[list] = text;
+        });
         auto* add = new QPushButton(QStringLiteral("Add"), client);
         add->setObjectName(QString::fromLatin1(def.addButton));
         add->setGeometry(rectTw(def.addLeft, def.place.y(), 495, 375));
         add->setAutoDefault(false);
-        add->setEnabled(false);
+        add->setFocusPolicy(Qt::TabFocus);
+        connect(add, &QPushButton::clicked, this, [this, list] { window_.addToPickList(list); });
         buttons_.insert(add->objectName(), add);
     }
 
@@ -293,6 +309,7 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
             rectTw(def.place.x(), def.place.y(), def.place.width(), def.place.height());
         picture->setGeometry(place);
         picture->setPixmap(panelPicture(which++, place.size()));
+        connect(picture, &ui::ClickableLabel::clicked, this, [this] { window_.Picture_Click(); });
     }
     picture1_ = findChild<QWidget*>(QStringLiteral("Picture1"));
     picture2_ = findChild<QWidget*>(QStringLiteral("Picture2"));
@@ -314,6 +331,20 @@ void FrmIstoriki::buildCoverPanel(QWidget* client) {
     image2->setToolTip(QStringLiteral("Click to enlarge the image"));
     image2->setGeometry(rectTw(11160, 240, 3615, 5415));
     image2->setScaledContents(true);
+    connect(label19, &ui::ClickableLabel::clicked, this, [this] { window_.Label19_Click(); });
+    connect(label20, &ui::ClickableLabel::clicked, this, [this] { window_.Label20_Click(); });
+    connect(image2, &ui::ClickableLabel::clicked, this, [this] { window_.Image2_Click(); });
+    label19_ = label19;
+    image2_ = image2;
+}
+
+void FrmIstoriki::buildCoverWindows() {
+    frmCoverImage_ = new FrmCoverImage(
+        QStringLiteral("frmCoverImage"), [this] { window_.copyPicture(window_.frmCoverImage); },
+        [this] { window_.frmCoverImage = CoverWindow(); });
+    frmBackImage_ = new FrmCoverImage(
+        QStringLiteral("frmBackImage"), [this] { window_.copyPicture(window_.frmBackImage); },
+        [this] { window_.frmBackImage = CoverWindow(); });
 }
 
 void FrmIstoriki::buildMenus() {
@@ -336,7 +367,7 @@ void FrmIstoriki::buildMenus() {
     };
     // Menu, entry, caption, shortcut, separator before it, command (none: disabled for now).
     const std::vector<ui::MenuEntry> entries = {
-        {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), false, {}},
+        {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), false, [&w] { w.mnuCoverImage(); }},
         {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), false, {}},
         {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), false, {}},
         {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, true, [] {}},
@@ -426,6 +457,7 @@ void FrmIstoriki::buildKeys() {
 }
 
 void FrmIstoriki::refresh() {
+    refreshing_ = true;
     setWindowTitle(window_.caption);
     for (int i = 0; i < store::kFieldCount; ++i) {
         if (i == txtEkdot) {
@@ -449,10 +481,34 @@ void FrmIstoriki::refresh() {
         shownListsVersion_ = window_.listsVersion;
     }
 
+    for (size_t i = 0; i < pickLists_.size(); ++i) {
+        QComboBox* combo = pickLists_[i];
+        if (combo->currentText() != window_.pickTexts[i]) {
+            if (window_.pickTexts[i].isEmpty()) combo->setCurrentIndex(-1);
+            combo->setEditText(window_.pickTexts[i]);
+        }
+    }
+
+    image1_->setPixmap(QPixmap::fromImage(window_.icon));
+    image1_->setFrameShape(window_.iconBorder ? QFrame::Box : QFrame::NoFrame);
+    label19_->setText(window_.label19);
+    image2_->setPixmap(QPixmap::fromImage(window_.cover));
+    image2_->resize(kCoverPictureWidth, window_.coverHeight);
+    button("Command10")->setText(window_.command10Caption);
+    button("Command5")->setText(window_.command5Caption);
+    menuEntry("mnuCoverImage")->setEnabled(window_.coverImageMenuEnabled);
+
     const bool expanded = window_.pickPanelShown != 0;
     picture1_->setVisible(expanded);
     picture2_->setVisible(expanded);
     setFixedSize(ui::windowSize(window_.widthTwips, window_.heightTwips));
+    frmCoverImage_->refresh(window_.frmCoverImage);
+    frmBackImage_->refresh(window_.frmBackImage);
+    refreshing_ = false;
+}
+
+QAction* FrmIstoriki::menuEntry(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
 }
 
 void FrmIstoriki::closeEvent(QCloseEvent* event) {

@@ -9,24 +9,22 @@
 
 #include "main_window/record_window.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace platform {
-class Dialogs;
-}
-
 namespace main_window {
 
+class FrmCoverImage;
 class RecordLineEdit;
 class RecordTextEdit;
 
 class FrmIstoriki : public QMainWindow {
     Q_OBJECT
 public:
-    FrmIstoriki(RecordWindow& window, platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit FrmIstoriki(RecordWindow& window, QWidget* parent = nullptr);
     ~FrmIstoriki() override;
 
     RecordWindow& state() { return window_; }
@@ -44,10 +42,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildKeys();
+    void buildCoverWindows();
     QPushButton* button(const char* name) const;
+    QAction* menuEntry(const char* name) const;
 
     RecordWindow& window_;
-    platform::Dialogs& dialogs_;
     std::array<QWidget*, 6> boxes_{};
     RecordLineEdit* lineBox(Box box) const;
     RecordTextEdit* txtEkdot_ = nullptr;
@@ -58,6 +57,11 @@ private:
     QLabel* image1_ = nullptr;
     QWidget* picture1_ = nullptr;
     QWidget* picture2_ = nullptr;
+    QLabel* label19_ = nullptr;
+    QLabel* image2_ = nullptr;
+    FrmCoverImage* frmCoverImage_ = nullptr;
+    FrmCoverImage* frmBackImage_ = nullptr;
+    bool refreshing_ = false;
     int shownListsVersion_ = -1;
 };
 

@@ -26,6 +26,7 @@ void RecordWindow::cmdNext() {
     } else if (SaveCR()) {
         showRecord(current + 1);
     }
+    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
 }
 
 void RecordWindow::cmdPrevious() {
@@ -36,6 +37,7 @@ void RecordWindow::cmdPrevious() {
     } else if (SaveCR()) {
         showRecord(current - 1);
     }
+    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
 }
 
 void RecordWindow::cmdFindcode() {

@@ -27,10 +27,14 @@ private:
 
 }  // namespace
 
+QValidator* codePageValidator(std::function<void()> beep, QObject* parent) {
+    return new CodePageValidator(std::move(beep), parent);
+}
+
 RecordLineEdit::RecordLineEdit(int maxLength, std::function<void()> beep, QWidget* parent)
     : QLineEdit(parent), beep_(std::move(beep)) {
     setMaxLength(maxLength);
-    setValidator(new CodePageValidator(beep_, this));
+    setValidator(codePageValidator(beep_, this));
 }
 
 void RecordLineEdit::keyPressEvent(QKeyEvent* event) {

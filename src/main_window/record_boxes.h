@@ -7,7 +7,13 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class QValidator;
+
 namespace main_window {
+
+// Refuses, with the beep, any change that would put a character the code page cannot hold into
+// a line edit (the record boxes and the pick lists' edit fields).
+QValidator* codePageValidator(std::function<void()> beep, QObject* parent);
 
 class RecordLineEdit : public QLineEdit {
     Q_OBJECT

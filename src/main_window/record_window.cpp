@@ -2,7 +2,9 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
+#include "main_window/media_icon.h"
 #include "main_window/name_order.h"
+#include "main_window/pick_lists.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "platform/shell.h"
@@ -25,8 +27,14 @@ const QString kResortedByComposer =
 
 }  // namespace
 
-RecordWindow::RecordWindow(Session& session, platform::Dialogs& dialogs, platform::Shell& shell)
-    : sortStateLine(kNotResorted), session_(session), dialogs_(dialogs), shell_(shell) {}
+RecordWindow::RecordWindow(Session& session, platform::Services services)
+    : sortStateLine(kNotResorted),
+      session_(session),
+      services_(services),
+      dialogs_(services.dialogs) {
+    for (size_t i = 0; i < kPickLists.size(); ++i)
+        pickTexts[i] = QString::fromLatin1(kPickLists[i].initialText);
+}
 
 void RecordWindow::notify() {
     if (changed) changed();
@@ -68,7 +76,7 @@ bool RecordWindow::Form_Load() {
                 QStringLiteral("Internal Error. Replace Files with your Back Up or Re-Install."),
                 Icon::Critical);
         }
-        shell_.endProgram();
+        services_.shell.endProgram();
         return false;
     }
 
@@ -112,6 +120,19 @@ void RecordWindow::showCurrentRecord() {
         boxes[static_cast<int>(f)] = store::trimBlanks(record_.text(f));
     }
     setRecordCaption();
+    showMediaIcon();
+}
+
+void RecordWindow::showMediaIcon() {
+    const QString file = mediaIconFor(record_.field(store::Field::Identity));
+    iconBorder = !file.isEmpty();
+    if (file.isEmpty()) {
+        icon = QImage();
+        return;
+    }
+    // A missing or broken icon file keeps the icon shown before, without a word.
+    QImage loaded;
+    if (loaded.load(file)) icon = loaded;
 }
 
 bool RecordWindow::ShowCR() {
@@ -156,18 +177,18 @@ bool RecordWindow::SaveCR() {
 void RecordWindow::cmdExit() {
     if (!SaveCR()) return;  // keep running, so that what was typed is not lost
     file_.close();
-    shell_.endProgram();
+    services_.shell.endProgram();
 }
 
 void RecordWindow::mnuEnd() {
     if (!SaveCR()) return;
     file_.close();
-    shell_.closeCoverWindows();
-    shell_.endProgram();
+    closeCoverWindows();
+    services_.shell.endProgram();
 }
 
 void RecordWindow::Form_Unload() {
-    shell_.closeCoverWindows();
+    closeCoverWindows();
 }
 
 }  // namespace main_window

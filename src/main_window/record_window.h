@@ -1,8 +1,10 @@
 #pragma once
 // The main record window without its widgets: what it shows (the six text boxes, caption, status
-// text, sort-state line, media icon, panels) and the procedures behind its buttons, menu entries
-// and keys. Views mirror this state; other subsystems call ShowCR, SaveCR and ShowSRN.
+// text, sort-state line, media icon, cover and pick-list panels) and the procedures behind its
+// buttons, menu entries and keys. Views mirror this state; other subsystems call ShowCR, SaveCR
+// and ShowSRN.
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -10,22 +12,14 @@
 #include <functional>
 
 #include "main_window/session.h"
+#include "platform/services.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
-
-namespace platform {
-class Dialogs;
-class Shell;
-}  // namespace platform
 
 namespace main_window {
 
 // The six text boxes, in the order of the record's fields.
 enum Box { txtEpo, txtOno, txtTitlos, txtAlloi, txtEkdot, txtSp };
-
-// The eight pick lists in the order their files are loaded: Combo1, 2, 3, 4, 6, 7, 8, 9.
-constexpr std::array<const char*, 8> kPickListBoxes = {"Combo1", "Combo2", "Combo3", "Combo4",
-                                                       "Combo6", "Combo7", "Combo8", "Combo9"};
 
 // Window sizes in twips (1/1440 inch).
 constexpr int kNarrowWidth = 11200;    // cover panel hidden
@@ -34,9 +28,23 @@ constexpr int kCoverWidth = 15000;     // cover panel shown
 constexpr int kSmallHeight = 5500;     // pick-list panel hidden
 constexpr int kExpandedHeight = 9200;  // pick-list panel shown
 
+// The cover panel's picture, in pixels: 241 x 361, or 241 x 210 for a picture wider than high.
+constexpr int kCoverPictureWidth = 241;
+constexpr int kCoverPictureHeight = 361;
+constexpr int kWideCoverPictureHeight = 210;
+
+// The enlarged front cover (frmCoverImage) or the back cover (frmBackImage).
+struct CoverWindow {
+    bool open = false;
+    QString caption;
+    QImage picture;
+    bool wide =
+        false;  // wider than high: shown in Image1 with Command1, else in Image2 with Command2
+};
+
 class RecordWindow {
 public:
-    RecordWindow(Session& session, platform::Dialogs& dialogs, platform::Shell& shell);
+    RecordWindow(Session& session, platform::Services services);
 
     // --- What the window shows -------------------------------------------------------------
     std::array<QString, 6> boxes;  // the editing buffer, one text per field
@@ -46,13 +54,28 @@ public:
     std::int32_t current = 1;  // the current Opus Number
     std::int32_t N = 1;        // the record count
     std::int32_t searchPosition = 0;
-    std::int16_t coverShown = 0;
-    std::int16_t pickPanelShown = 0;
     int widthTwips = kStartWidth;
     int heightTwips = kSmallHeight;
-    bool coverImageMenuEnabled = false;
-    std::array<QStringList, 8> lists;  // the pick lists, each in alphabetical order
-    int listsVersion = 0;              // grows whenever a list changes
+
+    QImage icon;  // Image1: the media icon
+    bool iconBorder = false;
+
+    std::int16_t coverShown = 0;
+    bool coverImageMenuEnabled = false;  // mnuCoverImage
+    QString command10Caption = QStringLiteral("IMAGE");
+    QString label19;  // "Cover of ..."
+    QImage cover;     // Image2
+    int coverHeight = kCoverPictureHeight;
+    CoverWindow frmCoverImage;
+    CoverWindow frmBackImage;
+
+    std::int16_t pickPanelShown = 0;
+    QString command5Caption = QStringLiteral("EX&PAND");
+    // The eight pick lists in the order their files are loaded (Combo1, 2, 3, 4, 6, 7, 8, 9), each
+    // in alphabetical order, and the text of each box's edit field.
+    std::array<QStringList, 8> lists;
+    std::array<QString, 8> pickTexts;
+    int listsVersion = 0;  // grows whenever a list changes
 
     // The view is told after every change; it copies the state into its controls.
     std::function<void()> changed;
@@ -65,7 +88,8 @@ public:
     bool Form_Load();
 
     // Reads the current record, trims its fields into the in-memory record and the text boxes,
-    // sets the caption. False (after a message naming the Opus Number) when it cannot be read.
+    // sets the caption and the media icon. False (after a message naming the Opus Number) when it
+    // cannot be read.
     bool ShowCR();
     // Writes the text boxes, untrimmed, into the current record. False (after a message naming
     // the Opus Number) when it cannot be written; the boxes keep what the user typed.
@@ -86,6 +110,23 @@ public:
     void cmdPrevious();
     void cmdFindcode();  // go to a typed Opus Number
 
+    // The cover panel and the cover windows (cover_panel.cpp).
+    void Command10();      // show or hide the cover panel
+    void mnuCoverImage();  // show the cover of the record now shown, when the panel is shown
+    void Image2_Click();   // the front cover, enlarged in frmCoverImage
+    void Label20_Click();  // the back cover in frmBackImage
+    void Label19_Click();  // copy the panel's cover to the clipboard
+    void copyPicture(CoverWindow& window);  // the COPY buttons of the cover windows
+    void closeCoverWindows();
+    void Picture_Click();  // Picture1 to Picture3: the splash window again
+
+    // The pick-list panel (pick_lists.cpp).
+    void Command5();  // expand or shrink the window
+    // A name chosen from pick list `list` (0 to 7, in load order).
+    void pickListChosen(int list, const QString& name);
+    // "Add": the text of the box's edit field into its list and its file.
+    void addToPickList(int list);
+
     void cmdExit();      // save, close the collection, end
     void mnuEnd();       // save, close the collection, close the cover windows, end
     void Form_Unload();  // closing by the window frame: nothing is saved
@@ -94,8 +135,8 @@ public:
     const store::OpusRecord& record() const { return record_; }
     store::CollectionFile& file() { return file_; }
     Session& session() { return session_; }
-    platform::Dialogs& dialogs() { return dialogs_; }
-    platform::Shell& shell() { return shell_; }
+    platform::Dialogs& dialogs() { return services_.dialogs; }
+    platform::Services& services() { return services_; }
     void notify();
 
     // Makes n the current Opus Number and shows it; when it cannot be read, the current record
@@ -105,13 +146,19 @@ public:
 private:
     void showCurrentRecord();  // ShowCR without its failure message: throws StoreError
     void setRecordCaption();
+    void showMediaIcon();
     void reportFailure(const QString& what, std::int32_t opusNumber, const QString& reason);
     // "Please type a number between 1 and " N, with an information icon.
     void askForNumberInRange();
+    // Loads the front cover into the panel; false when it is missing (after the message).
+    bool loadPanelCover();
+    void hideCoverPanel();
+    void openCoverWindow(CoverWindow& window, const QString& file, const QString& caption,
+                         const QString& failure);
 
     Session& session_;
+    platform::Services services_;
     platform::Dialogs& dialogs_;
-    platform::Shell& shell_;
     store::CollectionFile file_;
     store::OpusRecord record_;
 };

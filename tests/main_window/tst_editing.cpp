@@ -5,8 +5,7 @@
 
 #include "main_window/record_window.h"
 #include "support/collection_dir.h"
-#include "support/recording_shell.h"
-#include "support/scripted_dialogs.h"
+#include "support/fakes.h"
 
 using main_window::RecordWindow;
 using platform::Answer;
@@ -53,8 +52,9 @@ private:
     void load(const std::vector<QStringList>& records);
 
     std::unique_ptr<CollectionDir> dir_;
-    testing::ScriptedDialogs dialogs_;
-    testing::RecordingShell shell_;
+    testing::Fakes fakes_;
+    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
+    testing::RecordingShell& shell_ = fakes_.shell;
     main_window::Session session_;
     std::unique_ptr<RecordWindow> w_;
     int focused_ = -1;
@@ -73,7 +73,7 @@ void EditingTest::cleanup() {
 
 void EditingTest::load(const std::vector<QStringList>& records) {
     dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     w_->focusBox = [this](main_window::Box box) { focused_ = box; };
     QVERIFY(w_->Form_Load());
 }
@@ -275,7 +275,7 @@ void EditingTest::pasteWorksBeyond32767() {
         QVERIFY(f.seek(qint64(39998) * 455));
         f.write(testing::record({"~~~"}).bytes().toByteArray());
     }
-    w_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
     QCOMPARE(w_->N, 40000);
     w_->current = 39999;
@@ -290,7 +290,7 @@ void EditingTest::aWriteThatFailsIsReportedAndNothingMoves() {
     if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
     dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{}, false);
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
-    w_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
     w_->boxes[main_window::txtOno] = QStringLiteral("Typed");
     const QString full = QStringLiteral("Opus Number  1 could not be saved:\n") +

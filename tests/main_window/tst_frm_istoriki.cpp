@@ -16,8 +16,7 @@
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
 #include "support/collection_dir.h"
-#include "support/recording_shell.h"
-#include "support/scripted_dialogs.h"
+#include "support/fakes.h"
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
@@ -82,8 +81,9 @@ private slots:
 
 private:
     std::unique_ptr<CollectionDir> dir_;
-    testing::ScriptedDialogs dialogs_;
-    testing::RecordingShell shell_;
+    testing::Fakes fakes_;
+    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
+    testing::RecordingShell& shell_ = fakes_.shell;
     main_window::Session session_;
     std::unique_ptr<RecordWindow> state_;
     std::unique_ptr<FrmIstoriki> window_;
@@ -94,9 +94,9 @@ void FrmIstorikiTest::init() {
         std::vector<QStringList>{{"No0001 CD", "Bach", "Goldberg"}, {"No0002 LP", "Ravel"}});
     dialogs_ = {};
     shell_ = {};
-    state_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    state_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(state_->Form_Load());
-    window_ = std::make_unique<FrmIstoriki>(*state_, dialogs_);
+    window_ = std::make_unique<FrmIstoriki>(*state_);
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -311,7 +311,6 @@ void FrmIstorikiTest::altXWithAnotherModifierDoesNothing() {
 void FrmIstorikiTest::menuExitEnds() {
     window_->findChild<QAction*>("mnuEnd")->trigger();
     QCOMPARE(shell_.ended, 1);
-    QCOMPARE(shell_.coverWindowsClosed, 1);
 }
 
 void FrmIstorikiTest::splashHandsOverAfterOneSecond() {

@@ -5,8 +5,7 @@
 
 #include "main_window/record_window.h"
 #include "support/collection_dir.h"
-#include "support/recording_shell.h"
-#include "support/scripted_dialogs.h"
+#include "support/fakes.h"
 
 using main_window::RecordWindow;
 using platform::Icon;
@@ -42,8 +41,9 @@ private:
     void load(int records);
 
     std::unique_ptr<CollectionDir> dir_;
-    testing::ScriptedDialogs dialogs_;
-    testing::RecordingShell shell_;
+    testing::Fakes fakes_;
+    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
+    testing::RecordingShell& shell_ = fakes_.shell;
     main_window::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
@@ -60,7 +60,7 @@ void NavigationTest::cleanup() {
 
 void NavigationTest::load(int records) {
     dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(records));
-    w_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
 }
 
@@ -184,7 +184,7 @@ void NavigationTest::aSaveThatFailsKeepsTheRecord() {
     if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
     // Two records' worth of a file that cannot take a write: next must stay where it is.
     dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(3));
-    w_ = std::make_unique<RecordWindow>(session_, dialogs_, shell_);
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
     QFile::remove(dir_->path("Clasical.dat"));
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));

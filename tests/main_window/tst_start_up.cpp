@@ -8,8 +8,7 @@
 #include "main_window/record_window.h"
 #include "store/codepage.h"
 #include "support/collection_dir.h"
-#include "support/recording_shell.h"
-#include "support/scripted_dialogs.h"
+#include "support/fakes.h"
 
 using main_window::RecordWindow;
 using main_window::Session;
@@ -44,14 +43,15 @@ private slots:
     void theDemoCollectionLoads();
 
 private:
-    testing::ScriptedDialogs dialogs_;
-    testing::RecordingShell shell_;
+    testing::Fakes fakes_;
+    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
+    testing::RecordingShell& shell_ = fakes_.shell;
     Session session_;
 };
 
 void StartUpTest::showsRecordOneOfTheCollection() {
     CollectionDir dir({{"  No0001 CD  ", "Bach", "Mass in B minor"}, {"No0001 CD"}, {"No0002 LP"}});
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     QCOMPARE(w.N, 3);
     QCOMPARE(w.current, 1);
@@ -74,7 +74,7 @@ void StartUpTest::showsRecordOneOfTheCollection() {
 
 void StartUpTest::createsAMissingCollection() {
     CollectionDir dir({}, false);
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     QVERIFY(QFile::exists(dir.path("Clasical.dat")));
     QCOMPARE(dir.fileLength(), 0);
@@ -98,7 +98,7 @@ void StartUpTest::oddRecordFilesLoadUnchanged() {
     for (int i = 0; i < length; ++i) bytes[i] = char('A' + i % 26);
     dir.write("Clasical.dat", bytes);
     {
-        RecordWindow w(session_, dialogs_, shell_);
+        RecordWindow w(session_, fakes_.services());
         QVERIFY(w.Form_Load());
         QCOMPARE(w.N, n);
     }
@@ -122,7 +122,7 @@ void StartUpTest::oddListFilesLoadUnchanged() {
     CollectionDir dir({{"No0001 CD"}});
     dir.write("Title.txt", bytes);
     {
-        RecordWindow w(session_, dialogs_, shell_);
+        RecordWindow w(session_, fakes_.services());
         QVERIFY(w.Form_Load());
         QCOMPARE(w.lists[2].size(), items);
     }
@@ -156,7 +156,7 @@ void StartUpTest::startUpFailures() {
     if (make == "folder") QVERIFY(QDir(dir.path()).mkdir(file));
     const QByteArray collection = dir.bytes();
 
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     dialogs_.expectMessage("Sonvella 4.0", message, Icon::Critical);
     QVERIFY(!w.Form_Load());
     QCOMPARE(shell_.ended, 1);
@@ -186,19 +186,18 @@ void StartUpTest::showsTheSortState() {
     CollectionDir dir({{"No0001 CD"}});
     Session session;
     session.sortState = std::int16_t(state);
-    RecordWindow w(session, dialogs_, shell_);
+    RecordWindow w(session, fakes_.services());
     QVERIFY(w.Form_Load());
     QCOMPARE(w.sortStateLine, line);
 }
 
 void StartUpTest::exitSavesTheShownRecord() {
     CollectionDir dir({{"No0001 CD", "Bach"}, {"No0002 LP"}});
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     w.boxes[main_window::txtOno] = QStringLiteral("  Ravel  ");
     w.cmdExit();
     QCOMPARE(shell_.ended, 1);
-    QCOMPARE(shell_.coverWindowsClosed, 0);
     QCOMPARE(dir.field(1, store::Field::Composer), QStringLiteral("  Ravel") + QString(38, ' '));
     QCOMPARE(dir.fileLength(), 910);
     shell_ = {};
@@ -206,12 +205,13 @@ void StartUpTest::exitSavesTheShownRecord() {
 
 void StartUpTest::menuExitAlsoClosesTheCoverWindows() {
     CollectionDir dir({{"No0001 CD", "Bach"}});
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     w.boxes[main_window::txtTitlos] = QStringLiteral("Μεσσίας");
+    w.frmCoverImage.open = w.frmBackImage.open = true;
     w.mnuEnd();
     QCOMPARE(shell_.ended, 1);
-    QCOMPARE(shell_.coverWindowsClosed, 1);
+    QVERIFY(!w.frmCoverImage.open && !w.frmBackImage.open);
     QCOMPARE(store::trimBlanks(dir.field(1, store::Field::Title)), QStringLiteral("Μεσσίας"));
     shell_ = {};
 }
@@ -219,11 +219,12 @@ void StartUpTest::menuExitAlsoClosesTheCoverWindows() {
 void StartUpTest::closingByTheFrameSavesNothing() {
     CollectionDir dir({{"No0001 CD", "Bach"}});
     const QByteArray before = dir.bytes();
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
+    w.frmBackImage.open = true;
     w.Form_Unload();
-    QCOMPARE(shell_.coverWindowsClosed, 1);
+    QVERIFY(!w.frmBackImage.open);
     QCOMPARE(shell_.ended, 0);
     QCOMPARE(dir.bytes(), before);
     shell_ = {};
@@ -233,7 +234,7 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
     CollectionDir dir({}, false);
     QVERIFY(QFile::link("/dev/full", dir.path("Clasical.dat")));
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
     dialogs_.expectMessage("Sonvella 4.0",
@@ -253,7 +254,7 @@ void StartUpTest::theDemoCollectionLoads() {
         QFile::remove(dir.path(name));
         QVERIFY(QFile::copy(demo.filePath(name), dir.path(name)));
     }
-    RecordWindow w(session_, dialogs_, shell_);
+    RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
     QVERIFY(w.N >= 60);
     QCOMPARE(dir.fileLength() % 455, 0);

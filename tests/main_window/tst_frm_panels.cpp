@@ -1,0 +1,195 @@
+// The cover and pick-list panels as widgets: window sizes in twips, the cover windows, the
+// pick lists' boxes and buttons, under the offscreen platform.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "main_window/frm_istoriki.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+#include "ui/twips.h"
+
+using main_window::FrmIstoriki;
+using main_window::RecordWindow;
+using platform::Icon;
+using testing::CollectionDir;
+
+class FrmPanelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void theCoverPanelWidensTheWindow();
+    void theCoverWindowsShowOnePictureAndItsButton_data();
+    void theCoverWindowsShowOnePictureAndItsButton();
+    void expandShowsThePickLists();
+    void choosingFromAListFillsTheRecord();
+    void addPutsTheTypedNameIntoTheList();
+    void theListBoxesRefuseCharactersOutsideTheCodePage();
+
+private:
+    QWidget* child(const char* name) const { return window_->findChild<QWidget*>(name); }
+
+    std::unique_ptr<CollectionDir> dir_;
+    testing::Fakes fakes_;
+    main_window::Session session_;
+    std::unique_ptr<RecordWindow> state_;
+    std::unique_ptr<FrmIstoriki> window_;
+};
+
+void FrmPanelsTest::init() {
+    fakes_ = {};
+    dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{{"No0001 CD"}, {"No0002 LP"}});
+    QVERIFY(QDir().mkpath(dir_->path("Sonvella400/Covers")));
+    QImage tall(90, 140, QImage::Format_RGB32), wide(200, 120, QImage::Format_RGB32);
+    tall.fill(Qt::blue);
+    wide.fill(Qt::red);
+    QVERIFY(tall.save(dir_->path("Sonvella400/Covers/No0001.jpg")));
+    QVERIFY(wide.save(dir_->path("Sonvella400/Covers/No0002.jpg")));
+    state_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(state_->Form_Load());
+    window_ = std::make_unique<FrmIstoriki>(*state_);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void FrmPanelsTest::cleanup() {
+    fakes_.dialogs.verifyDone();
+    window_.reset();
+    state_.reset();
+    dir_.reset();
+}
+
+void FrmPanelsTest::theCoverPanelWidensTheWindow() {
+    auto* command10 = window_->findChild<QPushButton*>("Command10");
+    auto* menuEntry = window_->findChild<QAction*>("mnuCoverImage");
+    QVERIFY(!menuEntry->isEnabled());
+    command10->click();
+    QCOMPARE(window_->size(), ui::windowSize(15000, 5500));
+    QCOMPARE(command10->text(), QStringLiteral("TEXT"));
+    QVERIFY(menuEntry->isEnabled());
+    auto* image2 = window_->findChild<QLabel*>("Image2");
+    QCOMPARE(image2->size(), QSize(241, 361));
+    QVERIFY(!image2->pixmap().isNull());
+    QCOMPARE(window_->findChild<QLabel*>("Label19")->text(), QStringLiteral("Cover of No0001 "));
+    // Within the widened window's width (a tall cover runs below the small window's foot).
+    QVERIFY(image2->geometry().right() < window_->centralWidget()->width());
+    QVERIFY(window_->findChild<QLabel*>("Label20")->geometry().right() <
+            window_->centralWidget()->width());
+
+    QTest::keyClick(window_.get(), Qt::Key_F2);  // a wide cover on the next record
+    QCOMPARE(image2->size(), QSize(241, 210));
+    command10->click();
+    QCOMPARE(window_->size(), ui::windowSize(11200, 5500));
+    QCOMPARE(command10->text(), QStringLiteral("IMAGE"));
+    QVERIFY(!menuEntry->isEnabled());
+}
+
+void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton_data() {
+    QTest::addColumn<int>("record");
+    QTest::addColumn<bool>("wide");
+    QTest::newRow("portrait") << 1 << false;
+    QTest::newRow("landscape") << 2 << true;
+}
+
+void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton() {
+    QFETCH(int, record);
+    QFETCH(bool, wide);
+    state_->showRecord(record);
+    window_->findChild<QPushButton*>("Command10")->click();
+    QTest::mouseClick(child("Image2"), Qt::LeftButton);
+    auto* cover = QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmCoverImage") return w;
+        }
+        return static_cast<QWidget*>(nullptr);
+    }();
+    QVERIFY(cover);
+    QVERIFY(cover->isVisible());
+    QCOMPARE(cover->size(), QSize(ui::px(10485), ui::px(9960)));
+    auto* image1 = cover->findChild<QLabel*>("Image1");
+    auto* image2 = cover->findChild<QLabel*>("Image2");
+    auto* command1 = cover->findChild<QPushButton*>("Command1");
+    auto* command2 = cover->findChild<QPushButton*>("Command2");
+    QCOMPARE(image1->isVisible(), wide);
+    QCOMPARE(command1->isVisible(), wide);
+    QCOMPARE(image2->isVisible(), !wide);
+    QCOMPARE(command2->isVisible(), !wide);
+    QCOMPARE(wide ? image1->geometry() : image2->geometry(),
+             wide ? ui::rectTw(120, 120, 10095, 8055) : ui::rectTw(0, 0, 6855, 9615));
+    QCOMPARE(wide ? command1->geometry() : command2->geometry(),
+             wide ? ui::rectTw(9000, 9000, 1215, 615) : ui::rectTw(9480, 8280, 735, 1335));
+
+    fakes_.dialogs.expectMessage("Sonvella 4.0", "This Cover Image was copied to the Clipboard",
+                                 Icon::Information);
+    (wide ? command1 : command2)->click();
+    QCOMPARE(fakes_.clipboard.images.back().size(), wide ? QSize(200, 120) : QSize(90, 140));
+    cover->close();
+    QVERIFY(!state_->frmCoverImage.open);
+}
+
+void FrmPanelsTest::expandShowsThePickLists() {
+    auto* command5 = window_->findChild<QPushButton*>("Command5");
+    QVERIFY(!child("Picture1")->isVisible());
+    command5->click();
+    QCOMPARE(window_->size(), ui::windowSize(11250, 9200));
+    QCOMPARE(command5->text(), QStringLiteral("SHR&INK"));
+    QVERIFY(child("Picture1")->isVisible());
+    QVERIFY(child("Picture2")->isVisible());
+    // The whole panel now lies inside the window.
+    const QRect client = window_->centralWidget()->rect();
+    for (const char* name : {"Combo2", "Combo9", "Command9", "cmdNew"}) {
+        QVERIFY2(client.contains(child(name)->geometry()), name);
+    }
+    QVERIFY(!child("Combo5")->isEnabled());
+    command5->click();
+    QCOMPARE(window_->size(), ui::windowSize(11250, 5500));
+    QCOMPARE(command5->text(), QStringLiteral("EX&PAND"));
+}
+
+void FrmPanelsTest::choosingFromAListFillsTheRecord() {
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* conductors = window_->findChild<QComboBox*>("Combo2");
+    QCOMPARE(conductors->currentText(), QStringLiteral("CONDUCTORS"));
+    conductors->setFocus();
+    QTest::keyClick(conductors, Qt::Key_Down);  // choosing with the keyboard
+    QCOMPARE(window_->findChild<QLineEdit*>("txtAlloi")->text(), QStringLiteral("Name 2 a"));
+    QCOMPARE(conductors->currentText(), QString());
+    QCOMPARE(dir_->field(1, store::Field::Orchestra).trimmed(), QStringLiteral("Name 2 a"));
+}
+
+void FrmPanelsTest::addPutsTheTypedNameIntoTheList() {
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* labels = window_->findChild<QComboBox*>("Combo9");
+    labels->setFocus();
+    labels->lineEdit()->selectAll();
+    QTest::keyClicks(labels->lineEdit(), "Decca");
+    fakes_.dialogs.expectMessage("Sonvella 4.0", "Label <Decca> has been added to the list",
+                                 Icon::Information);
+    window_->findChild<QPushButton*>("Command9")->click();
+    QCOMPARE(labels->itemText(0), QStringLiteral("Decca"));
+    QCOMPARE(labels->currentText(), QStringLiteral("Decca"));
+    QVERIFY(dir_->bytes("Labels.txt").endsWith("Decca\r\n"));
+}
+
+void FrmPanelsTest::theListBoxesRefuseCharactersOutsideTheCodePage() {
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* composers = window_->findChild<QComboBox*>("Combo1");
+    composers->setFocus();
+    composers->lineEdit()->selectAll();
+    QTest::keyClicks(composers->lineEdit(), "Dvor");
+    fakes_.dialogs.expectBeep();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ř"));
+    QApplication::sendEvent(composers->lineEdit(), &press);
+    QCOMPARE(composers->currentText(), QStringLiteral("Dvor"));
+    QCOMPARE(state_->pickTexts[0], QStringLiteral("Dvor"));
+}
+
+QTEST_MAIN(FrmPanelsTest)
+#include "tst_frm_panels.moc"
