@@ -1,0 +1,21 @@
+#pragma once
+// The front covers of the demo media, one design each. Every function paints the whole picture of
+// the given size. The compact discs are in front_covers_cd.cpp, the records and the DVD in
+// front_covers_stage.cpp.
+
+#include <QPainter>
+#include <QSizeF>
+
+namespace pictures {
+
+void drawGoldbergFront(QPainter& p, QSizeF size);     // No0001, CD
+void drawKleiberFront(QPainter& p, QSizeF size);      // No0002, CD
+void drawAxionEstiFront(QPainter& p, QSizeF size);    // No0006, CD
+void drawCelloSuitesFront(QPainter& p, QSizeF size);  // No0014, box of two CDs
+
+void drawToscaFront(QPainter& p, QSizeF size);    // No0003, LP
+void drawNinthFront(QPainter& p, QSizeF size);    // No0008, LP
+void drawFigaroFront(QPainter& p, QSizeF size);   // No0009, DVD
+void drawHeifetzFront(QPainter& p, QSizeF size);  // No0035, LP
+
+}  // namespace pictures
