@@ -26,7 +26,7 @@ void Program::loadMainWindow() {
         return;
     }
     auto state = std::make_unique<main_window::RecordWindow>(
-        session_, platform::Services{dialogs_, *this, clipboard_});
+        session_, platform::Services{dialogs_, *this, clipboard_, printJob_, clock_});
     if (!state->Form_Load()) return;
     state_ = std::move(state);
     window_ = new main_window::FrmIstoriki(*state_);

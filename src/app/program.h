@@ -6,7 +6,10 @@
 #include <memory>
 
 #include "main_window/session.h"
+#include "platform/clock.h"
+#include "platform/print_job.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_printer_output.h"
 #include "platform/shell.h"
 
 namespace platform {
@@ -35,6 +38,9 @@ private:
 
     platform::Dialogs& dialogs_;
     platform::QtClipboard clipboard_;
+    platform::QtPrinterOutput printer_;
+    platform::PrintJob printJob_{printer_};
+    platform::SystemClock clock_;
     main_window::Session session_;
     std::unique_ptr<main_window::RecordWindow> state_;
     QPointer<main_window::FrmIstoriki> window_;

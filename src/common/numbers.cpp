@@ -9,6 +9,12 @@ QString numberText(std::int64_t n) {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
+QString decimalText(double v) {
+    if (v == std::trunc(v) && std::abs(v) < 1e15) return numberText(static_cast<std::int64_t>(v));
+    const QString digits = QString::number(v, 'g', 15);
+    return v < 0 ? digits : QLatin1Char(' ') + digits;
+}
+
 double roundHalfEven(double v) {
     return std::nearbyint(v);  // the default rounding mode rounds halves to even
 }

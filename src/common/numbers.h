@@ -10,6 +10,8 @@ namespace common {
 // A number as this program writes it everywhere: decimal, preceded by the place of its sign
 // (one blank for zero and above, "-" below zero).  12 gives " 12", -3 gives "-3".
 QString numberText(std::int64_t n);
+// The same for a typed number that may have a fraction: 2.5 gives " 2.5", 3.0 gives " 3".
+QString decimalText(double v);
 
 // What a typed number turned out to be.
 enum class NumberStatus {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -14,6 +15,8 @@
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
 #include "platform/dialogs.h"
+#include "print/print_selection.h"
+#include "print/range_print.h"
 #include "store/opus_record.h"
 #include "ui/clickable_label.h"
 #include "ui/key_preview.h"
@@ -242,12 +245,19 @@ void FrmIstoriki::buildButtons(QWidget* client) {
     // The buttons' commands; a button without one stays disabled until its command lands.
     RecordWindow& w = window_;
     const std::pair<const char*, std::function<void()>> commands[] = {
-        {"cmdExit", [&w] { w.cmdExit(); }},         {"CmdFirst", [&w] { w.CmdFirst(); }},
-        {"CmdLast", [&w] { w.CmdLast(); }},         {"cmdNext", [&w] { w.cmdNext(); }},
-        {"cmdPrevious", [&w] { w.cmdPrevious(); }}, {"cmdFindcode", [&w] { w.cmdFindcode(); }},
-        {"cmdCorrect", [&w] { w.cmdCorrect(); }},   {"cmdNew", [&w] { w.cmdNew(); }},
-        {"cmdPaste", [&w] { w.mnuPaste(); }},       {"Command10", [&w] { w.Command10(); }},
+        {"cmdExit", [&w] { w.cmdExit(); }},
+        {"CmdFirst", [&w] { w.CmdFirst(); }},
+        {"CmdLast", [&w] { w.CmdLast(); }},
+        {"cmdNext", [&w] { w.cmdNext(); }},
+        {"cmdPrevious", [&w] { w.cmdPrevious(); }},
+        {"cmdFindcode", [&w] { w.cmdFindcode(); }},
+        {"cmdCorrect", [&w] { w.cmdCorrect(); }},
+        {"cmdNew", [&w] { w.cmdNew(); }},
+        {"cmdPaste", [&w] { w.mnuPaste(); }},
+        {"Command10", [&w] { w.Command10(); }},
         {"Command5", [&w] { w.Command5(); }},
+        {"cmdPrint", [&w] { print::cmdPrint(w); }},
+        {"cmdEndPrint", [&w] { print::cmdEndPrint(w); }},
     };
     for (const auto& [name, command] : commands) {
         QPushButton* b = button(name);
@@ -404,8 +414,8 @@ void FrmIstoriki::buildMenus() {
         {"mnuExtraSearch", "mnuIDComposerCover", QStringLiteral("Composer and Cover and identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F4), false, {}},
         {"mnuSort", "mnuSortComp", QStringLiteral("Sort by &Composer"), {}, false, {}},
         {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, false, {}},
-        {"mnuPrint", "mnuPrintCollection", QStringLiteral("P&rint Collection (6/A4)"), K(Qt::CTRL | Qt::Key_R), false, {}},
-        {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), false, {}},
+        {"mnuPrint", "mnuPrintCollection", QStringLiteral("P&rint Collection (6/A4)"), K(Qt::CTRL | Qt::Key_R), false, [&w] { print::mnuPrintCollection(w); }},
+        {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), false, [&w] { print::mnuPrintRange(w); }},
         {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, false, {}},
         {"mnublb", "mnuDedication", {}, {}, false, {}},
         {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, false, {}},
@@ -458,6 +468,10 @@ void FrmIstoriki::buildKeys() {
 
 void FrmIstoriki::refresh() {
     refreshing_ = true;
+    const auto done = qScopeGuard([this] {
+        refreshing_ = false;
+        if (window_.busy) progress_.repaintNow();
+    });
     setWindowTitle(window_.caption);
     for (int i = 0; i < store::kFieldCount; ++i) {
         if (i == txtEkdot) {
@@ -504,7 +518,6 @@ void FrmIstoriki::refresh() {
     setFixedSize(ui::windowSize(window_.widthTwips, window_.heightTwips));
     frmCoverImage_->refresh(window_.frmCoverImage);
     frmBackImage_->refresh(window_.frmBackImage);
-    refreshing_ = false;
 }
 
 QAction* FrmIstoriki::menuEntry(const char* name) const {

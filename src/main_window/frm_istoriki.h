@@ -8,6 +8,7 @@
 #include <array>
 
 #include "main_window/record_window.h"
+#include "ui/progress_repaint.h"
 
 class QAction;
 class QComboBox;
@@ -62,6 +63,7 @@ private:
     FrmCoverImage* frmCoverImage_ = nullptr;
     FrmCoverImage* frmBackImage_ = nullptr;
     bool refreshing_ = false;
+    ui::ProgressRepaint progress_;
     int shownListsVersion_ = -1;
 };
 

@@ -36,6 +36,14 @@ RecordWindow::RecordWindow(Session& session, platform::Services services)
         pickTexts[i] = QString::fromLatin1(kPickLists[i].initialText);
 }
 
+BusyScope::BusyScope(RecordWindow& window) : window_(window), was_(window.busy) {
+    window.busy = true;
+}
+
+BusyScope::~BusyScope() {
+    window_.busy = was_;
+}
+
 void RecordWindow::notify() {
     if (changed) changed();
 }

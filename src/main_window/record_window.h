@@ -42,6 +42,21 @@ struct CoverWindow {
         false;  // wider than high: shown in Image1 with Command1, else in Image2 with Command2
 };
 
+class RecordWindow;
+
+// Marks a window busy for the time of a long command.
+class BusyScope {
+public:
+    explicit BusyScope(RecordWindow& window);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    RecordWindow& window_;
+    bool was_;
+};
+
 class RecordWindow {
 public:
     RecordWindow(Session& session, platform::Services services);
@@ -56,6 +71,9 @@ public:
     std::int32_t searchPosition = 0;
     int widthTwips = kStartWidth;
     int heightTwips = kSmallHeight;
+    // A command is going through many records (a search, a print, a count): the view repaints
+    // now and then while it runs, so the progress shows.
+    bool busy = false;
 
     QImage icon;  // Image1: the media icon
     bool iconBorder = false;

@@ -5,13 +5,17 @@
 namespace platform {
 
 class Clipboard;
+class Clock;
 class Dialogs;
+class PrintJob;
 class Shell;
 
 struct Services {
     Dialogs& dialogs;
     Shell& shell;
     Clipboard& clipboard;
+    PrintJob& printJob;  // the program's one print job, shared by every window
+    Clock& clock;
 };
 
 }  // namespace platform

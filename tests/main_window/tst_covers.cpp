@@ -71,7 +71,7 @@ private:
 };
 
 void CoversTest::init() {
-    fakes_ = {};
+    fakes_.reset();
 }
 
 void CoversTest::cleanup() {

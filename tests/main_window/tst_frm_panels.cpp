@@ -43,7 +43,7 @@ private:
 };
 
 void FrmPanelsTest::init() {
-    fakes_ = {};
+    fakes_.reset();
     dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{{"No0001 CD"}, {"No0002 LP"}});
     QVERIFY(QDir().mkpath(dir_->path("Sonvella400/Covers")));
     QImage tall(90, 140, QImage::Format_RGB32), wide(200, 120, QImage::Format_RGB32);

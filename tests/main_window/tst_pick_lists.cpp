@@ -46,7 +46,7 @@ private:
 };
 
 void PickListsTest::init() {
-    fakes_ = {};
+    fakes_.reset();
 }
 
 void PickListsTest::cleanup() {

@@ -1,0 +1,100 @@
+#pragma once
+// The printer's job as a model: pages of lines, each line a row of items written at the print
+// position or at a character column, with the font, colour mode and text colour in force. There
+// is one job in the program; commands write into it, and ending it sends its pages to the output.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace platform {
+
+enum class ColorMode { Monochrome = 1, Color = 2 };
+
+struct PrintItem {
+    QString text;
+    int column = 0;  // the character column (1 is the left edge) it was placed at; 0: where the
+                     // line stood
+    QString fontName;
+    double fontSize = 0;
+    ColorMode colorMode = ColorMode::Monochrome;
+    QColor color;
+};
+
+struct PrintLine {
+    std::vector<PrintItem> items;
+    int topTwips = -1;  // the print position was moved this far from the top before the line
+};
+
+struct PrintPage {
+    std::vector<PrintLine> lines;
+};
+
+// What became of an ended job.
+struct PrintOutcome {
+    enum Kind { Nothing, Printed, SavedAsPdf, Failed };
+    Kind kind = Nothing;
+    QString where;  // the printer's name, or the PDF file
+    QString error;  // why it failed
+};
+
+// Where finished jobs go: a printer, a PDF file, or a recorder in tests.
+class PrinterOutput {
+public:
+    virtual ~PrinterOutput() = default;
+    virtual PrintOutcome print(const std::vector<PrintPage>& pages) = 0;
+};
+
+class PrintJob {
+public:
+    explicit PrintJob(PrinterOutput& output) : output_(output) {}
+
+    void setFont(const QString& name, double size);
+    void setColorMode(ColorMode mode) { colorMode_ = mode; }
+    void setTextColor(QColor color) { color_ = color; }
+    ColorMode colorMode() const { return colorMode_; }
+
+    // Writes an item at the print position; the line stays open.
+    void write(const QString& text);
+    // Moves the print position to a character column (1 is the left edge), then writes.
+    void writeAt(int column, const QString& text);
+    // Ends the line: the print position goes to the left edge of the next line.
+    void endLine();
+    // Writes a whole line.
+    void line(const QString& text = {});
+    // Moves the print position this many twips from the top of the page.
+    void moveTo(int twipsFromTop);
+    void newPage();
+
+    // Sends the job's pages to the output and starts a new, empty job. A new page that nothing
+    // was written on gives no sheet.
+    PrintOutcome endDoc();
+    // Drops whatever was written and puts the colour mode back to monochrome.
+    void cancel();
+
+    bool isEmpty() const;
+    const std::vector<PrintPage>& pages() const { return pages_; }
+
+private:
+    PrintItem item(const QString& text, int column) const;
+    PrintPage& page();
+    std::vector<PrintPage> finishedPages();
+
+    PrinterOutput& output_;
+    std::vector<PrintPage> pages_;
+    PrintLine open_;  // the line being written
+    bool lineOpen_ = false;
+    int pendingTop_ = -1;
+    QString fontName_ = QStringLiteral("courier");
+    double fontSize_ = 9;
+    ColorMode colorMode_ = ColorMode::Monochrome;
+    QColor color_ = Qt::black;
+};
+
+// A page as text, one string per line, every item at its column (blanks fill the gaps). For
+// tests and for reading a job back.
+QStringList pageText(const PrintPage& page);
+QString lineText(const PrintLine& line);
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// Finished print jobs rendered with QPrinter on the system's default printer, in a fixed-pitch
+// font with columns as character cells. Without a printer the job becomes a PDF file in the
+// program's Printouts folder.
+
+#include "platform/print_job.h"
+
+namespace platform {
+
+class QtPrinterOutput : public PrinterOutput {
+public:
+    // `pdfFolder` empty: the Printouts folder of the program's directory.
+    explicit QtPrinterOutput(QString pdfFolder = {});
+
+    PrintOutcome print(const std::vector<PrintPage>& pages) override;
+
+    // Renders pages into a PDF file (A4), whatever printers there are.
+    static PrintOutcome printToPdf(const std::vector<PrintPage>& pages, const QString& file);
+
+private:
+    QString nextPdfFile() const;
+
+    QString pdfFolder_;
+};
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#include "print/print_selection.h"
+
+#include "common/numbers.h"
+#include "common/texts.h"
+#include "main_window/record_window.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/print_job.h"
+#include "print/print_conventions.h"
+
+namespace print {
+
+using store::Field;
+
+void cmdPrint(main_window::RecordWindow& window) {
+    platform::PrintJob& job = window.services().printJob;
+    main_window::Session& session = window.session();
+    window.status =
+        QStringLiteral("Opus Number <") + common::numberText(window.current) +
+        QStringLiteral(" > will be printed. Click on 'PRINT' to print all selected opus numbers");
+    window.notify();
+    setPrinterFont(job);
+    ++session.recordsOnSheet;
+    if (session.recordsOnSheet == 1) {
+        job.line();
+        job.line();
+        job.line();
+        job.line(QStringLiteral("Sonvella 4.0 My Music Collection: Printed on ") +
+                 printedOn(window.services().clock.now()));
+    }
+    // The record as last read or written, not what stands unsaved in the boxes.
+    const store::OpusRecord& record = window.record();
+    job.line(rule(u'-'));
+    job.write(record.text(Field::Identity));
+    job.writeAt(90, QStringLiteral("Opus # = "));
+    job.write(numberItem(window.current));
+    job.endLine();
+    job.line(record.text(Field::Composer) + QStringLiteral("     ") + record.text(Field::Title));
+    job.line(record.text(Field::Orchestra));
+    job.line(record.text(Field::Soloists));
+    job.line(record.text(Field::Cover));
+    job.line(rule(u'-'));
+    if (session.recordsOnSheet == 8) {
+        job.newPage();
+        session.recordsOnSheet = 0;
+    }
+}
+
+void cmdEndPrint(main_window::RecordWindow& window) {
+    window.status.clear();
+    window.notify();
+    const bool printed = endPrintJob(window.services().printJob, window.dialogs());
+    window.session().recordsOnSheet = 0;
+    if (!printed) return;
+    window.dialogs().show(common::kTitle,
+                          QStringLiteral("Opus Number(s) you have selected by clicking\n"
+                                         "on <TO PRINT>, are now being printed."),
+                          platform::Icon::Information);
+}
+
+}  // namespace print

@@ -1,0 +1,14 @@
+#pragma once
+// Printing a range of the collection: six records a sheet (monochrome or colour) or three a
+// sheet for filing. Each record is shown in the main window as it is printed.
+
+namespace main_window {
+class RecordWindow;
+}
+
+namespace print {
+
+void mnuPrintCollection(main_window::RecordWindow& window);  // Ctrl+R
+void mnuPrintRange(main_window::RecordWindow& window);       // Ctrl+F, for filing
+
+}  // namespace print

@@ -1,0 +1,138 @@
+// The print job model and its rendering into a PDF file.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/print_job.h"
+#include "platform/qt_printer_output.h"
+#include "support/fakes.h"
+#include "support/pdf_pages.h"
+
+using platform::ColorMode;
+using platform::PrintJob;
+
+class PrintJobTest : public QObject {
+    Q_OBJECT
+private slots:
+    void itemsStandAtTheirColumns();
+    void aNewPageThenTheEndGivesNoEmptySheet();
+    void fontAndColourAreRecordedPerItem();
+    void movingDownIsRecordedOnTheNextLine();
+    void cancelDropsEverythingAndLeavesColour();
+    void rendersPagesIntoAPdf();
+    void anUnwritablePdfIsAFailure();
+};
+
+void PrintJobTest::itemsStandAtTheirColumns() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.write(QStringLiteral("Bach"));
+    job.writeAt(10, QStringLiteral("Opus # = "));
+    job.write(QStringLiteral(" 12 "));
+    job.endLine();
+    job.line();
+    job.line(QStringLiteral("last"));
+    const auto outcome = job.endDoc();
+    QCOMPARE(outcome.kind, platform::PrintOutcome::Printed);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(platform::pageText(printer.jobs[0][0]),
+             (QStringList{"Bach     Opus # =  12 ", "", "last"}));
+    QVERIFY(job.isEmpty());  // a new job starts
+}
+
+void PrintJobTest::aNewPageThenTheEndGivesNoEmptySheet() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.line(QStringLiteral("one"));
+    job.newPage();
+    job.line(QStringLiteral("two"));
+    job.newPage();
+    job.endDoc();
+    QCOMPARE(printer.jobs.at(0).size(), size_t(2));
+    // Ending an empty job sends nothing at all.
+    QCOMPARE(job.endDoc().kind, platform::PrintOutcome::Nothing);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+}
+
+void PrintJobTest::fontAndColourAreRecordedPerItem() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.setFont(QStringLiteral("courier"), 9);
+    job.setColorMode(ColorMode::Color);
+    job.setTextColor(QColor(255, 0, 0));
+    job.line(QStringLiteral("red"));
+    job.setTextColor(QColor(10, 10, 80));
+    job.line(QStringLiteral("blue"));
+    job.endDoc();
+    const auto& lines = printer.jobs[0][0].lines;
+    QCOMPARE(lines[0].items[0].color, QColor(255, 0, 0));
+    QCOMPARE(lines[1].items[0].color, QColor(10, 10, 80));
+    QCOMPARE(lines[1].items[0].colorMode, ColorMode::Color);
+    QCOMPARE(lines[1].items[0].fontName, QStringLiteral("courier"));
+    QCOMPARE(lines[1].items[0].fontSize, 9.0);
+}
+
+void PrintJobTest::movingDownIsRecordedOnTheNextLine() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.line(QStringLiteral("head"));
+    job.moveTo(15600);
+    job.line();
+    job.line(QStringLiteral("Page Number =  2 "));
+    job.endDoc();
+    const auto& lines = printer.jobs[0][0].lines;
+    QCOMPARE(lines[0].topTwips, -1);
+    QCOMPARE(lines[1].topTwips, 15600);
+    QCOMPARE(lines[2].topTwips, -1);
+}
+
+void PrintJobTest::cancelDropsEverythingAndLeavesColour() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.setColorMode(ColorMode::Color);
+    job.line(QStringLiteral("dropped"));
+    job.cancel();
+    QVERIFY(job.isEmpty());
+    QCOMPARE(job.colorMode(), ColorMode::Monochrome);
+    QCOMPARE(job.endDoc().kind, platform::PrintOutcome::Nothing);
+    QVERIFY(printer.jobs.empty());
+}
+
+void PrintJobTest::rendersPagesIntoAPdf() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.setFont(QStringLiteral("courier"), 9);
+    for (int page = 1; page <= 3; ++page) {
+        for (int line = 0; line < 60; ++line) job.line(QString(250, QLatin1Char('_')));
+        job.moveTo(15600);
+        job.line(QStringLiteral("Page Number = %1").arg(page));
+        job.newPage();
+    }
+    job.endDoc();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Printouts/job.pdf"));
+    const auto outcome = platform::QtPrinterOutput::printToPdf(printer.jobs[0], file);
+    QCOMPARE(outcome.kind, platform::PrintOutcome::SavedAsPdf);
+    QCOMPARE(outcome.where, file);
+    QCOMPARE(testing::pdfPageCount(file), 3);
+}
+
+void PrintJobTest::anUnwritablePdfIsAFailure() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.line(QStringLiteral("x"));
+    job.endDoc();
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("Printouts")));  // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const auto outcome = platform::QtPrinterOutput::printToPdf(
+        printer.jobs[0], dir.filePath(QStringLiteral("Printouts/job.pdf")));
+    QCOMPARE(outcome.kind, platform::PrintOutcome::Failed);
+    QVERIFY2(outcome.error.contains(QStringLiteral("Printouts")), qPrintable(outcome.error));
+}
+
+QTEST_MAIN(PrintJobTest)
+#include "tst_print_job.moc"

@@ -1,0 +1,165 @@
+// "TO PRINT" and "PRINT": the selection written into the open print job, eight blocks a sheet.
+
+#include <QTest>
+
+#include "main_window/record_window.h"
+#include "print/print_selection.h"
+#include "print/range_print.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+
+using main_window::RecordWindow;
+using platform::Icon;
+using testing::CollectionDir;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Sonvella 4.0");
+const QString kPrinting = QStringLiteral(
+    "Opus Number(s) you have selected by clicking\non <TO PRINT>, are now being printed.");
+const QString kDashes = QString(250, QLatin1Char('-'));
+
+QString pad(const QString& text, int width) {
+    return text.leftJustified(width, QLatin1Char(' '), true);
+}
+
+QStringList sheetHead() {
+    return {"", "", "", "Sonvella 4.0 My Music Collection: Printed on 7/12/2026, 14:05"};
+}
+
+QStringList block(int n) {
+    const QStringList f = testing::numberedRecords(n).back();
+    return {kDashes,
+            pad(f[0], 45).leftJustified(89) + "Opus # =  " + QString::number(n) + " ",
+            pad(f[1], 45) + "     " + pad(f[2], 60),
+            pad(f[3], 75),
+            pad(f[4], 115),
+            pad(f[5], 115),
+            kDashes};
+}
+
+}  // namespace
+
+class PrintSelectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void toPrintSaysWhatWillBePrinted();
+    void eightBlocksMakeASheet_data();
+    void eightBlocksMakeASheet();
+    void printWithNothingSelectedStillSaysSo();
+    void theRecordAsStoredIsPrintedNotTheEdits();
+    void aRangePrintContinuesTheSameSheet();
+
+private:
+    void load(int records);
+    void select(int n) {
+        QVERIFY(w_->showRecord(n));
+        print::cmdPrint(*w_);
+    }
+
+    std::unique_ptr<CollectionDir> dir_;
+    testing::Fakes fakes_;
+    main_window::Session session_;
+    std::unique_ptr<RecordWindow> w_;
+};
+
+void PrintSelectionTest::init() {
+    fakes_.reset();
+    session_ = {};
+}
+
+void PrintSelectionTest::cleanup() {
+    fakes_.dialogs.verifyDone();
+    w_.reset();
+    dir_.reset();
+}
+
+void PrintSelectionTest::load(int records) {
+    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(records));
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(w_->Form_Load());
+}
+
+void PrintSelectionTest::toPrintSaysWhatWillBePrinted() {
+    load(20);
+    select(12);
+    QCOMPARE(w_->status, QStringLiteral("Opus Number < 12 > will be printed. Click on 'PRINT' to "
+                                        "print all selected opus numbers"));
+    QVERIFY(fakes_.printer.jobs.empty());  // nothing comes out before PRINT
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QCOMPARE(w_->status, QString());
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)), sheetHead() + block(12));
+}
+
+void PrintSelectionTest::eightBlocksMakeASheet_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("sheets");
+    QTest::newRow("eight") << 8 << 1;
+    QTest::newRow("nine") << 9 << 2;
+}
+
+void PrintSelectionTest::eightBlocksMakeASheet() {
+    QFETCH(int, selected);
+    QFETCH(int, sheets);
+    load(10);
+    for (int n = 1; n <= selected; ++n) select(n);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    const auto& pages = fakes_.printer.jobs.at(0);
+    QCOMPARE(int(pages.size()), sheets);
+    QStringList first = sheetHead();
+    for (int n = 1; n <= 8; ++n) first += block(n);
+    QCOMPARE(platform::pageText(pages[0]), first);
+    if (sheets == 2) QCOMPARE(platform::pageText(pages[1]), sheetHead() + block(9));
+    QCOMPARE(session_.recordsOnSheet, std::int16_t(0));
+}
+
+void PrintSelectionTest::printWithNothingSelectedStillSaysSo() {
+    load(3);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QVERIFY(fakes_.printer.jobs.empty());
+}
+
+void PrintSelectionTest::theRecordAsStoredIsPrintedNotTheEdits() {
+    load(3);
+    QVERIFY(w_->showRecord(2));
+    w_->boxes[main_window::txtOno] = QStringLiteral("Unsaved");
+    print::cmdPrint(*w_);
+    print::cmdPrint(*w_);  // twice is printed twice
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)),
+             sheetHead() + block(2) + block(2));
+}
+
+void PrintSelectionTest::aRangePrintContinuesTheSameSheet() {
+    load(10);
+    select(3);
+    select(4);
+    fakes_.dialogs
+        .expectInput("Sonvella 4.0: Print for Filing/First Number",
+                     "Print a Range of Opus Numbers for Filing.\nEnter First number to print:", "1")
+        .expectInput("Sonvella 4.0: Print for Filing/Last Number",
+                     "Print a Range of Opus Numbers for Filing.\nEnter Last number to print:", "1")
+        .expectMessage(kTitle, "Printing Opus Numbers from  1 to  1  has been completed",
+                       Icon::Information);
+    print::mnuPrintRange(*w_);
+    // The range print ended the job: the pending blocks came out with it, on the same sheet.
+    const QStringList sheet = platform::pageText(fakes_.printer.jobs.at(0).at(0));
+    QCOMPARE(sheet.mid(0, 18), sheetHead() + block(3) + block(4));
+    QCOMPARE(sheet.size(), 18 + 23);
+    // It does not reset the selection's count: the next block neither heads a sheet nor counts from
+    // 0.
+    QCOMPARE(session_.recordsOnSheet, std::int16_t(2));
+    select(5);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(1).at(0)), block(5));
+}
+
+QTEST_GUILESS_MAIN(PrintSelectionTest)
+#include "tst_print_selection.moc"
