@@ -1,0 +1,7 @@
+// Varnel: sorts Clasical.dat of the current directory by Composer.
+
+#include "sort/sort_tool.h"
+
+int main() {
+    return sorting::runSortTool("Varnel", store::Field::Composer);
+}
