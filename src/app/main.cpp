@@ -4,15 +4,30 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "platform/help_viewer.h"
 #include "platform/qt_dialogs.h"
+
+namespace {
+
+// Until the help window lands, the help entries of the menus stay disabled and nothing calls this.
+class NoHelpViewer : public platform::HelpViewer {
+public:
+    void showContents(const QString&) override {}
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonvella"));
     QApplication::setApplicationVersion(QStringLiteral("4.0.0"));
+    // Windows come and go (the main window is unloaded for a re-sort, a backup, multi mode): the
+    // program ends when a command says so, not when its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     platform::QtDialogs dialogs;
-    app::Program program(dialogs);
+    NoHelpViewer help;
+    app::Program program(dialogs, help);
     program.showSplash();
     return QApplication::exec();
 }

@@ -8,10 +8,15 @@
 
 namespace app {
 
-Program::Program(platform::Dialogs& dialogs) : dialogs_(dialogs) {}
+Program::Program(platform::Dialogs& dialogs, platform::HelpViewer& help)
+    : dialogs_(dialogs), help_(help) {}
 
 Program::~Program() {
     delete window_.data();
+}
+
+platform::Services Program::services() {
+    return {dialogs_, *this, clipboard_, printJob_, clock_, processes_, help_};
 }
 
 void Program::showSplash() {
@@ -20,20 +25,35 @@ void Program::showSplash() {
 }
 
 void Program::loadMainWindow() {
-    if (window_) {
+    if (window_ && state_) {
         window_->raise();
         window_->activateWindow();
         return;
     }
-    auto state = std::make_unique<main_window::RecordWindow>(
-        session_, platform::Services{dialogs_, *this, clipboard_, printJob_, clock_});
+    delete window_.data();
+    retired_.reset();
+    auto state = std::make_unique<main_window::RecordWindow>(session_, services());
     if (!state->Form_Load()) return;
     state_ = std::move(state);
     window_ = new main_window::FrmIstoriki(*state_);
+    // Closing the main window by its frame ends the program, as closing the last window does.
+    window_->closedByUser = [this] { endProgram(); };
     window_->show();
 }
 
+void Program::unloadMainWindow() {
+    if (state_) state_->closeCoverWindows();
+    if (window_) {
+        window_->hide();
+        window_->deleteLater();  // after the command that asked for it has returned
+        window_ = nullptr;
+    }
+    retired_ = std::move(state_);
+}
+
 void Program::endProgram() {
+    if (ending_) return;
+    ending_ = true;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

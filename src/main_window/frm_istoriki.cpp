@@ -527,6 +527,7 @@ QAction* FrmIstoriki::menuEntry(const char* name) const {
 void FrmIstoriki::closeEvent(QCloseEvent* event) {
     window_.Form_Unload();
     event->accept();
+    if (closedByUser) closedByUser();
 }
 
 }  // namespace main_window

@@ -29,6 +29,8 @@ public:
     ~FrmIstoriki() override;
 
     RecordWindow& state() { return window_; }
+    // Runs when the user closes the window by its frame.
+    std::function<void()> closedByUser;
     // Copies the state into the controls.
     void refresh();
 

@@ -7,7 +7,9 @@ namespace platform {
 class Clipboard;
 class Clock;
 class Dialogs;
+class HelpViewer;
 class PrintJob;
+class ProcessLauncher;
 class Shell;
 
 struct Services {
@@ -16,6 +18,8 @@ struct Services {
     Clipboard& clipboard;
     PrintJob& printJob;  // the program's one print job, shared by every window
     Clock& clock;
+    ProcessLauncher& processes;
+    HelpViewer& help;
 };
 
 }  // namespace platform

@@ -4,11 +4,15 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QMap>
+#include <QStringList>
 #include <vector>
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/help_viewer.h"
 #include "platform/print_job.h"
+#include "platform/process_launcher.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "support/scripted_dialogs.h"
@@ -19,9 +23,51 @@ class RecordingShell : public platform::Shell {
 public:
     int ended = 0;
     int splashShown = 0;
+    int mainWindowUnloaded = 0;
+    QStringList calls;  // in order: "end", "splash", "unload"
 
-    void endProgram() override { ++ended; }
-    void showSplash() override { ++splashShown; }
+    void endProgram() override {
+        ++ended;
+        calls << QStringLiteral("end");
+    }
+    void showSplash() override {
+        ++splashShown;
+        calls << QStringLiteral("splash");
+    }
+    void unloadMainWindow() override {
+        ++mainWindowUnloaded;
+        calls << QStringLiteral("unload");
+    }
+};
+
+// Finds programs in a table of its own and records what it was asked to start.
+class RecordingLauncher : public platform::ProcessLauncher {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString workingDirectory;
+    };
+    QMap<QString, QString> programs;  // bare name -> full path; a name not here is not found
+    std::vector<Start> started;
+    QString failure;  // when not empty, every start fails with this reason
+
+    QString find(const QString& name) const override { return programs.value(name); }
+    bool start(const QString& program, const QStringList& arguments,
+               const QString& workingDirectory, QString* error) override {
+        if (!failure.isEmpty()) {
+            if (error) *error = failure;
+            return false;
+        }
+        started.push_back({program, arguments, workingDirectory});
+        return true;
+    }
+};
+
+class RecordingHelpViewer : public platform::HelpViewer {
+public:
+    QStringList shown;
+    void showContents(const QString& helpFile) override { shown << helpFile; }
 };
 
 class RecordingClipboard : public platform::Clipboard {
@@ -56,6 +102,8 @@ struct Fakes {
     RecordingPrinter printer;
     platform::PrintJob printJob{printer};
     FixedClock clock;
+    RecordingLauncher processes;
+    RecordingHelpViewer help;
 
     Fakes() = default;
     Fakes(const Fakes&) = delete;
@@ -67,9 +115,13 @@ struct Fakes {
         clipboard = {};
         printer = RecordingPrinter();
         printJob.cancel();
+        processes = RecordingLauncher();
+        help = RecordingHelpViewer();
     }
 
-    platform::Services services() { return {dialogs, shell, clipboard, printJob, clock}; }
+    platform::Services services() {
+        return {dialogs, shell, clipboard, printJob, clock, processes, help};
+    }
 };
 
 }  // namespace testing
