@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "main_window/frm_cover_image.h"
 #include "main_window/pictures.h"
@@ -17,6 +18,7 @@
 #include "platform/dialogs.h"
 #include "print/print_selection.h"
 #include "print/range_print.h"
+#include "search/search_commands.h"
 #include "store/opus_record.h"
 #include "ui/clickable_label.h"
 #include "ui/key_preview.h"
@@ -162,6 +164,7 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, QWidget* parent)
     buildStatusBar();
     buildKeys();
     buildCoverWindows();
+    wireSearches();
 
     window_.changed = [this] { refresh(); };
     window_.focusBox = [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); };
@@ -434,6 +437,21 @@ void FrmIstoriki::buildMenus() {
     });
 }
 
+void FrmIstoriki::wireSearches() {
+    // The search table names the button and the menu entry of each search.
+    for (const search::SearchCommand& command : search::kSearchCommands) {
+        const auto run = [this, &command] { search::runSearch(window_, command); };
+        if (command.button) {
+            QPushButton* b = button(command.button);
+            b->setEnabled(true);
+            connect(b, &QPushButton::clicked, this, run);
+        }
+        QAction* entry = menuEntry(command.menuEntry);
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, run);
+    }
+}
+
 void FrmIstoriki::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -467,11 +485,26 @@ void FrmIstoriki::buildKeys() {
 }
 
 void FrmIstoriki::refresh() {
+    // While a long command runs the state changes for every record: copy it into the controls
+    // and draw it only every so often. A change left over is copied as soon as the event loop
+    // runs again (the next message box, or the end of the command).
+    if (window_.busy && !progress_.due()) {
+        if (!refreshPending_) {
+            refreshPending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                refreshPending_ = false;
+                copyState();
+            });
+        }
+        return;
+    }
+    copyState();
+    if (window_.busy) progress_.repaintNow();
+}
+
+void FrmIstoriki::copyState() {
     refreshing_ = true;
-    const auto done = qScopeGuard([this] {
-        refreshing_ = false;
-        if (window_.busy) progress_.repaintNow();
-    });
+    const auto done = qScopeGuard([this] { refreshing_ = false; });
     setWindowTitle(window_.caption);
     for (int i = 0; i < store::kFieldCount; ++i) {
         if (i == txtEkdot) {

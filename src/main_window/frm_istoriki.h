@@ -31,7 +31,7 @@ public:
     RecordWindow& state() { return window_; }
     // Runs when the user closes the window by its frame.
     std::function<void()> closedByUser;
-    // Copies the state into the controls.
+    // Copies the state into the controls (now and then only, while a long command runs).
     void refresh();
 
 protected:
@@ -46,6 +46,7 @@ private:
     void buildStatusBar();
     void buildKeys();
     void buildCoverWindows();
+    void wireSearches();
     QPushButton* button(const char* name) const;
     QAction* menuEntry(const char* name) const;
 
@@ -64,7 +65,9 @@ private:
     QLabel* image2_ = nullptr;
     FrmCoverImage* frmCoverImage_ = nullptr;
     FrmCoverImage* frmBackImage_ = nullptr;
+    void copyState();
     bool refreshing_ = false;
+    bool refreshPending_ = false;
     ui::ProgressRepaint progress_;
     int shownListsVersion_ = -1;
 };

@@ -1,5 +1,7 @@
 #include "main_window/record_window.h"
 
+#include <QStringBuilder>
+
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "main_window/media_icon.h"
@@ -42,6 +44,7 @@ BusyScope::BusyScope(RecordWindow& window) : window_(window), was_(window.busy) 
 
 BusyScope::~BusyScope() {
     window_.busy = was_;
+    if (!was_) window_.notify();  // the view shows the final state at once
 }
 
 void RecordWindow::notify() {
@@ -108,8 +111,9 @@ void RecordWindow::setRecordCaption() {
 }
 
 void RecordWindow::ShowSRN() {
-    caption = QStringLiteral("Sonvella 4.0 - My Music Collection - Searching Opus No: ") +
-              numberText(searchPosition) + QStringLiteral("  of ") + numberText(N);
+    // Runs once for every record a search looks at: one allocation for the whole caption.
+    caption = u"Sonvella 4.0 - My Music Collection - Searching Opus No: " %
+              numberText(searchPosition) % u"  of " % numberText(N);
     notify();
 }
 

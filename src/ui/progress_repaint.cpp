@@ -8,8 +8,11 @@ namespace {
 constexpr qint64 kIntervalMs = 50;
 }
 
+bool ProgressRepaint::due() const {
+    return !sinceLast_.isValid() || sinceLast_.elapsed() >= kIntervalMs;
+}
+
 void ProgressRepaint::repaintNow() {
-    if (sinceLast_.isValid() && sinceLast_.elapsed() < kIntervalMs) return;
     sinceLast_.start();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -10,7 +10,9 @@ namespace ui {
 
 class ProgressRepaint {
 public:
-    // Draws pending changes when enough time has passed since the last drawing.
+    // Whether enough time has passed since the last drawing.
+    bool due() const;
+    // Draws pending changes now.
     void repaintNow();
 
 private:

@@ -15,6 +15,7 @@
 
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
+#include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "ui/twips.h"
@@ -78,6 +79,8 @@ private slots:
     void functionKeysRunTheEditCommands();
     void accessLettersPressTheButtons();
     void buttonsShowWhatTheStateShows();
+    void searchKeysRunTheirSearches_data();
+    void searchKeysRunTheirSearches();
 
 private:
     std::unique_ptr<CollectionDir> dir_;
@@ -443,6 +446,63 @@ void FrmIstorikiTest::buttonsShowWhatTheStateShows() {
     window_->findChild<QPushButton*>("cmdNext")->click();
     window_->findChild<QPushButton*>("CmdFirst")->click();
     QCOMPARE(state_->current, 1);
+}
+
+void FrmIstorikiTest::searchKeysRunTheirSearches_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("firstTitle");
+    // clang-format off
+    QTest::newRow("F5") << QKeySequence(Qt::Key_F5) << "Sonvella 4.0: Find Identity";
+    QTest::newRow("F6") << QKeySequence(Qt::Key_F6) << "Sonvella 4.0: Find Composer";
+    QTest::newRow("F7") << QKeySequence(Qt::Key_F7) << "Sonvella 4.0: Find Title";
+    QTest::newRow("F8") << QKeySequence(Qt::Key_F8) << "Sonvella 4.0: Find Orchestra/Conductor";
+    QTest::newRow("F9") << QKeySequence(Qt::Key_F9) << "Sonvella 4.0: Find Soloist";
+    QTest::newRow("F11") << QKeySequence(Qt::Key_F11) << "Sonvella 4.0: Find Text in Cover";
+    QTest::newRow("Shift+F6") << QKeySequence(Qt::SHIFT | Qt::Key_F6) << "Sonvella 4.0: Find Any Name";
+    QTest::newRow("Ctrl+F6") << QKeySequence(Qt::CTRL | Qt::Key_F6) << "Sonvella 4.0: Search for Composer and Title";
+    QTest::newRow("Ctrl+F7") << QKeySequence(Qt::CTRL | Qt::Key_F7) << "Sonvella 4.0: Search for Title and Orchestra";
+    QTest::newRow("Ctrl+F8") << QKeySequence(Qt::CTRL | Qt::Key_F8) << "Sonvella 4.0: Search for Orchestra and Soloist";
+    QTest::newRow("Ctrl+F9") << QKeySequence(Qt::CTRL | Qt::Key_F9) << "Sonvella 4.0: Search for Title and Soloist";
+    QTest::newRow("Ctrl+F11") << QKeySequence(Qt::CTRL | Qt::Key_F11) << "Sonvella 4.0: Search for Composer and Orchestra";
+    QTest::newRow("Ctrl+F12") << QKeySequence(Qt::CTRL | Qt::Key_F12) << "Sonvella 4.0: Search for Composer and Soloist";
+    QTest::newRow("Ctrl+Shift+F6") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6) << "Sonvella 4.0: Search Composer, Identity";
+    QTest::newRow("Ctrl+Shift+F7") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F7) << "Sonvella 4.0: Search Title and Identity";
+    QTest::newRow("Ctrl+Shift+F8") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F8) << "Sonvella 4.0: Search Orchestra and Identity";
+    QTest::newRow("Ctrl+Shift+F9") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F9) << "Sonvella 4.0: Search Soloist and Identity";
+    QTest::newRow("Ctrl+Shift+F11") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11) << "Sonvella 4.0: Search Cover and Identity";
+    QTest::newRow("Ctrl+Shift+F1") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1) << "Sonvella 4.0: Search Composer, Title, Id.";
+    QTest::newRow("Ctrl+Shift+F2") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F2) << "Sonvella 4.0: Search Composer, Orchestra, Id.";
+    QTest::newRow("Ctrl+Shift+F3") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F3) << "Sonvella 4.0: Search Composer, Soloist, Id.";
+    QTest::newRow("Ctrl+Shift+F4") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F4) << "Sonvella 4.0: Search Composer, Cover, Id.";
+    // clang-format on
+}
+
+void FrmIstorikiTest::searchKeysRunTheirSearches() {
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, firstTitle);
+    const search::SearchCommand* command = nullptr;
+    for (const auto& c : search::kSearchCommands) {
+        if (QLatin1String(c.boxes[0].title) == firstTitle) command = &c;
+    }
+    QVERIFY(command);
+    // Every box left empty: the search ends after its boxes (and its warning, if it has one).
+    for (int i = 0; i < command->texts; ++i) {
+        dialogs_.expectInput(QString::fromLatin1(command->boxes[i].title),
+                             QString::fromLatin1(command->boxes[i].prompt), "");
+    }
+    if (command->warning) {
+        dialogs_.expectMessage("Sonvella 4.0", QString::fromLatin1(command->warning),
+                               platform::Icon::Exclamation);
+    }
+    auto* ono = window_->findChild<QLineEdit*>("txtOno");
+    ono->setFocus();
+    QTest::keySequence(ono, key);
+    QCOMPARE(dialogs_.remaining(), 0);
+    if (command->button) {
+        dialogs_.expectInput(QString::fromLatin1(command->boxes[0].title),
+                             QString::fromLatin1(command->boxes[0].prompt), "");
+        window_->findChild<QPushButton*>(command->button)->click();
+    }
 }
 
 QTEST_MAIN(FrmIstorikiTest)

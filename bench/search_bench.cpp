@@ -1,0 +1,111 @@
+// How fast the main window's searches scan a collection of a million records, against grep on
+// the same file, and how much memory they need. Prints figures; run it from the build's bin folder:
+//   search_bench [records]      (1000000 by default; a second run at a tenth checks linearity)
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "bench/bench_support.h"
+#include "main_window/record_window.h"
+#include "search/search_commands.h"
+#include "support/fakes.h"
+
+namespace {
+
+const search::SearchCommand& command(const char* entry) {
+    for (const auto& c : search::kSearchCommands) {
+        if (QLatin1String(c.menuEntry) == QLatin1String(entry)) return c;
+    }
+    qFatal("no search %s", entry);
+}
+
+struct Timing {
+    double seconds = 0;
+    std::int64_t records = 0;
+};
+
+// Runs a search for texts found nowhere through the real command, with scripted answers.
+Timing timeSearch(main_window::RecordWindow& window, testing::Fakes& fakes, const char* entry,
+                  const QStringList& texts, const QString& notFound) {
+    const search::SearchCommand& c = command(entry);
+    for (int i = 0; i < c.texts; ++i) {
+        fakes.dialogs.expectInput(QString::fromLatin1(c.boxes[i].title),
+                                  QString::fromLatin1(c.boxes[i].prompt), texts[i]);
+    }
+    fakes.dialogs.expectMessage(QStringLiteral("Sonvella 4.0"), notFound,
+                                platform::Icon::Information);
+    const double start = bench::now();
+    search::runSearch(window, c);
+    const double seconds = bench::now() - start;
+    if (fakes.dialogs.remaining() != 0) qFatal("the search did not run as scripted");
+    return {seconds, window.N};
+}
+
+void report(const char* what, const Timing& ours, double grepSeconds) {
+    const double mb = ours.records * 455.0 / 1e6;
+    std::printf("%-34s %9.3f s %12.0f records/s %9.1f MB/s   grep %7.3f s   ratio %5.2f\n", what,
+                ours.seconds, ours.records / ours.seconds, mb / ours.seconds, grepSeconds,
+                ours.seconds / grepSeconds);
+}
+
+double perRecord(const Timing& t) {
+    return t.seconds / t.records;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    qputenv("HOME", dir.path().toLocal8Bit());
+    for (const char* list : {"Composers.txt", "Conductors.txt", "Title.txt", "Orchestras.txt",
+                             "AKSoloists.txt", "LZSoloists.txt", "Vocal.txt", "Labels.txt"}) {
+        QFile f(QString::fromLatin1(list));
+        f.open(QIODevice::WriteOnly);
+        f.write("Name\r\n");
+    }
+
+    std::printf("Search benchmark: %lld and %lld records\n", static_cast<long long>(records),
+                static_cast<long long>(records / 10));
+    Timing composer[2], both[2];
+    double grepComposer = 0, grepBoth = 0;
+    for (int run = 0; run < 2; ++run) {
+        const std::int64_t n = run == 0 ? records : records / 10;
+        bench::writeCollection(QStringLiteral("Clasical.dat"), n);
+        bench::warmCache(QStringLiteral("Clasical.dat"));
+        testing::Fakes fakes;
+        main_window::Session session;
+        main_window::RecordWindow window(session, fakes.services());
+        if (!window.Form_Load()) qFatal("cannot load the collection");
+
+        // The best of three runs: the figures of a quiet moment of the machine.
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            const Timing c = timeSearch(window, fakes, "mnuAuthor", {"Zelenka"},
+                                        "Composer Zelenka was Not Found");
+            const Timing b = timeSearch(window, fakes, "mnuAuthorTitle", {"Bach", "Requiem"},
+                                        "Composer Bach and Title Text Requiem were Not Found");
+            if (repeat == 0 || c.seconds < composer[run].seconds) composer[run] = c;
+            if (repeat == 0 || b.seconds < both[run].seconds) both[run] = b;
+        }
+        if (run == 0) {
+            const QString file = dir.filePath(QStringLiteral("Clasical.dat"));
+            grepComposer =
+                bench::timeProgram(QStringLiteral("grep"), {"-c", "-F", "Zelenka", file});
+            grepBoth = bench::timeProgram(QStringLiteral("grep"), {"-c", "-F", "Requiem", file});
+            report("Composer search", composer[0], grepComposer);
+            report("Composer and Title search", both[0], grepBoth);
+        }
+    }
+    std::printf(
+        "Time per record, %lld against %lld records: Composer %+.1f %%, Composer and Title %+.1f "
+        "%%\n",
+        static_cast<long long>(records), static_cast<long long>(records / 10),
+        100.0 * (perRecord(composer[0]) / perRecord(composer[1]) - 1),
+        100.0 * (perRecord(both[0]) / perRecord(both[1]) - 1));
+    std::printf("Peak memory: %.1f MB\n", bench::peakMemoryMb());
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The one search procedure of the main window: a scan from Opus Number 1 that stops at every hit,
+// shows it and offers it for printing, until the user stops or the collection ends.
+
+#include <QString>
+
+#include "search/match_rule.h"
+
+namespace main_window {
+class RecordWindow;
+}
+
+namespace search {
+
+void ForwardSearch(main_window::RecordWindow& window, const MatchRule& rule,
+                   const QString& notFound);
+
+}  // namespace search

@@ -1,0 +1,29 @@
+#include "search/record_scanner.h"
+
+#include <algorithm>
+
+#include "store/collection_file.h"
+#include "store/opus_record.h"
+
+namespace search {
+
+RecordScanner::RecordScanner(store::CollectionFile& file, std::int32_t first, std::int32_t last)
+    : file_(file), number_(first - 1), last_(last) {}
+
+const char* RecordScanner::next() {
+    if (number_ >= last_) return nullptr;
+    ++number_;
+    if (number_ >= blockFirst_ + blockCount_ || blockCount_ == 0) {
+        blockFirst_ = number_;
+        blockCount_ = static_cast<std::int32_t>(
+            std::min<std::int64_t>(kBlockRecords, std::int64_t(last_) - number_ + 1));
+        const qsizetype size = qsizetype(blockCount_) * store::kRecordLength;
+        if (block_.size() != size) block_.resize(size);
+        const std::int64_t got = file_.readRecords(blockFirst_, blockCount_, block_.data());
+        // Beyond the end of the file records read as blanks.
+        std::fill(block_.data() + got, block_.data() + size, ' ');
+    }
+    return block_.constData() + qsizetype(number_ - blockFirst_) * store::kRecordLength;
+}
+
+}  // namespace search

@@ -1,0 +1,37 @@
+#pragma once
+// Reads the collection record after record in large blocks, for scans over the whole of it: one
+// read for thousands of records, and the collection is never held in memory.
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace store {
+class CollectionFile;
+}
+
+namespace search {
+
+class RecordScanner {
+public:
+    // Scans from record `first` to record `last` (the record count N: a trailing partial record
+    // reads padded with blanks).
+    RecordScanner(store::CollectionFile& file, std::int32_t first, std::int32_t last);
+
+    // The 455 bytes of the next record, or nullptr after the last. Throws StoreError when the
+    // file cannot be read.
+    const char* next();
+    // The Opus Number of the record next() gave last.
+    std::int32_t number() const { return number_; }
+
+private:
+    static constexpr std::int32_t kBlockRecords = 2048;
+
+    store::CollectionFile& file_;
+    std::int32_t number_;
+    std::int32_t last_;
+    QByteArray block_;
+    std::int32_t blockFirst_ = 0;
+    std::int32_t blockCount_ = 0;
+};
+
+}  // namespace search

@@ -1,0 +1,43 @@
+#pragma once
+// The 22 search commands of the main window, one table row each: the six single-field searches
+// (a button and a Find menu entry each), Any Name, and the two- and three-text searches of the
+// Seek, ID+Lookup and ID+Search menus. One procedure runs every row.
+
+#include <array>
+
+#include "store/opus_record.h"
+
+namespace main_window {
+class RecordWindow;
+}
+
+namespace search {
+
+enum class SearchKind {
+    OneField,   // one text in one field
+    AnyName,    // one text in any of Composer, Title, Orchestra, Soloists
+    EveryText,  // two or three texts, each in its own field
+};
+
+struct InputBox {
+    const char* prompt;
+    const char* title;
+};
+
+struct SearchCommand {
+    const char* button;  // the button that runs it, or nullptr
+    const char* menuEntry;
+    SearchKind kind;
+    int texts;  // how many input boxes
+    std::array<store::Field, 3> fields;
+    std::array<InputBox, 3> boxes;
+    const char* warning;   // shown when a text is empty (EveryText only)
+    const char* notFound;  // %1, %2, %3 stand for the typed texts, as typed
+};
+
+extern const std::array<SearchCommand, 22> kSearchCommands;
+
+// Runs a row: asks its boxes, checks the texts, and runs ForwardSearch.
+void runSearch(main_window::RecordWindow& window, const SearchCommand& command);
+
+}  // namespace search
