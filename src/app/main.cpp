@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "maintenance/backup_marker.h"
 #include "platform/help_viewer.h"
 #include "platform/qt_dialogs.h"
 
@@ -24,6 +25,9 @@ int main(int argc, char* argv[]) {
     // Windows come and go (the main window is unloaded for a re-sort, a backup, multi mode): the
     // program ends when a command says so, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The default backup needs its marker in the program's folder from the first day on.
+    maintenance::ensureBackupMarker();
 
     platform::QtDialogs dialogs;
     NoHelpViewer help;

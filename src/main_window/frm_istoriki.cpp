@@ -15,6 +15,9 @@
 #include "main_window/frm_cover_image.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
+#include "maintenance/backup.h"
+#include "maintenance/media_counting.h"
+#include "maintenance/sorting.h"
 #include "platform/dialogs.h"
 #include "print/print_selection.h"
 #include "print/range_print.h"
@@ -381,8 +384,8 @@ void FrmIstoriki::buildMenus() {
     // Menu, entry, caption, shortcut, separator before it, command (none: disabled for now).
     const std::vector<ui::MenuEntry> entries = {
         {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), false, [&w] { w.mnuCoverImage(); }},
-        {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), false, {}},
-        {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), false, {}},
+        {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), false, [&w] { maintenance::mnuBackUp(w); }},
+        {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), false, [&w] { maintenance::mnuCountMedia(w); }},
         {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, true, [] {}},
         {"mnuFile", "mnuEnd", QStringLiteral("E&xit         Alt+X"), {}, true, [&w] { w.mnuEnd(); }},
         {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), false, [&w] { w.cmdNext(); }},
@@ -415,8 +418,8 @@ void FrmIstoriki::buildMenus() {
         {"mnuExtraSearch", "mnuIDComposerOrchestra", QStringLiteral("Composer and &Orchestra and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F2), false, {}},
         {"mnuExtraSearch", "mnuIDComposerSoloist", QStringLiteral("Composer and Soloist and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F3), false, {}},
         {"mnuExtraSearch", "mnuIDComposerCover", QStringLiteral("Composer and Cover and identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F4), false, {}},
-        {"mnuSort", "mnuSortComp", QStringLiteral("Sort by &Composer"), {}, false, {}},
-        {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, false, {}},
+        {"mnuSort", "mnuSortComp", QStringLiteral("Sort by &Composer"), {}, false, [&w] { maintenance::mnuSortComp(w); }},
+        {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, false, [&w] { maintenance::mnuSortId(w); }},
         {"mnuPrint", "mnuPrintCollection", QStringLiteral("P&rint Collection (6/A4)"), K(Qt::CTRL | Qt::Key_R), false, [&w] { print::mnuPrintCollection(w); }},
         {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), false, [&w] { print::mnuPrintRange(w); }},
         {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, false, {}},

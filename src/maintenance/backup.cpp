@@ -1,0 +1,164 @@
+#include "maintenance/backup.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+#include <vector>
+
+#include "main_window/record_window.h"
+#include "maintenance/backup_copy.h"
+#include "maintenance/backup_marker.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "store/collection_file.h"
+
+namespace maintenance {
+
+using main_window::RecordWindow;
+using platform::Answer;
+using platform::Icon;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Sonvella 4.0 - Back Up Important Files");
+const QString kFilter = QStringLiteral("Opus Backup file (*Backup.txt)");
+const QString kMarkerName = QStringLiteral("Backup.txt");
+const QString kPartial = QStringLiteral("Partial or No Back Up files were copied.");
+
+// The name lists in the order they are copied, after the marker and before the collection file.
+const char* const kListFiles[] = {"Composers.txt", "Conductors.txt", "Orchestras.txt",
+                                  "Title.txt",     "AKSoloists.txt", "LZSoloists.txt",
+                                  "Vocal.txt",     "Labels.txt"};
+
+struct Copy {
+    QString from;
+    QString to;
+};
+
+// Everything in the chosen path before the first "Backup.txt": the folder, and any start of a file
+// name that the marker carries ("Old" for OldBackup.txt), which every copied file then shares.
+std::optional<QString> prefixOf(const QString& marker) {
+    const qsizetype at = marker.indexOf(kMarkerName, 0, Qt::CaseSensitive);
+    if (at < 0) return std::nullopt;
+    return marker.left(at);
+}
+
+// The source marker: the program folder's (Yes) or one the user points at (No). Empty when the
+// user gave up.
+QString chooseSource(platform::Dialogs& dialogs) {
+    for (;;) {
+        const Answer answer = dialogs.ask(
+            kTitle,
+            QStringLiteral("Click on 'Yes' to select Default Destination Drive/Directory\n"
+                           "Click on 'No' to select BOTH Source and Destination Drive/Directory\n"
+                           "For more information read the Sonvella Manual"),
+            Icon::Question, platform::Buttons::YesNoCancel);
+        if (answer == Answer::Yes) {
+            const QString marker = defaultBackupMarker();
+            if (QFileInfo(marker).isFile()) return marker;
+            dialogs.show(kTitle,
+                         QStringLiteral("You changed the default instalation location during the "
+                                        "original setup.\nIn the next window click on 'No' to "
+                                        "select BOTH Source and Destination Drive/Directory."),
+                         Icon::Exclamation);
+            continue;
+        }
+        if (answer == Answer::No) {
+            return dialogs.openFile(
+                {QStringLiteral("Sonvella 4.0 - Select Installation Drive/Directory"),
+                 kFilter,
+                 {}});
+        }
+        return {};
+    }
+}
+
+std::vector<Copy> copiesFor(const QString& sourceMarker, const QString& sourcePrefix,
+                            const QString& destinationMarker, const QString& destinationPrefix) {
+    std::vector<Copy> copies{{sourceMarker, destinationMarker}};
+    for (const char* name : kListFiles) {
+        const QString file = QString::fromLatin1(name);
+        copies.push_back({sourcePrefix + file, destinationPrefix + file});
+    }
+    copies.push_back({sourcePrefix + store::CollectionFile::kFileName,
+                      destinationPrefix + store::CollectionFile::kFileName});
+    return copies;
+}
+
+// Whether some file would be copied onto itself, however its path is spelt.
+bool ontoItself(const std::vector<Copy>& copies) {
+    for (const Copy& copy : copies) {
+        const QString from = QFileInfo(copy.from).canonicalFilePath();
+        if (!from.isEmpty() && from == QFileInfo(copy.to).canonicalFilePath()) return true;
+    }
+    return false;
+}
+
+void reportFailure(platform::Dialogs& dialogs, CopyOutcome outcome) {
+    dialogs.show(kTitle,
+                 outcome == CopyOutcome::DestinationFull
+                     ? QStringLiteral("Destination disk is full. ") + kPartial
+                     : kPartial,
+                 Icon::Critical);
+}
+
+// The collection file was closed for its copy: a fresh main window opens it again and recounts
+// its records.
+void restart(RecordWindow& window) {
+    platform::Shell& shell = window.services().shell;
+    shell.unloadMainWindow();
+    shell.showSplash();
+}
+
+}  // namespace
+
+void mnuBackUp(RecordWindow& window) {
+    platform::Dialogs& dialogs = window.dialogs();
+    const QString sourceMarker = chooseSource(dialogs);
+    if (sourceMarker.isEmpty()) return;
+    // A chosen name without "Backup.txt" names no backup folder: the command ends without a word.
+    const std::optional<QString> sourcePrefix = prefixOf(sourceMarker);
+    if (!sourcePrefix) return;
+
+    const QString destinationMarker = dialogs.saveFile(
+        {QStringLiteral("Sonvella 4.0 - Select Drive/Directory to Save BackUp Files"), kFilter,
+         sourceMarker});
+    if (destinationMarker.isEmpty()) return;  // cancelled
+    const std::optional<QString> destinationPrefix = prefixOf(destinationMarker);
+    if (!destinationPrefix) return;
+
+    const std::vector<Copy> copies =
+        copiesFor(sourceMarker, *sourcePrefix, destinationMarker, *destinationPrefix);
+    if (ontoItself(copies)) {
+        dialogs.show(kTitle,
+                     QStringLiteral("The Drive/Directory you selected to save the BackUp files "
+                                    "is the one they would be copied from.\nNo files were copied. "
+                                    "Please select another Drive/Directory."),
+                     Icon::Exclamation);
+        return;
+    }
+
+    // The marker and the name lists. A failure here leaves the collection file open and the
+    // window as it was; the files already copied stay at the destination.
+    for (size_t i = 0; i + 1 < copies.size(); ++i) {
+        const CopyOutcome outcome = copyReplacing(copies[i].from, copies[i].to);
+        if (outcome != CopyOutcome::Copied) return reportFailure(dialogs, outcome);
+    }
+
+    // The collection file is copied closed, so that no write of this program lands in the middle
+    // of the copy. The record shown is not saved first: the backup holds what is on disk.
+    window.file().close();
+    const CopyOutcome outcome = copyReplacing(copies.back().from, copies.back().to);
+    if (outcome == CopyOutcome::Copied) {
+        dialogs.show(kTitle,
+                     QStringLiteral("Your classical music collection files have been copied to "
+                                    "selected Drive/Directory.\nIf you have saved on an external "
+                                    "disk, remove it from the drive."),
+                     Icon::Information);
+    } else {
+        reportFailure(dialogs, outcome);
+    }
+    restart(window);
+}
+
+}  // namespace maintenance

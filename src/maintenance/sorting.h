@@ -1,0 +1,14 @@
+#pragma once
+// Re-sorting the collection through the external sort tools: the main window closes, the tool
+// rewrites Clasical.dat, and the program comes back through the splash window.
+
+namespace main_window {
+class RecordWindow;
+}
+
+namespace maintenance {
+
+void mnuSortComp(main_window::RecordWindow& window);  // by Composer, with Varnel
+void mnuSortId(main_window::RecordWindow& window);    // by Identity, with Tormin
+
+}  // namespace maintenance
