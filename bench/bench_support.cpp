@@ -53,6 +53,50 @@ double timeProgram(const QString& program, const QStringList& arguments) {
     return now() - start;
 }
 
+double timeProgramInto(const QString& program, const QStringList& arguments,
+                       const QString& output) {
+    QProcess process;
+    process.setStandardOutputFile(output);
+    const double start = now();
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) return -1;
+    return now() - start;
+}
+
+double timePlainReformat(const QString& collection, const QString& output) {
+    const double start = now();
+    // Two passes, two files: as many lines as an export writes.
+    for (const QString& name : {output + QStringLiteral(".1"), output + QStringLiteral(".2")}) {
+        QFile in(collection), out(name);
+        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return -1;
+        constexpr qint64 kRecords = 2048;
+        QByteArray block(kRecords * store::kRecordLength, Qt::Uninitialized);
+        QByteArray lines;
+        lines.reserve(kRecords * (store::kRecordLength + 2));
+        for (;;) {
+            const qint64 got = in.read(block.data(), block.size());
+            if (got <= 0) break;
+            lines.clear();
+            for (qint64 at = 0; at + store::kRecordLength <= got; at += store::kRecordLength) {
+                lines.append(block.constData() + at, store::kRecordLength);
+                lines.append("\r\n", 2);
+            }
+            out.write(lines);
+        }
+    }
+    return now() - start;
+}
+
+void writeListFiles() {
+    for (const char* list : {"Composers.txt", "Conductors.txt", "Title.txt", "Orchestras.txt",
+                             "AKSoloists.txt", "LZSoloists.txt", "Vocal.txt", "Labels.txt"}) {
+        QFile f(QString::fromLatin1(list));
+        f.open(QIODevice::WriteOnly);
+        f.write("Name\r\n");
+    }
+}
+
 double peakMemoryMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -18,6 +18,16 @@ void warmCache(const QString& path);
 // Seconds a program takes on the same file; a negative value when it cannot run.
 double timeProgram(const QString& program, const QStringList& arguments);
 
+// Seconds a program takes on the same file with its output going into a file.
+double timeProgramInto(const QString& program, const QStringList& arguments, const QString& output);
+
+// Seconds a plain reformatting of the collection takes: every record read in large blocks and
+// written out as a line of its own, in large blocks; twice, into two files, as an export does.
+double timePlainReformat(const QString& collection, const QString& output);
+
+// Writes the eight list files a window needs to load.
+void writeListFiles();
+
 // The largest resident set of this process so far, in megabytes.
 double peakMemoryMb();
 

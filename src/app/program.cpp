@@ -5,6 +5,8 @@
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
 #include "main_window/record_window.h"
+#include "multi/frm_multi.h"
+#include "multi/multi_window.h"
 
 namespace app {
 
@@ -13,6 +15,7 @@ Program::Program(platform::Dialogs& dialogs, platform::HelpViewer& help)
 
 Program::~Program() {
     delete window_.data();
+    delete multiWindow_.data();
 }
 
 platform::Services Program::services() {
@@ -32,6 +35,8 @@ void Program::loadMainWindow() {
     }
     delete window_.data();
     retired_.reset();
+    delete multiWindow_.data();
+    retiredMulti_.reset();
     auto state = std::make_unique<main_window::RecordWindow>(session_, services());
     if (!state->Form_Load()) return;
     state_ = std::move(state);
@@ -49,6 +54,28 @@ void Program::unloadMainWindow() {
         window_ = nullptr;
     }
     retired_ = std::move(state_);
+}
+
+void Program::showMultiMode() {
+    unloadMainWindow();
+    auto state = std::make_unique<multi::MultiWindow>(services());
+    if (!state->Form_Load()) {
+        showSplash();  // the main window comes back
+        return;
+    }
+    multiState_ = std::move(state);
+    multiWindow_ = new multi::FrmMulti(*multiState_);
+    multiWindow_->closedByUser = [this] { endProgram(); };
+    multiWindow_->show();
+}
+
+void Program::unloadMultiMode() {
+    if (multiWindow_) {
+        multiWindow_->hide();
+        multiWindow_->deleteLater();
+        multiWindow_ = nullptr;
+    }
+    retiredMulti_ = std::move(multiState_);
 }
 
 void Program::endProgram() {

@@ -24,6 +24,11 @@ class FrmIstoriki;
 class RecordWindow;
 }  // namespace main_window
 
+namespace multi {
+class FrmMulti;
+class MultiWindow;
+}  // namespace multi
+
 namespace app {
 
 class Program : public platform::Shell {
@@ -36,6 +41,8 @@ public:
     void showSplash() override;
     void endProgram() override;
     void unloadMainWindow() override;
+    void showMultiMode() override;
+    void unloadMultiMode() override;
 
 private:
     void loadMainWindow();
@@ -55,6 +62,9 @@ private:
     // An unloaded main window's state: the command that unloaded it may still be running, so it
     // is let go only when the next main window loads.
     std::unique_ptr<main_window::RecordWindow> retired_;
+    std::unique_ptr<multi::MultiWindow> multiState_;
+    QPointer<multi::FrmMulti> multiWindow_;
+    std::unique_ptr<multi::MultiWindow> retiredMulti_;
     bool ending_ = false;
 };
 

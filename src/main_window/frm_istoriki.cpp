@@ -260,6 +260,7 @@ void FrmIstoriki::buildButtons(QWidget* client) {
         {"cmdCorrect", [&w] { w.cmdCorrect(); }},
         {"cmdNew", [&w] { w.cmdNew(); }},
         {"cmdPaste", [&w] { w.mnuPaste(); }},
+        {"cmdMulti", [&w] { w.cmdMulti(); }},
         {"Command10", [&w] { w.Command10(); }},
         {"Command5", [&w] { w.Command5(); }},
         {"cmdPrint", [&w] { print::cmdPrint(w); }},
@@ -390,7 +391,7 @@ void FrmIstoriki::buildMenus() {
         {"mnuFile", "mnuEnd", QStringLiteral("E&xit         Alt+X"), {}, true, [&w] { w.mnuEnd(); }},
         {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), false, [&w] { w.cmdNext(); }},
         {"mnuRecords", "mnuPrevious", QStringLiteral("P&revious Opus No"), K(Qt::Key_F1), false, [&w] { w.cmdPrevious(); }},
-        {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, true, {}},
+        {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, true, [&w] { w.cmdMulti(); }},
         {"mnuEdit", "mnuNew", QStringLiteral("&New Opus No"), K(Qt::Key_F12), false, [&w] { w.cmdNew(); }},
         {"mnuEdit", "mnuSave", QStringLiteral("&Save Opus No"), K(Qt::Key_F3), false, [&w] { w.cmdCorrect(); }},
         {"mnuEdit", "mnuPaste", QStringLiteral("&Paste Opus No"), K(Qt::SHIFT | Qt::Key_F12), false, [&w] { w.mnuPaste(); }},
@@ -483,7 +484,7 @@ void FrmIstoriki::buildKeys() {
             {Qt::Key_PageDown, Qt::AltModifier, [this] { window_.cmdNext(); }},
             {Qt::Key_PageUp, Qt::AltModifier, [this] { window_.cmdPrevious(); }},
             // Alt+M is the MULTI button's: the Music menu shares the letter and opens with F10.
-            {Qt::Key_M, Qt::AltModifier, {}},
+            {Qt::Key_M, Qt::AltModifier, [this] { window_.cmdMulti(); }},
         });
 }
 

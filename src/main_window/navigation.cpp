@@ -5,6 +5,7 @@
 #include "common/texts.h"
 #include "main_window/record_window.h"
 #include "platform/dialogs.h"
+#include "platform/shell.h"
 
 namespace main_window {
 
@@ -64,6 +65,11 @@ void RecordWindow::cmdFindcode() {
         showRecord(number.value);
         return;
     }
+}
+
+void RecordWindow::cmdMulti() {
+    closeCoverWindows();
+    services_.shell.showMultiMode();  // which unloads this window first
 }
 
 }  // namespace main_window

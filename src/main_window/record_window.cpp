@@ -38,15 +38,6 @@ RecordWindow::RecordWindow(Session& session, platform::Services services)
         pickTexts[i] = QString::fromLatin1(kPickLists[i].initialText);
 }
 
-BusyScope::BusyScope(RecordWindow& window) : window_(window), was_(window.busy) {
-    window.busy = true;
-}
-
-BusyScope::~BusyScope() {
-    window_.busy = was_;
-    if (!was_) window_.notify();  // the view shows the final state at once
-}
-
 void RecordWindow::notify() {
     if (changed) changed();
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/busy_scope.h"
 #include "main_window/session.h"
 #include "platform/services.h"
 #include "store/collection_file.h"
@@ -43,19 +44,7 @@ struct CoverWindow {
 };
 
 class RecordWindow;
-
-// Marks a window busy for the time of a long command.
-class BusyScope {
-public:
-    explicit BusyScope(RecordWindow& window);
-    ~BusyScope();
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    RecordWindow& window_;
-    bool was_;
-};
+using BusyScope = common::BusyScope<RecordWindow>;
 
 class RecordWindow {
 public:
@@ -127,6 +116,7 @@ public:
     void cmdNext();
     void cmdPrevious();
     void cmdFindcode();  // go to a typed Opus Number
+    void cmdMulti();     // multi mode; the record shown is not saved
 
     // The cover panel and the cover windows (cover_panel.cpp).
     void Command10();      // show or hide the cover panel

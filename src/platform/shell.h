@@ -16,6 +16,10 @@ public:
     // Closes the main window and its cover windows. The command that asks for it may go on to
     // its end: the window's state lives until the next main window is loaded.
     virtual void unloadMainWindow() = 0;
+    // Loads the multi mode window, which unloads the main window first.
+    virtual void showMultiMode() = 0;
+    // Closes the multi mode window; as with the main window, its state lives until the next load.
+    virtual void unloadMultiMode() = 0;
 };
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 #include "main_window/record_window.h"
 #include "platform/dialogs.h"
 #include "print/print_selection.h"
-#include "search/record_scanner.h"
+#include "store/record_scanner.h"
 #include "store/store_error.h"
 
 namespace search {
@@ -27,9 +27,10 @@ enum class Scan { Hit, PassedTheEnd, Failed };
 
 // Scans from `start` up to the end of the collection and one step beyond it; `hit` gets the
 // first record the rule matches.
-Scan scan(RecordWindow& window, const MatchRule& rule, std::int32_t start, std::int32_t* hit) {
+Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start,
+          std::int32_t* hit) {
     main_window::BusyScope busy(window);
-    RecordScanner records(window.file(), start, window.N);
+    store::RecordScanner records(window.file(), start, window.N);
     try {
         while (const char* record = records.next()) {
             countProgress(window);
@@ -48,7 +49,7 @@ Scan scan(RecordWindow& window, const MatchRule& rule, std::int32_t start, std::
 
 }  // namespace
 
-void ForwardSearch(RecordWindow& window, const MatchRule& rule, const QString& notFound) {
+void ForwardSearch(RecordWindow& window, const store::MatchRule& rule, const QString& notFound) {
     platform::Dialogs& dialogs = window.dialogs();
     bool found = false;
     std::int32_t start = 1;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "search/match_rule.h"
+#include "store/match_rule.h"
 
 namespace main_window {
 class RecordWindow;
@@ -12,7 +12,7 @@ class RecordWindow;
 
 namespace search {
 
-void ForwardSearch(main_window::RecordWindow& window, const MatchRule& rule,
+void ForwardSearch(main_window::RecordWindow& window, const store::MatchRule& rule,
                    const QString& notFound);
 
 }  // namespace search

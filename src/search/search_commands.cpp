@@ -143,14 +143,14 @@ void runSearch(main_window::RecordWindow& window, const SearchCommand& command) 
         return;
     }
 
-    MatchRule rule;
+    store::MatchRule rule;
     if (command.kind == SearchKind::AnyName) {
-        rule = MatchRule::anyOf(texts[0],
-                                {Field::Soloists, Field::Orchestra, Field::Title, Field::Composer});
+        rule = store::MatchRule::anyOf(
+            texts[0], {Field::Soloists, Field::Orchestra, Field::Title, Field::Composer});
     } else {
         std::vector<std::pair<Field, QString>> wanted;
         for (int i = 0; i < command.texts; ++i) wanted.emplace_back(command.fields[i], texts[i]);
-        rule = MatchRule::allOf(wanted);
+        rule = store::MatchRule::allOf(wanted);
     }
     QString notFound = QString::fromLatin1(command.notFound);
     // One pass: a typed text holding "%2" stays as typed.

@@ -24,7 +24,7 @@ public:
     int ended = 0;
     int splashShown = 0;
     int mainWindowUnloaded = 0;
-    QStringList calls;  // in order: "end", "splash", "unload"
+    QStringList calls;  // in order: "end", "splash", "unload", "multi", "unload multi"
 
     void endProgram() override {
         ++ended;
@@ -38,6 +38,8 @@ public:
         ++mainWindowUnloaded;
         calls << QStringLiteral("unload");
     }
+    void showMultiMode() override { calls << QStringLiteral("multi"); }
+    void unloadMultiMode() override { calls << QStringLiteral("unload multi"); }
 };
 
 // Finds programs in a table of its own and records what it was asked to start.

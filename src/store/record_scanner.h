@@ -6,10 +6,8 @@
 #include <cstdint>
 
 namespace store {
-class CollectionFile;
-}
 
-namespace search {
+class CollectionFile;
 
 class RecordScanner {
 public:
@@ -34,4 +32,4 @@ private:
     std::int32_t blockCount_ = 0;
 };
 
-}  // namespace search
+}  // namespace store

@@ -1,13 +1,13 @@
-#include "search/record_scanner.h"
+#include "store/record_scanner.h"
 
 #include <algorithm>
 
 #include "store/collection_file.h"
 #include "store/opus_record.h"
 
-namespace search {
+namespace store {
 
-RecordScanner::RecordScanner(store::CollectionFile& file, std::int32_t first, std::int32_t last)
+RecordScanner::RecordScanner(CollectionFile& file, std::int32_t first, std::int32_t last)
     : file_(file), number_(first - 1), last_(last) {}
 
 const char* RecordScanner::next() {
@@ -17,13 +17,13 @@ const char* RecordScanner::next() {
         blockFirst_ = number_;
         blockCount_ = static_cast<std::int32_t>(
             std::min<std::int64_t>(kBlockRecords, std::int64_t(last_) - number_ + 1));
-        const qsizetype size = qsizetype(blockCount_) * store::kRecordLength;
+        const qsizetype size = qsizetype(blockCount_) * kRecordLength;
         if (block_.size() != size) block_.resize(size);
         const std::int64_t got = file_.readRecords(blockFirst_, blockCount_, block_.data());
         // Beyond the end of the file records read as blanks.
         std::fill(block_.data() + got, block_.data() + size, ' ');
     }
-    return block_.constData() + qsizetype(number_ - blockFirst_) * store::kRecordLength;
+    return block_.constData() + qsizetype(number_ - blockFirst_) * kRecordLength;
 }
 
-}  // namespace search
+}  // namespace store

@@ -9,21 +9,21 @@
 
 #include "store/opus_record.h"
 
-namespace search {
+namespace store {
 
 class MatchRule {
 public:
     // Each text must stand in its field.
-    static MatchRule allOf(const std::vector<std::pair<store::Field, QString>>& texts);
+    static MatchRule allOf(const std::vector<std::pair<Field, QString>>& texts);
     // The text must stand in at least one of the fields.
-    static MatchRule anyOf(const QString& text, const std::vector<store::Field>& fields);
+    static MatchRule anyOf(const QString& text, const std::vector<Field>& fields);
 
     // `record` points at the 455 bytes of a record.
     bool matches(const char* record) const;
 
 private:
     struct Wanted {
-        store::Field field;
+        Field field;
         QByteArray bytes;
     };
     bool any_ = false;
@@ -32,4 +32,4 @@ private:
     std::vector<Wanted> wanted_;
 };
 
-}  // namespace search
+}  // namespace store

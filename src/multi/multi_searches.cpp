@@ -1,0 +1,303 @@
+#include "multi/multi_searches.h"
+
+#include <QFile>
+
+#include "common/numbers.h"
+#include "common/texts.h"
+#include "multi/multi_window.h"
+#include "multi/page_print.h"
+#include "multi/result_files.h"
+#include "platform/dialogs.h"
+#include "platform/print_job.h"
+#include "print/print_conventions.h"
+#include "store/match_rule.h"
+#include "store/record_scanner.h"
+#include "store/store_error.h"
+
+namespace multi {
+
+using platform::Answer;
+using platform::Icon;
+using store::Field;
+using K = SearchKind;
+
+constexpr Field kNone = Field::Identity;
+
+// clang-format off
+const std::array<MultiSearch, 22> kMultiSearches = {{
+    {"mnuEpo", K::OneField, 1, {Field::Identity, kNone, kNone},
+     {{{"Find Identity:", "Sonvella 4.0: Find Identity"}, {}, {}}},
+     nullptr, "Identity %1 was Not Found", "Searching for Identity:", nullptr, false, false, false},
+    {"mnuOno", K::OneField, 1, {Field::Composer, kNone, kNone},
+     {{{"Find Composer:", "Sonvella 4.0: Find Composer"}, {}, {}}},
+     nullptr, "Composer %1 was Not Found", "Searching for Composer:", nullptr, true, false, false},
+    {"mnuTitlos", K::OneField, 1, {Field::Title, kNone, kNone},
+     {{{"Find Title:", "Sonvella 4.0: Find Title"}, {}, {}}},
+     nullptr, "Text title %1 was Not Found", "Searching for Title:", nullptr, false, false, false},
+    {"mnuAlloi", K::OneField, 1, {Field::Orchestra, kNone, kNone},
+     {{{"Find Orchestra/Conductor:", "Sonvella 4.0: Find Orchestra/Conductor"}, {}, {}}},
+     nullptr, "Orchestra/Conductor %1 was Not Found", "Searching for Orchestra/Conductor:", nullptr, false, true, false},
+    {"mnuEkdot", K::OneField, 1, {Field::Soloists, kNone, kNone},
+     {{{"Find Soloist:", "Sonvella 4.0: Find Soloist"}, {}, {}}},
+     nullptr, "Soloist %1 was Not Found", "Searching for Soloist:", nullptr, false, false, true},
+    {"mnuCover", K::OneField, 1, {Field::Cover, kNone, kNone},
+     {{{"Find Text in Cover:", "Sonvella 4.0: Find Text in Cover"}, {}, {}}},
+     nullptr, "Cover text %1 was Not Found", "Searching for Text in Cover:", nullptr, false, true, false},
+    {"mnuAnyAuthorTitle", K::AnyName, 1, {kNone, kNone, kNone},
+     {{{"Find Any Name in Composer or Title or Orchestra/Conductor or Soloist Text Box:", "Sonvella 4.0: Find Any Name"}, {}, {}}},
+     nullptr, "Name %1 was Not Found", "Searching for Any Name:", nullptr, false, false, false},
+
+    {"mnuAuthorTitle", K::EveryText, 2, {Field::Composer, Field::Title, kNone},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search for Composer and Title"},
+       {"and Title:", "Sonvella 4.0: Search for Title and Composer"}, {}}},
+     "Please type both the name of the Composer and the Title text",
+     "Composer %1 and Title text %2 were Not Found", "Searching for Composer and Title:", nullptr, false, false, false},
+    {"mnuTitleAlloi", K::EveryText, 2, {Field::Title, Field::Orchestra, kNone},
+     {{{"Search for Title and:", "Sonvella 4.0: Search for Title and Orchestra"},
+       {"and Orchestra/Conductor:", "Sonvella 4.0: Search for Orchestra and Title"}, {}}},
+     "Please type both the Title text and the Orchestra/Conductor",
+     "Title text %1 and Orchestra/Conductor %2 were Not Found", "Searching for Title and Orchestra/Conductor:", nullptr, false, false, false},
+    {"mnuAlloiEkdot", K::EveryText, 2, {Field::Orchestra, Field::Soloists, kNone},
+     {{{"Search for Orchestra/Conductor and:", "Sonvella 4.0: Search for Orchestra and Soloist"},
+       {"and Soloist:", "Sonvella 4.0: Search for Soloist and Orchestra"}, {}}},
+     "Please type both the Orchestra/Conductor and Soloist Names",
+     "Orchestra/Conductor %1 and Soloist %2 were Not Found", "Searching for Orchestra/Conductor and Soloist:", nullptr, false, false, false},
+    {"mnuTitleEkdot", K::EveryText, 2, {Field::Title, Field::Soloists, kNone},
+     {{{"Search for Title and:", "Sonvella 4.0: Search for Title and Soloist"},
+       {"and Soloist:", "Sonvella 4.0: Search for Soloist and Title"}, {}}},
+     "Please type both the Title text and the Name of the Soloist",
+     "Text title %1 and Soloist %2 were Not Found", "Searching for Title and Soloist:", nullptr, false, false, false},
+    {"mnuAuthorAlloi", K::EveryText, 2, {Field::Composer, Field::Orchestra, kNone},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search for Composer and Orchestra"},
+       {"and Orchestra/Conductor:", "Sonvella 4.0: Search for Orchestra and Composer"}, {}}},
+     "Please type both the Composer and Orchestra/Conductor Names",
+     "Composer %1 and Orchestra/Conductor %2 were Not Found", "Searching for Composer and Orchestra/Conductor:", nullptr, false, false, false},
+    {"mnuAuthorEkdot", K::EveryText, 2, {Field::Composer, Field::Soloists, kNone},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search for Composer and Soloist"},
+       {"and Soloist:", "Sonvella 4.0: Search for Soloist and Composer"}, {}}},
+     "Please type both Composer and Soloist Names",
+     "Composer %1 and Soloist %2 were Not Found", "Searching for Composer and Soloist:", nullptr, false, false, false},
+
+    {"mnuIDComposer", K::EveryText, 2, {Field::Composer, Field::Identity, kNone},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search Composer and Identity"},
+       {"and Identity text:", "Sonvella 4.0: Search Identity and Composer"}, {}}},
+     "Please type both the name of the Composer and the Identity text",
+     "Composer %1 and Identity text %2 were Not Found", "Searching for Composer and Identity text:", nullptr, false, false, false},
+    {"mnuIDtitle", K::EveryText, 2, {Field::Title, Field::Identity, kNone},
+     {{{"Search for Title text and:", "Sonvella 4.0: Search Title and Identity"},
+       {"and Identity text:", "Sonvella 4.0: Search Identity and Title"}, {}}},
+     "Please type both the Title text and the Identity text",
+     "Title text %1 and Identity text %2 were Not Found", "Searching for Title text and Identity text:", nullptr, false, false, false},
+    {"mnuIDorchestra", K::EveryText, 2, {Field::Orchestra, Field::Identity, kNone},
+     {{{"Search for Orchestra/Conductor and:", "Sonvella 4.0: Search Orchestra and Identity"},
+       {"and Identity text:", "Sonvella 4.0: Search Identity and Orchestra"}, {}}},
+     "Please type both the name of the Orchestra/Conductor and the Identity text",
+     "Orchestra/Conductor %1 and Identity text %2 were Not Found", "Searching for Orchestra/Conductor and Identity text:",
+     "Searching for Orchestra/Consuctor and Identity text:", false, false, false},
+    {"mnuISsoloists", K::EveryText, 2, {Field::Soloists, Field::Identity, kNone},
+     {{{"Search for Soloist and:", "Sonvella 4.0: Search Soloist and Identity"},
+       {"and Identity text:", "Sonvella 4.0: Search Identity and Soloist"}, {}}},
+     "Please type both the name of the Soloist and the Identity text",
+     "Soloist %1 and Identity text %2 were Not Found", "Searching for Soloist and Identity text:", nullptr, false, false, false},
+    {"mnuIDcover", K::EveryText, 2, {Field::Cover, Field::Identity, kNone},
+     {{{"Search for Cover text and:", "Sonvella 4.0: Search Cover and Identity"},
+       {"and Identity text:", "Sonvella 4.0: Search Identity and Cover"}, {}}},
+     "Please type both the Cover text and the Identity text",
+     "Cover text %1 and Identity text %2 were Not Found", "Searching for Cover text and Identity text:", nullptr, false, false, false},
+
+    {"mnuIDComposerTitle", K::EveryText, 3, {Field::Composer, Field::Title, Field::Identity},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search Composer, Title, Id."},
+       {"Search for Title text and:", "Sonvella 4.0: Search Title, Composer, Id."},
+       {"and Identity text:", "Sonvella 4.0: Search Id., Composer, Title"}}},
+     "Please type the name of the Composer, the Title text and the Identity text",
+     "Composer %1 and Title %2 and Identity text %3 were Not Found", "Searching for Composer and Title text and Identity text:", nullptr, false, false, false},
+    {"mnuIDComposerOrchestra", K::EveryText, 3, {Field::Composer, Field::Orchestra, Field::Identity},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search Composer, Orchestra, Id."},
+       {"Search for Orchestra and:", "Sonvella 4.0: Search Orchestra, Composer, Id."},
+       {"and Identity text:", "Sonvella 4.0: Search Id., Composer, Orchestra"}}},
+     "Please type the name of the Composer, the Orchestra and the Identity text",
+     "Composer %1 and Orchestra %2 and Identity text %3 were Not Found", "Searching for Composer and Orchestra and Identity text:", nullptr, false, false, false},
+    {"mnuIDComposerSoloist", K::EveryText, 3, {Field::Composer, Field::Soloists, Field::Identity},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search Composer, Soloist, Id."},
+       {"Search for Soloist and:", "Sonvella 4.0: Search Soloist, Composer, Id."},
+       {"and Identity text:", "Sonvella 4.0: Search Id., Composer, Soloist"}}},
+     "Please type the name of the Composer, the Soloist and the Identity text",
+     "Composer %1 and Soloist %2 and Identity text %3 were Not Found", "Searching for Composer and Soloist and Identity text:", nullptr, false, false, false},
+    {"mnuIDComposerCover", K::EveryText, 3, {Field::Composer, Field::Cover, Field::Identity},
+     {{{"Search for Composer and:", "Sonvella 4.0: Search Composer, Cover, Id."},
+       {"Search for Cover text and:", "Sonvella 4.0: Search Cover, Composer, Id."},
+       {"and Identity text:", "Sonvella 4.0: Search Id., Composer, Cover"}}},
+     "Please type the name of the Composer, the Cover text and the Identity text",
+     "Composer %1 and Cover text %2 and Identity text %3 were Not Found", "Searching for Composer and Cover text and Identity text:", nullptr, false, false, false},
+}};
+// clang-format on
+
+namespace {
+
+// One step of the progress count in the caption; it never goes past N.
+void countProgress(MultiWindow& window) {
+    ++window.progress;
+    if (window.progress > window.N) window.progress = window.N;
+    window.ShowSRN();
+}
+
+store::MatchRule matchRule(const MultiSearch& search, const QStringList& texts) {
+    if (search.kind == SearchKind::AnyName) {
+        return store::MatchRule::anyOf(texts[0], {Field::Identity, Field::Composer, Field::Title,
+                                                  Field::Orchestra, Field::Soloists});
+    }
+    std::vector<std::pair<Field, QString>> wanted;
+    for (int i = 0; i < search.texts; ++i) wanted.emplace_back(search.fields[i], texts[i]);
+    return store::MatchRule::allOf(wanted);
+}
+
+QString notFoundText(const MultiSearch& search, const QStringList& texts) {
+    const QString text = QString::fromLatin1(search.notFound);
+    // One pass: a typed text holding "%2" stays as typed.
+    return search.texts == 1   ? text.arg(texts[0])
+           : search.texts == 2 ? text.arg(texts[0], texts[1])
+                               : text.arg(texts[0], texts[1], texts[2]);
+}
+
+void disablePageEntries(MultiWindow& window) {
+    window.printShownEnabled = false;
+    window.saveShownEnabled = false;
+    window.notify();
+}
+
+enum class Scan { Hit, PassedTheEnd, Failed };
+
+// Scans from `start` to the end of the collection and the step past it; `hit` gets the first
+// record the rule matches.
+Scan scan(MultiWindow& window, const store::MatchRule& rule, std::int32_t start,
+          std::int32_t* hit) {
+    BusyScope busy(window);
+    store::RecordScanner records(window.file(), start, window.N);
+    try {
+        while (const char* record = records.next()) {
+            countProgress(window);
+            if (rule.matches(record)) {
+                *hit = records.number();
+                return Scan::Hit;
+            }
+        }
+    } catch (const store::StoreError& e) {
+        window.dialogs().show(common::kTitle, e.message(), Icon::Exclamation);
+        return Scan::Failed;
+    }
+    countProgress(window);  // the step past record N, which never matches
+    return Scan::PassedTheEnd;
+}
+
+void printPage(MultiWindow& window, const QString& title) {
+    window.pageTitle = title;
+    PrintRecords(window);
+    window.ClearArrays();
+    print::endPrintJob(window.services().printJob, window.dialogs());
+    window.clearDrawing();
+}
+
+void savePage(MultiWindow& window, FileTrouble& trouble) {
+    Export(window, trouble);
+    showRecordedUpTo(window, !trouble.failed(mySearchFile()));
+}
+
+}  // namespace
+
+void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
+    platform::Dialogs& dialogs = window.dialogs();
+    FileTrouble trouble(dialogs);
+
+    // Each search starts its result files afresh, before anything is asked.
+    QFile::remove(mySearchFile());
+    QFile::remove(searchShortFile());
+    window.status.clear();
+    createEmpty(mySearchFile(), trouble);
+    if (search.createsShortFile) createEmpty(searchShortFile(), trouble);
+    window.printShownEnabled = true;
+    window.saveShownEnabled = true;
+    window.ClearArrays();
+    window.clearDrawing();
+    if (search.clearsPageTitle) window.pageTitle.clear();
+    window.pageNumber = 0;
+    int hitsOnPage = 0;
+    std::int32_t start = 1;
+    window.progress = 0;
+
+    QStringList texts;
+    for (int i = 0; i < search.texts; ++i) {
+        texts << dialogs.input(QString::fromLatin1(search.boxes[i].prompt),
+                               QString::fromLatin1(search.boxes[i].title));
+    }
+    if (texts.contains(QString())) {
+        if (search.warning)
+            dialogs.show(common::kTitle, QString::fromLatin1(search.warning), Icon::Exclamation);
+        disablePageEntries(window);
+        return;
+    }
+    const store::MatchRule rule = matchRule(search, texts);
+    bool found = false;
+
+    bool passedTheEnd = false;
+    for (;;) {
+        std::int32_t hit = 0;
+        const Scan result = scan(window, rule, start, &hit);
+        if (result == Scan::Failed) {
+            window.showCA();
+            return;
+        }
+        if (result == Scan::PassedTheEnd) {
+            if (found) {
+                passedTheEnd = true;
+                break;
+            }
+            dialogs.show(common::kTitle, notFoundText(search, texts), Icon::Information);
+            window.showCA();
+            disablePageEntries(window);
+            return;
+        }
+        found = true;
+        ++hitsOnPage;
+        window.current = hit;
+        window.ShowCR();
+        if (hitsOnPage == kPageRows) {
+            const Answer answer =
+                dialogs.ask(common::kTitle, QStringLiteral("Shall I print these Opus Numbers?"),
+                            Icon::Question, platform::Buttons::YesNoCancel);
+            if (answer == Answer::Cancel) return;  // the page stays, and the record caption
+            if (answer == Answer::Yes) {
+                printPage(window, QString::fromLatin1(search.pageTitle));
+                if (search.printDisablesPrint) {
+                    window.printShownEnabled = false;
+                    window.notify();
+                }
+            } else {
+                savePage(window, trouble);
+                window.ClearArrays();
+                window.clearDrawing();
+            }
+            hitsOnPage = 0;
+            start = window.current + 1;
+            continue;
+        }
+        if (hit == window.N) break;
+        start = window.current + 1;
+    }
+
+    // The last page: not full, or empty after a full one.
+    const Answer answer =
+        dialogs.ask(common::kTitle, QStringLiteral("Shall I print the Last Opus Numbers?"),
+                    Icon::Question, platform::Buttons::YesNoCancel);
+    if (answer == Answer::Yes) {
+        const char* title =
+            passedTheEnd && search.passingPageTitle ? search.passingPageTitle : search.pageTitle;
+        printPage(window, QString::fromLatin1(title));
+        window.printShownEnabled = false;
+    } else if (answer == Answer::No) {
+        savePage(window, trouble);
+        window.saveShownEnabled = false;
+    }
+    window.showCA();
+}
+
+}  // namespace multi

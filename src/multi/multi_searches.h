@@ -1,0 +1,46 @@
+#pragma once
+// The 22 searches of multi mode, one table row each, and the page cycle that runs them: the
+// whole collection is scanned and every hit drawn, eight to a page; each full page, and the
+// last, is printed, appended to the result files, or left on the screen.
+
+#include <array>
+
+#include "store/opus_record.h"
+
+namespace multi {
+
+class MultiWindow;
+
+enum class SearchKind {
+    OneField,   // one text in one field
+    AnyName,    // one text in any of Identity, Composer, Title, Orchestra, Soloists
+    EveryText,  // two or three texts, each in its own field
+};
+
+struct InputBox {
+    const char* prompt;
+    const char* title;
+};
+
+struct MultiSearch {
+    const char* menuEntry;
+    SearchKind kind;
+    int texts;
+    std::array<store::Field, 3> fields;
+    std::array<InputBox, 3> boxes;
+    const char* warning;   // a text left empty (EveryText only)
+    const char* notFound;  // %1, %2, %3: the typed texts
+    const char* pageTitle;
+    // The title of a last page reached by passing the last record (one search has its own).
+    const char* passingPageTitle;
+    bool createsShortFile;    // makes SearchShort.doc empty at the start too
+    bool clearsPageTitle;     // empties the page title at the start
+    bool printDisablesPrint;  // printing a full page disables "&Print Shown"
+};
+
+extern const std::array<MultiSearch, 22> kMultiSearches;
+
+// Runs a row through the page cycle.
+void runMultiSearch(MultiWindow& window, const MultiSearch& search);
+
+}  // namespace multi
