@@ -4,19 +4,9 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "info/qt_help_viewer.h"
 #include "maintenance/backup_marker.h"
-#include "platform/help_viewer.h"
 #include "platform/qt_dialogs.h"
-
-namespace {
-
-// Until the help window lands, the help entries of the menus stay disabled and nothing calls this.
-class NoHelpViewer : public platform::HelpViewer {
-public:
-    void showContents(const QString&) override {}
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -30,7 +20,7 @@ int main(int argc, char* argv[]) {
     maintenance::ensureBackupMarker();
 
     platform::QtDialogs dialogs;
-    NoHelpViewer help;
+    info::QtHelpViewer help(dialogs, info::QtHelpViewer::installedFolders());
     app::Program program(dialogs, help);
     program.showSplash();
     return QApplication::exec();

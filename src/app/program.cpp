@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "info/info_windows.h"
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
 #include "main_window/record_window.h"
@@ -66,6 +67,12 @@ void Program::showMultiMode() {
     multiState_ = std::move(state);
     multiWindow_ = new multi::FrmMulti(*multiState_);
     multiWindow_->closedByUser = [this] { endProgram(); };
+    multi::MultiWindow& multiState = *multiState_;
+    multiWindow_->setHelpCommands(
+        [this] { help_.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); },
+        [] { info::showShortcutKeys(); },
+        [this] { help_.showContents(QStringLiteral("Sonvel400.HLP")); },
+        [&multiState] { info::showAbout(multiState.services().processes, multiState.dialogs()); });
     multiWindow_->show();
 }
 
@@ -81,6 +88,7 @@ void Program::unloadMultiMode() {
 void Program::endProgram() {
     if (ending_) return;
     ending_ = true;
+    info::closeInfoWindows();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

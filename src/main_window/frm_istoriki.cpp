@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
@@ -19,6 +20,7 @@
 #include "maintenance/media_counting.h"
 #include "maintenance/sorting.h"
 #include "platform/dialogs.h"
+#include "platform/help_viewer.h"
 #include "print/print_selection.h"
 #include "print/range_print.h"
 #include "search/search_commands.h"
@@ -423,12 +425,12 @@ void FrmIstoriki::buildMenus() {
         {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, false, [&w] { maintenance::mnuSortId(w); }},
         {"mnuPrint", "mnuPrintCollection", QStringLiteral("P&rint Collection (6/A4)"), K(Qt::CTRL | Qt::Key_R), false, [&w] { print::mnuPrintCollection(w); }},
         {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), false, [&w] { print::mnuPrintRange(w); }},
-        {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, false, {}},
+        {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, false, [&w] { w.services().help.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); }},
         {"mnublb", "mnuDedication", {}, {}, false, {}},
-        {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, false, {}},
-        {"mnuAbout", "mnuHelp", QStringLiteral("Shortcut Keys"), K(Qt::SHIFT | Qt::Key_F1), false, {}},
-        {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), false, {}},
-        {"mnuAbout", "mnuAbout1", QStringLiteral("About ..."), {}, true, {}},
+        {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, false, [] { info::showDedication(); }},
+        {"mnuAbout", "mnuHelp", QStringLiteral("Shortcut Keys"), K(Qt::SHIFT | Qt::Key_F1), false, [] { info::showShortcutKeys(); }},
+        {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), false, [&w] { w.services().help.showContents(QStringLiteral("Sonvel400.HLP")); }},
+        {"mnuAbout", "mnuAbout1", QStringLiteral("About ..."), {}, true, [&w] { info::showAbout(w.services().processes, w.dialogs()); }},
     };
     // clang-format on
     ui::buildMenus(menuBar(), menus, entries);

@@ -81,6 +81,8 @@ private slots:
     void buttonsShowWhatTheStateShows();
     void searchKeysRunTheirSearches_data();
     void searchKeysRunTheirSearches();
+    void everyMenuEntryIsWired();
+    void theHelpEntriesOpenTheirFiles();
 
 private:
     std::unique_ptr<CollectionDir> dir_;
@@ -503,6 +505,22 @@ void FrmIstorikiTest::searchKeysRunTheirSearches() {
                              QString::fromLatin1(command->boxes[0].prompt), "");
         window_->findChild<QPushButton*>(command->button)->click();
     }
+}
+
+void FrmIstorikiTest::everyMenuEntryIsWired() {
+    // Only the cover entry waits, for the cover panel to be shown.
+    QStringList disabled;
+    for (QAction* a : window_->menuBar()->findChildren<QAction*>()) {
+        if (!a->isSeparator() && !a->objectName().isEmpty() && !a->isEnabled())
+            disabled << a->objectName();
+    }
+    QCOMPARE(disabled, QStringList{"mnuCoverImage"});
+}
+
+void FrmIstorikiTest::theHelpEntriesOpenTheirFiles() {
+    window_->findChild<QAction*>("mnuHelp1")->trigger();
+    window_->findChild<QAction*>("mnuBible")->trigger();
+    QCOMPARE(fakes_.help.shown, (QStringList{"Sonvel400.HLP", "BIBLIOGRAPHY.HLP"}));
 }
 
 QTEST_MAIN(FrmIstorikiTest)

@@ -1,0 +1,256 @@
+// The manual and the page about the demo collection, as shipped: they exist, are found for the
+// names the program gives them, every link inside them leads somewhere, and the manual explains
+// every menu entry and message of the program.
+
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "info/help_files.h"
+#include "info/qt_help_viewer.h"
+
+namespace {
+
+QString helpFolder() {
+    return QStringLiteral(SONVELLA_SOURCE_DIR "/data/help");
+}
+
+QString readPage(const QString& name) {
+    QFile file(QDir(helpFolder()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList pages() {
+    return QDir(helpFolder()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+// The anchors of a page as the help window sees them (Qt's reading of the HTML), read once a page.
+QSet<QString> anchorsOf(const QString& name) {
+    static QHash<QString, QSet<QString>> known;
+    if (known.contains(name)) return known.value(name);
+    QTextDocument document;
+    document.setHtml(readPage(name));
+    QSet<QString>& anchors = known[name];
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (const QString& name : block.charFormat().anchorNames()) anchors << name;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            for (const QString& name : it.fragment().charFormat().anchorNames()) anchors << name;
+        }
+    }
+    return anchors;
+}
+
+QString plainText(const QString& html) {
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText();
+}
+
+}  // namespace
+
+class ManualTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theProgramsHelpFilesAreShipped_data();
+    void theProgramsHelpFilesAreShipped();
+    void theBuiltProgramFindsThem_data();
+    void theBuiltProgramFindsThem();
+    void everyLinkLeadsSomewhere_data();
+    void everyLinkLeadsSomewhere();
+    void theManualExplains_data();
+    void theManualExplains();
+};
+
+void ManualTest::theProgramsHelpFilesAreShipped_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Help") << "Sonvel400.HLP";
+    QTest::newRow("My Collection ...") << "BIBLIOGRAPHY.HLP";
+}
+
+void ManualTest::theProgramsHelpFilesAreShipped() {
+    QFETCH(QString, name);
+    const QString file = info::findHelpFile(name, {helpFolder()});
+    QVERIFY2(!file.isEmpty(), qPrintable(name));
+    QFile page(file);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(page.readAll()));
+    QVERIFY(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty());
+    QVERIFY(document.characterCount() > 1000);
+}
+
+void ManualTest::theBuiltProgramFindsThem_data() {
+    theProgramsHelpFilesAreShipped_data();
+}
+
+void ManualTest::theBuiltProgramFindsThem() {
+    // The build puts the help files beside the programs, where an installed Sonvella looks too.
+    QFETCH(QString, name);
+    const QString file = info::findHelpFile(name, info::QtHelpViewer::installedFolders());
+    QVERIFY2(!file.isEmpty(), qPrintable(info::QtHelpViewer::installedFolders().join(", ")));
+    QFile built(file);
+    QFile shipped(QDir(helpFolder()).filePath(info::shownHelpFileName(name)));
+    QVERIFY(built.open(QIODevice::ReadOnly) && shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(built.readAll(), shipped.readAll());
+}
+
+void ManualTest::everyLinkLeadsSomewhere_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("href");
+    static const QRegularExpression link(QStringLiteral("href\\s*=\\s*\"([^\"]*)\""));
+    int links = 0;
+    for (const QString& name : pages()) {
+        auto it = link.globalMatch(readPage(name));
+        while (it.hasNext()) {
+            const QString href = it.next().captured(1);
+            QTest::addRow("%s -> %s", qPrintable(name), qPrintable(href)) << name << href;
+            ++links;
+        }
+    }
+    QVERIFY2(links > 20, "the manual is held together by links");
+}
+
+void ManualTest::everyLinkLeadsSomewhere() {
+    QFETCH(QString, page);
+    QFETCH(QString, href);
+    const QUrl url(href);
+    QVERIFY2(url.isValid(), qPrintable(href));
+    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+        QSKIP("a web page: not followed here");
+    }
+    QVERIFY2(url.scheme().isEmpty(), "help pages link to each other by relative names");
+    const QString target = url.path().isEmpty() ? page : url.path();
+    QVERIFY2(QFileInfo::exists(QDir(helpFolder()).filePath(target)), qPrintable(target));
+    if (url.hasFragment()) {
+        QVERIFY2(anchorsOf(target).contains(url.fragment()),
+                 qPrintable(QStringLiteral("no anchor %1 in %2").arg(url.fragment(), target)));
+    }
+}
+
+void ManualTest::theManualExplains_data() {
+    QTest::addColumn<QString>("text");
+    // Menu entries, as their captions read without the access letter's mark.
+    const char* const captions[] = {
+        // The main window's menus.
+        "Cover Image",
+        "BackUp",
+        "Media Counting",
+        "Next Opus No",
+        "Previous Opus No",
+        "Multi Mode",
+        "New Opus No",
+        "Save Opus No",
+        "Paste Opus No",
+        "Delete Opus No",
+        "Any Name",
+        "Composer and Title",
+        "Title and Orchestra",
+        "Orchestra and Soloists",
+        "Title and Soloists",
+        "Composer and Orchestra",
+        "Composer and Soloists",
+        "Composer and Identity",
+        "Title and Identity",
+        "Orchestra/Conductor and Identity",
+        "Soloists and identity",
+        "Cover and Identity",
+        "Composer and Title and Identity",
+        "Composer and Orchestra and Identity",
+        "Composer and Soloist and Identity",
+        "Composer and Cover and identity",
+        "Sort by Composer",
+        "Sort by Identity",
+        "Print Collection (6/A4)",
+        "Print for Filing (3/A4)",
+        "My Collection ...",
+        "Johann Sebastian Bach (1685-1750)",
+        "Shortcut Keys",
+        "About ...",
+        // Multi mode's own entries.
+        "Print Shown",
+        "Save Shown",
+        "Export by Identity",
+        "Export by Composer",
+        "By Opus No",
+        "Soloitsts and Identity",
+    };
+    for (const char* caption : captions) {
+        QString text = QString::fromUtf8(caption);
+        text.remove(QLatin1Char(' '), Qt::CaseSensitive);  // compared without blanks, see below
+        QTest::addRow("caption %s", caption) << text;
+    }
+    const char* const messages[] = {
+        "One or More Files are Missing. Sonvella Will End",
+        "Internal Error. Replace Files with your Back Up or Re-Install.",
+        "was Saved",
+        "Do you wish to Delete Opus Number",
+        "You have typed Nothing or Zero(s) or hit <Esc>.",
+        "This Opus Number is not empty.",
+        "Please type a number between 1 and",
+        "Last Opus Number Reached",
+        "First Opus Number Reached",
+        "was Not Found",
+        "CD,DVD,LP or Tape Cover Image:",
+        "Image Loading Error",
+        "Back Cover image does not exist",
+        "This Cover Image was copied to the Clipboard",
+        "has been added to the list",
+        "Do you Wish to Print Opus Number",
+        "None Other Similar Opus Number Found",
+        "were Not Found",
+        "Please type both",
+        "Please type the name of the Composer",
+        "Shall I print these Opus Numbers?",
+        "Shall I print the Last Opus Numbers?",
+        "Search Results up to Opus Number",
+        "Shall I Export Collection by Composer in Files",
+        "All Opus Numbers have been Saved at:",
+        "Opus Numbers have been Saved at:",
+        "will be printed. Click on 'PRINT' to print all selected opus numbers",
+        "Opus Number(s) you have selected by clicking",
+        "Do you Wish to Print in Color?",
+        "You must enter a number in BOTH input boxes",
+        "Last number to print must be greater than First number to print.",
+        "Please type numbers between 1 and",
+        "has been completed",
+        "No printer is installed: the printout was saved as",
+        "Nothing was printed:",
+        "Click on 'Yes' to select Default Destination Drive/Directory",
+        "You changed the default instalation location during the original setup.",
+        "Your classical music collection files have been copied to selected Drive/Directory.",
+        "Partial or No Back Up files were copied.",
+        "Destination disk is full. Partial or No Back Up files were copied.",
+        "To Sort properly, you MUST NOT have used double quotes",
+        "When the black window goes off, click to restart Sonvella.",
+        "To use the Media Counting command with success",
+        "You have catalogued <",
+        "System Information Is Unavailable At This Time",
+        "The help file",
+        "could not be saved",
+    };
+    for (const char* message : messages) {
+        QString text = QString::fromUtf8(message);
+        text.remove(QLatin1Char(' '));
+        QTest::addRow("message %s", message) << text;
+    }
+}
+
+void ManualTest::theManualExplains() {
+    QFETCH(QString, text);
+    // Blanks are left out of the comparison: the manual may break a long message over lines.
+    static const QString manual = [] {
+        QString all = plainText(readPage(QStringLiteral("Sonvel400.html")));
+        all.remove(QRegularExpression(QStringLiteral("\\s")));
+        all.replace(QChar(0x2029), QString());
+        return all;
+    }();
+    QVERIFY2(manual.contains(text), qPrintable(text));
+}
+
+QTEST_MAIN(ManualTest)
+#include "tst_manual.moc"
