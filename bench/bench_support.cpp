@@ -103,6 +103,13 @@ double peakMemoryMb() {
     return usage.ru_maxrss / 1024.0;  // kilobytes on Linux
 }
 
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 double now() {
     static QElapsedTimer clock = [] {
         QElapsedTimer t;

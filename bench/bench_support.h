@@ -33,5 +33,8 @@ double peakMemoryMb();
 
 // Seconds since some moment: the difference of two calls times what lies between.
 double now();
+// Processor seconds this process has used (user and system): unlike the wall clock, untouched by
+// other machines sharing the processor.
+double cpuSeconds();
 
 }  // namespace bench

@@ -1,8 +1,12 @@
 // Sonvella: a catalogue of a classical-music collection. Starts in the current directory, where
-// the collection file and the name lists are found.
+// the collection file and the name lists are found; with --home (as the desktop entry starts it)
+// in the program's own folder, which is made and given the starter files on a first start.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
 
+#include "app/home_folder.h"
 #include "app/program.h"
 #include "info/qt_help_viewer.h"
 #include "maintenance/backup_marker.h"
@@ -16,12 +20,37 @@ int main(int argc, char* argv[]) {
     // program ends when a command says so, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("A catalogue of a classical-music collection."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption home(
+        QStringLiteral("home"),
+        QStringLiteral("Work in the program's own folder ($HOME/Sonvella400), made "
+                       "and given the starter files when missing."));
+    const QCommandLineOption selfTest(
+        QStringLiteral("self-test"),
+        QStringLiteral("Start as usual, print the main window's caption and first "
+                       "record, and end: a check that an installation works."));
+    options.addOption(home);
+    options.addOption(selfTest);
+    options.process(application);
+
+    if (options.isSet(home)) {
+        QString error;
+        if (!app::prepareHomeFolder(app::starterFolders(), &error)) {
+            std::fprintf(stderr, "sonvella: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
     // The default backup needs its marker in the program's folder from the first day on.
     maintenance::ensureBackupMarker();
 
     platform::QtDialogs dialogs;
     info::QtHelpViewer help(dialogs, info::QtHelpViewer::installedFolders());
     app::Program program(dialogs, help);
+    if (options.isSet(selfTest)) program.reportFirstRecordAndEnd();
     program.showSplash();
     return QApplication::exec();
 }

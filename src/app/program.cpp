@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <cstdio>
 
 #include "info/info_windows.h"
 #include "main_window/frm_istoriki.h"
@@ -39,12 +40,21 @@ void Program::loadMainWindow() {
     delete multiWindow_.data();
     retiredMulti_.reset();
     auto state = std::make_unique<main_window::RecordWindow>(session_, services());
-    if (!state->Form_Load()) return;
+    if (!state->Form_Load()) {
+        if (selfTest_) QCoreApplication::exit(1);
+        return;
+    }
     state_ = std::move(state);
     window_ = new main_window::FrmIstoriki(*state_);
     // Closing the main window by its frame ends the program, as closing the last window does.
     window_->closedByUser = [this] { endProgram(); };
     window_->show();
+    if (selfTest_) {
+        std::printf("%s\n%s\n", qPrintable(window_->windowTitle()),
+                    qPrintable(state_->boxes[main_window::txtOno]));
+        std::fflush(stdout);
+        endProgram();
+    }
 }
 
 void Program::unloadMainWindow() {

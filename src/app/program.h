@@ -39,6 +39,9 @@ public:
     // Shows the splash window; on its first tick the main window is loaded (or, when it is
     // loaded already, brought to the front).
     void showSplash() override;
+    // Once the main window has loaded, prints its caption and Composer to the standard output and
+    // ends the program; a start that fails ends it at once, with the exit code 1.
+    void reportFirstRecordAndEnd() { selfTest_ = true; }
     void endProgram() override;
     void unloadMainWindow() override;
     void showMultiMode() override;
@@ -66,6 +69,7 @@ private:
     QPointer<multi::FrmMulti> multiWindow_;
     std::unique_ptr<multi::MultiWindow> retiredMulti_;
     bool ending_ = false;
+    bool selfTest_ = false;
 };
 
 }  // namespace app

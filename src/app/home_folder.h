@@ -1,0 +1,20 @@
+#pragma once
+// The program's own folder as a place to work in: on an account that has never run Sonvella it
+// is made and given the starter files (the eight lists, the media icons, the demo covers, and the
+// demo collection when there is no collection yet). A file the user already has is never
+// overwritten.
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// Folders that may hold the starter files, in the order they are tried: beside the executable
+// (a build) and the installed data folder.
+QStringList starterFolders();
+
+// Makes the program's folder, copies what is missing into it from the first starter folder that
+// exists, and makes it the current directory. False, with the reason, when that fails.
+bool prepareHomeFolder(const QStringList& starterFolders, QString* error);
+
+}  // namespace app
