@@ -8,9 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
@@ -435,12 +433,7 @@ void FrmIstoriki::buildMenus() {
     // clang-format on
     ui::buildMenus(menuBar(), menus, entries);
 
-    // F10 opens the menu bar, as the File menu says.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::ShortcutFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().value(0));
-    });
+    ui::openMenuBarWithF10(this);
 }
 
 void FrmIstoriki::wireSearches() {
@@ -491,21 +484,7 @@ void FrmIstoriki::buildKeys() {
 }
 
 void FrmIstoriki::refresh() {
-    // While a long command runs the state changes for every record: copy it into the controls
-    // and draw it only every so often. A change left over is copied as soon as the event loop
-    // runs again (the next message box, or the end of the command).
-    if (window_.busy && !progress_.due()) {
-        if (!refreshPending_) {
-            refreshPending_ = true;
-            QTimer::singleShot(0, this, [this] {
-                refreshPending_ = false;
-                copyState();
-            });
-        }
-        return;
-    }
-    copyState();
-    if (window_.busy) progress_.repaintNow();
+    refresh_.refresh(window_.busy);
 }
 
 void FrmIstoriki::copyState() {

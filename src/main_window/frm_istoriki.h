@@ -8,7 +8,7 @@
 #include <array>
 
 #include "main_window/record_window.h"
-#include "ui/progress_repaint.h"
+#include "ui/throttled_refresh.h"
 
 class QAction;
 class QComboBox;
@@ -67,8 +67,7 @@ private:
     FrmCoverImage* frmBackImage_ = nullptr;
     void copyState();
     bool refreshing_ = false;
-    bool refreshPending_ = false;
-    ui::ProgressRepaint progress_;
+    ui::ThrottledRefresh refresh_{this, [this] { copyState(); }};
     int shownListsVersion_ = -1;
 };
 

@@ -5,10 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScopeGuard>
-#include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "multi/exports.h"
 #include "multi/multi_searches.h"
@@ -152,12 +149,7 @@ void FrmMulti::buildMenus() {
                 [this, &search] { runMultiSearch(window_, search); });
     }
 
-    // F10 opens the menu bar, as the File menu says.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::ShortcutFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().value(0));
-    });
+    ui::openMenuBarWithF10(this);
 }
 
 void FrmMulti::setHelpCommands(std::function<void()> myCollection,
@@ -177,19 +169,7 @@ void FrmMulti::setHelpCommands(std::function<void()> myCollection,
 }
 
 void FrmMulti::refresh() {
-    // As in the main window: while a scan or an export runs, draw every 50 ms or so.
-    if (window_.busy && !progress_.due()) {
-        if (!refreshPending_) {
-            refreshPending_ = true;
-            QTimer::singleShot(0, this, [this] {
-                refreshPending_ = false;
-                copyState();
-            });
-        }
-        return;
-    }
-    copyState();
-    if (window_.busy) progress_.repaintNow();
+    refresh_.refresh(window_.busy);
 }
 
 void FrmMulti::copyState() {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "multi/multi_window.h"
-#include "ui/progress_repaint.h"
+#include "ui/throttled_refresh.h"
 
 class QLabel;
 
@@ -38,8 +38,7 @@ private:
     MultiWindow& window_;
     PageCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
-    ui::ProgressRepaint progress_;
-    bool refreshPending_ = false;
+    ui::ThrottledRefresh refresh_{this, [this] { copyState(); }};
 };
 
 }  // namespace multi

@@ -30,19 +30,14 @@ enum class Scan { Hit, PassedTheEnd, Failed };
 Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start,
           std::int32_t* hit) {
     main_window::BusyScope busy(window);
-    store::RecordScanner records(window.file(), start, window.N);
     try {
-        while (const char* record = records.next()) {
-            countProgress(window);
-            if (rule.matches(record)) {
-                *hit = records.number();
-                return Scan::Hit;
-            }
-        }
+        *hit = store::findNext(window.file(), start, window.N, rule,
+                               [&window] { countProgress(window); });
     } catch (const store::StoreError& e) {
         window.dialogs().show(common::kTitle, e.message(), Icon::Exclamation);
         return Scan::Failed;
     }
+    if (*hit != 0) return Scan::Hit;
     countProgress(window);  // the step past record N, which never matches
     return Scan::PassedTheEnd;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/collection_file.h"
+#include "store/match_rule.h"
 #include "store/opus_record.h"
 
 namespace store {
@@ -24,6 +25,16 @@ const char* RecordScanner::next() {
         std::fill(block_.data() + got, block_.data() + size, ' ');
     }
     return block_.constData() + qsizetype(number_ - blockFirst_) * kRecordLength;
+}
+
+std::int32_t findNext(CollectionFile& file, std::int32_t start, std::int32_t last,
+                      const MatchRule& rule, const std::function<void()>& eachRecord) {
+    RecordScanner records(file, start, last);
+    while (const char* record = records.next()) {
+        eachRecord();
+        if (rule.matches(record)) return records.number();
+    }
+    return 0;
 }
 
 }  // namespace store

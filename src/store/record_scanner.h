@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <functional>
 
 namespace store {
 
 class CollectionFile;
+class MatchRule;
 
 class RecordScanner {
 public:
@@ -31,5 +33,11 @@ private:
     std::int32_t blockFirst_ = 0;
     std::int32_t blockCount_ = 0;
 };
+
+// The Opus Number of the first record from `start` to `last` that the rule matches, or 0 when
+// none does. `eachRecord` runs before each record is looked at: the caller's progress. Throws
+// StoreError when the file cannot be read.
+std::int32_t findNext(CollectionFile& file, std::int32_t start, std::int32_t last,
+                      const MatchRule& rule, const std::function<void()>& eachRecord);
 
 }  // namespace store

@@ -1,8 +1,10 @@
 #include "ui/menu_table.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace ui {
 
@@ -44,6 +46,14 @@ BuiltMenus buildMenus(QMenuBar* bar, const std::vector<MenuDef>& menus,
         built.entries.insert(name, action);
     }
     return built;
+}
+
+void openMenuBarWithF10(QMainWindow* window) {
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    QObject::connect(f10, &QShortcut::activated, window, [window] {
+        window->menuBar()->setFocus(Qt::ShortcutFocusReason);
+        window->menuBar()->setActiveAction(window->menuBar()->actions().value(0));
+    });
 }
 
 }  // namespace ui

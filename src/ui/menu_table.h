@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QMainWindow;
 class QMenuBar;
 
 namespace ui {
@@ -37,5 +38,8 @@ struct BuiltMenus {
 // where the entry of the same name would stand (that entry row carries its separator).
 BuiltMenus buildMenus(QMenuBar* bar, const std::vector<MenuDef>& menus,
                       const std::vector<MenuEntry>& entries);
+
+// F10 opens the window's menu bar at its first menu, as the File menus say.
+void openMenuBarWithF10(QMainWindow* window);
 
 }  // namespace ui

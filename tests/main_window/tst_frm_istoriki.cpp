@@ -18,6 +18,7 @@
 #include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/menu_entries.h"
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
@@ -25,22 +26,6 @@ using main_window::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
-
-// Every entry of a menu as "caption [shortcut]", separators as "-".
-QStringList entriesOf(QMenu* menu) {
-    QStringList entries;
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator()) {
-            entries << QStringLiteral("-");
-        } else if (a->shortcut().isEmpty()) {
-            entries << a->text();
-        } else {
-            entries << a->text() + QStringLiteral(" [") + a->shortcut().toString() +
-                           QLatin1Char(']');
-        }
-    }
-    return entries;
-}
 
 // Types text that QTest::keyClicks cannot (it takes Latin-1 only).
 void typeText(QWidget* widget, const QString& text) {
@@ -210,7 +195,7 @@ void FrmIstorikiTest::menusHoldEveryEntry() {
     auto* m = window_->findChild<QMenu*>(menu);
     QVERIFY(m);
     QCOMPARE(m->title(), caption);
-    QCOMPARE(entriesOf(m), entries);
+    QCOMPARE(testing::menuEntries(m), entries);
 }
 
 void FrmIstorikiTest::buttonsCarryTheirToolTips() {

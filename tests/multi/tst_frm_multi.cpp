@@ -11,30 +11,14 @@
 #include "multi/multi_searches.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/menu_entries.h"
 #include "ui/twips.h"
 
 using multi::FrmMulti;
 using multi::MultiWindow;
 using testing::CollectionDir;
 
-namespace {
-
-QStringList entriesOf(QMenu* menu) {
-    QStringList entries;
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator()) {
-            entries << QStringLiteral("-");
-        } else if (a->shortcut().isEmpty()) {
-            entries << a->text();
-        } else {
-            entries << a->text() + QStringLiteral(" [") + a->shortcut().toString() +
-                           QLatin1Char(']');
-        }
-    }
-    return entries;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class FrmMultiTest : public QObject {
     Q_OBJECT
@@ -106,7 +90,7 @@ void FrmMultiTest::menusHoldEveryEntry() {
     auto* m = window_->findChild<QMenu*>(menu);
     QVERIFY(m);
     QCOMPARE(m->title(), caption);
-    QCOMPARE(entriesOf(m), entries);
+    QCOMPARE(testing::menuEntries(m), entries);
     // The page entries wait for a page.
     QVERIFY(!window_->findChild<QAction*>("mnuPrint")->isEnabled());
     QVERIFY(!window_->findChild<QAction*>("mnuExport")->isEnabled());
