@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "multi/exports.h"
@@ -79,6 +81,10 @@ FrmMulti::FrmMulti(MultiWindow& window, QWidget* parent) : QMainWindow(parent), 
     // A client area of 12315 x 8220 twips below the menu bar.
     const QSize client(ui::px(12315), ui::px(8220));
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    // It opens centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
     window_.changed = [this] { refresh(); };
     copyState();
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private slots:
     void cancelDropsEverythingAndLeavesColour();
     void rendersPagesIntoAPdf();
     void anUnwritablePdfIsAFailure();
+    void withoutAPrinterTheJobBecomesAPdfInPrintouts();
 };
 
 void PrintJobTest::itemsStandAtTheirColumns() {
@@ -132,6 +134,29 @@ void PrintJobTest::anUnwritablePdfIsAFailure() {
         printer.jobs[0], dir.filePath(QStringLiteral("Printouts/job.pdf")));
     QCOMPARE(outcome.kind, platform::PrintOutcome::Failed);
     QVERIFY2(outcome.error.contains(QStringLiteral("Printouts")), qPrintable(outcome.error));
+}
+
+void PrintJobTest::withoutAPrinterTheJobBecomesAPdfInPrintouts() {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a printer; nothing is sent to it");
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    platform::QtPrinterOutput output;  // the program's own Printouts folder
+    PrintJob job(output);
+    job.line(QStringLiteral("one"));
+    job.newPage();
+    job.line(QStringLiteral("two"));
+    const platform::PrintOutcome first = job.endDoc();
+    job.line(QStringLiteral("three"));
+    const platform::PrintOutcome second = job.endDoc();  // in the same second: a name of its own
+    qputenv("HOME", oldHome);
+    QCOMPARE(first.kind, platform::PrintOutcome::SavedAsPdf);
+    QVERIFY2(first.where.startsWith(home.path() + "/Sonvella400/Printouts/Sonvella "),
+             qPrintable(first.where));
+    QCOMPARE(testing::pdfPageCount(first.where), 2);
+    QVERIFY(second.where != first.where);
+    QCOMPARE(testing::pdfPageCount(second.where), 1);
 }
 
 QTEST_MAIN(PrintJobTest)
