@@ -39,6 +39,13 @@ FrmCoverImage::FrmCoverImage(const QString& name, std::function<void()> copy,
 }
 
 void FrmCoverImage::refresh(const CoverWindow& window) {
+    // The main window's state changes for every record of a scan: only a picture opened or loaded
+    // afresh is drawn again and brought to the front.
+    const bool changed = window.open != shown_.open || window.caption != shown_.caption ||
+                         window.wide != shown_.wide ||
+                         window.picture.cacheKey() != shown_.picture.cacheKey();
+    if (!changed && isVisible() == window.open) return;
+    shown_ = window;
     refreshing_ = true;
     if (!window.open) {
         close();

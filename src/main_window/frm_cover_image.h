@@ -29,6 +29,7 @@ private:
     QLabel* image2_;
     QPushButton* command1_;
     QPushButton* command2_;
+    CoverWindow shown_;  // what the widgets show now
     bool refreshing_ = false;
 };
 
