@@ -12,33 +12,92 @@
 
 namespace app {
 
-Program::Program(platform::Dialogs& dialogs, platform::HelpViewer& help)
-    : dialogs_(dialogs), help_(help) {}
+namespace {
+
+// Keeps a window's state alive for as long as its widget, whose child it is.
+class StateKeeper : public QObject {
+public:
+    StateKeeper(std::shared_ptr<void> state, QObject* widget)
+        : QObject(widget), state_(std::move(state)) {}
+
+private:
+    std::shared_ptr<void> state_;
+};
+
+// Hides an unloaded window and lets it go, with its state, once the command that unloaded it has
+// returned to the event loop; deleteLater() waits for that even when the command shows a message
+// box or lets a long scan draw its progress.
+QWidget* retire(QWidget* widget, std::shared_ptr<void> state) {
+    QObject* holder = widget ? static_cast<QObject*>(widget) : new QObject;
+    new StateKeeper(std::move(state), holder);
+    if (widget) widget->hide();
+    holder->deleteLater();
+    return widget;
+}
+
+constexpr int kRetryLoadMs = 100;
+
+}  // namespace
+
+Program::Program(platform::Dialogs& dialogs, platform::HelpViewer& help,
+                 platform::ProcessLauncher* processes)
+    : dialogs_(dialogs), help_(help), processes_(processes ? *processes : ownProcesses_) {
+    retryLoad_.setSingleShot(true);
+    retryLoad_.setInterval(kRetryLoadMs);
+    QObject::connect(&retryLoad_, &QTimer::timeout, [this] { splashTicked(); });
+}
 
 Program::~Program() {
+    retryLoad_.stop();
+    delete splash_.data();
     delete window_.data();
     delete multiWindow_.data();
+    delete retiringWindow_.data();
+    delete retiringMulti_.data();
 }
 
 platform::Services Program::services() {
     return {dialogs_, *this, clipboard_, printJob_, clock_, processes_, help_};
 }
 
-void Program::showSplash() {
-    auto* splash = new main_window::FrmSplash([this] { loadMainWindow(); });
-    splash->show();
+main_window::FrmIstoriki* Program::mainWindow() const {
+    return window_;
 }
 
-void Program::loadMainWindow() {
-    if (window_ && state_) {
+main_window::RecordWindow* Program::mainState() const {
+    return window_ ? state_.get() : nullptr;
+}
+
+multi::FrmMulti* Program::multiWindow() const {
+    return multiWindow_;
+}
+
+multi::MultiWindow* Program::multiState() const {
+    return multiWindow_ ? multiState_.get() : nullptr;
+}
+
+void Program::showSplash() {
+    if (!splash_) splash_ = new main_window::FrmSplash([this] { splashTicked(); });
+    splash_->show();
+    splash_->raise();
+}
+
+void Program::splashTicked() {
+    if (window_) {
         window_->raise();
         window_->activateWindow();
         return;
     }
-    delete window_.data();
-    retired_.reset();
-    delete multiWindow_.data();
-    retiredMulti_.reset();
+    // A splash window shown before multi mode came on has nothing to load.
+    if (multiWindow_) return;
+    if (retiringWindow_ || retiringMulti_) {
+        retryLoad_.start();
+        return;
+    }
+    loadMainWindow();
+}
+
+void Program::loadMainWindow() {
     auto state = std::make_unique<main_window::RecordWindow>(session_, services());
     if (!state->Form_Load()) {
         if (selfTest_) QCoreApplication::exit(1);
@@ -58,13 +117,11 @@ void Program::loadMainWindow() {
 }
 
 void Program::unloadMainWindow() {
-    if (state_) state_->closeCoverWindows();
-    if (window_) {
-        window_->hide();
-        window_->deleteLater();  // after the command that asked for it has returned
-        window_ = nullptr;
-    }
-    retired_ = std::move(state_);
+    if (!state_) return;
+    state_->closeCoverWindows();
+    retiringWindow_ =
+        retire(window_, std::shared_ptr<main_window::RecordWindow>(std::move(state_)));
+    window_ = nullptr;
 }
 
 void Program::showMultiMode() {
@@ -87,12 +144,10 @@ void Program::showMultiMode() {
 }
 
 void Program::unloadMultiMode() {
-    if (multiWindow_) {
-        multiWindow_->hide();
-        multiWindow_->deleteLater();
-        multiWindow_ = nullptr;
-    }
-    retiredMulti_ = std::move(multiState_);
+    if (!multiState_) return;
+    retiringMulti_ =
+        retire(multiWindow_, std::shared_ptr<multi::MultiWindow>(std::move(multiState_)));
+    multiWindow_ = nullptr;
 }
 
 void Program::endProgram() {

@@ -3,6 +3,7 @@
 // end of the program. It owns what outlives one main window, and the Qt side of the platform.
 
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "main_window/session.h"
@@ -21,6 +22,7 @@ class Dialogs;
 
 namespace main_window {
 class FrmIstoriki;
+class FrmSplash;
 class RecordWindow;
 }  // namespace main_window
 
@@ -33,11 +35,15 @@ namespace app {
 
 class Program : public platform::Shell {
 public:
-    Program(platform::Dialogs& dialogs, platform::HelpViewer& help);
+    // `processes` starts the sort and system-information tools; the program's own launcher when
+    // none is given.
+    Program(platform::Dialogs& dialogs, platform::HelpViewer& help,
+            platform::ProcessLauncher* processes = nullptr);
     ~Program() override;
 
-    // Shows the splash window; on its first tick the main window is loaded (or, when it is
-    // loaded already, brought to the front).
+    // Shows the splash window (the one already showing, if any); on its tick the main window is
+    // loaded, or brought to the front when it is loaded already. A tick while multi mode is on
+    // loads nothing; one while an unloaded window's command is still running waits for its end.
     void showSplash() override;
     // Once the main window has loaded, prints its caption and Composer to the standard output and
     // ends the program; a start that fails ends it at once, with the exit code 1.
@@ -47,7 +53,14 @@ public:
     void showMultiMode() override;
     void unloadMultiMode() override;
 
+    // The windows loaded now, or null.
+    main_window::FrmIstoriki* mainWindow() const;
+    main_window::RecordWindow* mainState() const;
+    multi::FrmMulti* multiWindow() const;
+    multi::MultiWindow* multiState() const;
+
 private:
+    void splashTicked();
     void loadMainWindow();
     platform::Services services();
 
@@ -57,17 +70,22 @@ private:
     platform::QtPrinterOutput printer_;
     platform::PrintJob printJob_{printer_};
     platform::SystemClock clock_;
-    platform::QtProcessLauncher processes_;
+    platform::QtProcessLauncher ownProcesses_;
+    platform::ProcessLauncher& processes_;
     main_window::Session session_;
+
+    QPointer<main_window::FrmSplash> splash_;
+    QTimer retryLoad_;
 
     std::unique_ptr<main_window::RecordWindow> state_;
     QPointer<main_window::FrmIstoriki> window_;
-    // An unloaded main window's state: the command that unloaded it may still be running, so it
-    // is let go only when the next main window loads.
-    std::unique_ptr<main_window::RecordWindow> retired_;
     std::unique_ptr<multi::MultiWindow> multiState_;
     QPointer<multi::FrmMulti> multiWindow_;
-    std::unique_ptr<multi::MultiWindow> retiredMulti_;
+    // Unloaded windows, deleted later together with their states: the command that unloaded one
+    // may still be running (it may even be showing a message), so both live until it returns to
+    // the event loop.
+    QPointer<QWidget> retiringWindow_;
+    QPointer<QWidget> retiringMulti_;
     bool ending_ = false;
     bool selfTest_ = false;
 };

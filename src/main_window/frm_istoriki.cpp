@@ -543,6 +543,12 @@ QAction* FrmIstoriki::menuEntry(const char* name) const {
 }
 
 void FrmIstoriki::closeEvent(QCloseEvent* event) {
+    // A long command lets the window draw its progress, and a close from the window manager can
+    // arrive then: the command must finish first.
+    if (window_.busy) {
+        event->ignore();
+        return;
+    }
     window_.Form_Unload();
     event->accept();
     if (closedByUser) closedByUser();

@@ -187,6 +187,11 @@ void FrmMulti::copyState() {
 }
 
 void FrmMulti::closeEvent(QCloseEvent* event) {
+    // As in the main window: a close that arrives while a long command draws its progress waits.
+    if (window_.busy) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (closedByUser) closedByUser();
 }

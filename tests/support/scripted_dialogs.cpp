@@ -48,35 +48,61 @@ QString visible(const QString& text) {
 ScriptedDialogs& ScriptedDialogs::expectMessage(const QString& title, const QString& text,
                                                 Icon icon, Buttons buttons, Answer answer,
                                                 int defaultButton) {
-    queue_.push_back({Kind::Message, title, text, icon, buttons, defaultButton, {}, answer, {}});
+    queue_.push_back(
+        {Kind::Message, title, text, icon, buttons, defaultButton, {}, answer, {}, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectInput(const QString& title, const QString& prompt,
                                               const QString& answer) {
     queue_.push_back(
-        {Kind::Input, title, prompt, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, answer});
+        {Kind::Input, title, prompt, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& title, const QString& filter,
                                                  const QString& initialFile,
                                                  const QString& answer) {
-    queue_.push_back({Kind::OpenFile, title, filter, Icon::None, Buttons::Ok, 0, initialFile,
-                      Answer::Ok, answer});
+    queue_.push_back({Kind::OpenFile,
+                      title,
+                      filter,
+                      Icon::None,
+                      Buttons::Ok,
+                      0,
+                      initialFile,
+                      Answer::Ok,
+                      answer,
+                      {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& title, const QString& filter,
                                                  const QString& initialFile,
                                                  const QString& answer) {
-    queue_.push_back({Kind::SaveFile, title, filter, Icon::None, Buttons::Ok, 0, initialFile,
-                      Answer::Ok, answer});
+    queue_.push_back({Kind::SaveFile,
+                      title,
+                      filter,
+                      Icon::None,
+                      Buttons::Ok,
+                      0,
+                      initialFile,
+                      Answer::Ok,
+                      answer,
+                      {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectBeep() {
-    queue_.push_back({Kind::Beep, {}, {}, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, {}});
+    queue_.push_back({Kind::Beep, {}, {}, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, {}, {}});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::whileShown(std::function<void()> action) {
+    if (queue_.empty()) {
+        fail(QStringLiteral("whileShown() without an expected box"));
+        return *this;
+    }
+    queue_.back().whileShown = std::move(action);
     return *this;
 }
 
@@ -118,7 +144,10 @@ platform::Answer ScriptedDialogs::message(const platform::Message& m) {
                  .arg(e->defaultButton)
                  .arg(shown));
     }
-    return e->answer;
+    // The action may show boxes of its own, which reuse current_.
+    const Answer answer = e->answer;
+    if (const auto action = e->whileShown) action();
+    return answer;
 }
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title,
@@ -131,7 +160,9 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title,
         fail(QStringLiteral("input box differs\n    expected %1 %2 default \"\"\n    shown    %3")
                  .arg(visible(e->title), visible(e->text), shown));
     }
-    return e->typed;
+    const QString typed = e->typed;
+    if (const auto action = e->whileShown) action();
+    return typed;
 }
 
 QString ScriptedDialogs::openFile(const platform::FileDialog& d) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "platform/dialogs.h"
 
@@ -27,6 +28,9 @@ public:
     ScriptedDialogs& expectSaveFile(const QString& title, const QString& filter,
                                     const QString& initialFile, const QString& answer);
     ScriptedDialogs& expectBeep();
+    // Runs `action` while the last expected message or input box is shown, before it is answered,
+    // as the event loop of a modal box would run timers and other windows' events.
+    ScriptedDialogs& whileShown(std::function<void()> action);
 
     // Fails the running test when expectations were left unused; returns whether all were used.
     bool verifyDone();
@@ -52,6 +56,7 @@ private:
         QString initial;  // file dialogs' initial file name
         Answer answer = Answer::Ok;
         QString typed;
+        std::function<void()> whileShown;
     };
 
     // The next expectation if it is of this kind; fails the test otherwise.

@@ -1,0 +1,183 @@
+// The program around its windows: one splash window at a time, and windows that come and go
+// while commands run. A splash window that ticks at the wrong moment (shown from the pictures just
+// before multi mode, a sort or a backup) must never load a second window or let go of a window
+// whose command is still running; a close that arrives while a long command draws its progress
+// waits for the command.
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+
+#include "app/program.h"
+#include "main_window/frm_istoriki.h"
+#include "main_window/record_window.h"
+#include "multi/frm_multi.h"
+#include "multi/multi_window.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using testing::CollectionDir;
+
+namespace {
+
+const QString kSortTitle = QStringLiteral("Sonvella 4.0 - Sorting by Composer");
+const QString kSortQuestion = QStringLiteral(
+    "1. To Sort properly, you MUST NOT have used double quotes ('') in ANY textbox.\n"
+    "2. Before you begin Sorting, use the 'File\\BackUp' command.\n"
+    "Shall I start Sorting your Collection now ?");
+const QString kToolNotFound = QStringLiteral(
+    "The sorting program Varnel was not found next to Sonvella or on the search path.\n"
+    "Your Collection has not been sorted. Sonvella will now restart on it unchanged.");
+
+// The splash window waits one second before it loads the main window.
+constexpr int kSplashWaitMs = 3000;
+
+int splashWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("frmSplash") && widget->isVisible()) ++count;
+    }
+    return count;
+}
+
+// Runs the action from an event loop, as a click on a menu entry runs it in the program.
+void runFromEventLoop(QObject* context, const std::function<void()>& action) {
+    QEventLoop loop;
+    QTimer::singleShot(0, context, [&] {
+        action();
+        loop.quit();
+    });
+    loop.exec();
+}
+
+// Lets timers and posted events run for a while inside a new event loop, as a modal message box
+// does, without deleting what was deleted later.
+void runModalLoopFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void trigger(QWidget* window, const char* name) {
+    auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+    QVERIFY2(action, name);
+    runFromEventLoop(window, [action] { action->trigger(); });
+}
+
+}  // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CollectionDir> dir_;
+    testing::ScriptedDialogs dialogs_;
+    testing::RecordingHelpViewer help_;
+    testing::RecordingLauncher processes_;
+    std::unique_ptr<app::Program> program_;
+
+    void startProgram() {
+        program_->showSplash();
+        QTRY_VERIFY_WITH_TIMEOUT(program_->mainWindow() != nullptr, kSplashWaitMs);
+        QTRY_COMPARE(splashWindows(), 0);
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(3));
+        dialogs_ = {};
+        processes_ = {};
+        program_ = std::make_unique<app::Program>(dialogs_, help_, &processes_);
+    }
+
+    void cleanup() {
+        program_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        dialogs_.verifyDone();
+        dir_.reset();
+    }
+
+    void oneSplashWindowLoadsOneMainWindow() {
+        program_->showSplash();
+        program_->showSplash();
+        QCOMPARE(splashWindows(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(program_->mainWindow() != nullptr, kSplashWaitMs);
+        main_window::FrmIstoriki* first = program_->mainWindow();
+        QVERIFY(first->isVisible());
+
+        // Shown again from the pictures, it only brings the same window to the front.
+        program_->showSplash();
+        QTRY_COMPARE_WITH_TIMEOUT(splashWindows(), 0, kSplashWaitMs);
+        QCOMPARE(program_->mainWindow(), first);
+    }
+
+    void splashFromBeforeMultiModeLeavesMultiModeAlone() {
+        startProgram();
+        program_->showSplash();  // a click on a picture
+        trigger(program_->mainWindow(), "mnuMulti");
+        QVERIFY(program_->multiWindow() != nullptr);
+        QCOMPARE(program_->mainWindow(), nullptr);
+
+        QTRY_COMPARE_WITH_TIMEOUT(splashWindows(), 0, kSplashWaitMs);
+        QTest::qWait(300);
+        QVERIFY(program_->multiWindow() != nullptr);
+        QVERIFY(program_->multiWindow()->isVisible());
+        QCOMPARE(program_->mainWindow(), nullptr);
+
+        // "By Opus No" goes back through the splash window to a fresh main window.
+        trigger(program_->multiWindow(), "mnuTelos");
+        QCOMPARE(program_->multiWindow(), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(program_->mainWindow() != nullptr, kSplashWaitMs);
+    }
+
+    void splashTickDuringTheSortMessageWaitsForTheCommand() {
+        startProgram();
+        main_window::FrmIstoriki* unloaded = program_->mainWindow();
+        bool loadedDuringMessage = true;
+        bool unloadedAliveDuringMessage = false;
+        dialogs_
+            .expectMessage(kSortTitle, kSortQuestion, Icon::Question, Buttons::OkCancel, Answer::Ok)
+            .expectMessage(kSortTitle, kToolNotFound, Icon::Exclamation)
+            .whileShown([&] {
+                // The splash window from the picture click ticks while the message is up.
+                runModalLoopFor(1600);
+                loadedDuringMessage = program_->mainWindow() != nullptr;
+                unloadedAliveDuringMessage = QApplication::topLevelWidgets().contains(unloaded);
+            });
+        program_->showSplash();  // a click on a picture just before the command
+        trigger(program_->mainWindow(), "mnuSortComp");
+
+        QVERIFY(!loadedDuringMessage);
+        QVERIFY(unloadedAliveDuringMessage);
+        QTRY_VERIFY_WITH_TIMEOUT(program_->mainWindow() != nullptr, kSplashWaitMs);
+        QVERIFY(program_->mainWindow() != unloaded);
+        QCOMPARE(program_->mainState()->boxes[main_window::txtOno], QStringLiteral("Composer 1"));
+    }
+
+    void closeWhileACommandRunsWaitsForIt() {
+        startProgram();
+        main_window::FrmIstoriki* window = program_->mainWindow();
+        main_window::RecordWindow* state = program_->mainState();
+        state->busy = true;
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        state->busy = false;
+
+        trigger(window, "mnuMulti");
+        multi::FrmMulti* multiWindow = program_->multiWindow();
+        QVERIFY(multiWindow);
+        program_->multiState()->busy = true;
+        QVERIFY(!multiWindow->close());
+        QVERIFY(multiWindow->isVisible());
+        QCOMPARE(program_->multiWindow(), multiWindow);
+        program_->multiState()->busy = false;
+    }
+};
+
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"
