@@ -144,7 +144,8 @@ void exportCollection(MultiWindow& window, const ExportCommand& command) {
     QFile::remove(longPath);
     QFile::remove(shortPath);
 
-    std::int64_t count = 0;
+    // Both passes pass the same records: the count is taken from the first one that runs.
+    std::int64_t count = -1;
     try {
         for (const bool longLines : {true, false}) {
             const QString& path = longLines ? longPath : shortPath;
@@ -155,7 +156,7 @@ void exportCollection(MultiWindow& window, const ExportCommand& command) {
             }
             const std::int64_t written =
                 impossible ? 0 : exportPass(window, command, filter, longLines, file);
-            if (longLines) count = written;
+            if (count < 0) count = written;
             if (!file.close()) trouble.report(path, file.error());
         }
     } catch (const store::StoreError& e) {
