@@ -52,11 +52,8 @@ const ExportCommand kByIdentity = {"Sonvella 4.0 - Export by Identity",
 
 // A field without its leading and trailing blanks, in the bytes of the record.
 QByteArrayView trimmedField(const char* record, Field f) {
-    const char* first = record + store::fieldOffset(f);
-    const char* last = first + store::fieldWidth(f);
-    while (first < last && *first == ' ') ++first;
-    while (last > first && last[-1] == ' ') --last;
-    return QByteArrayView(first, last - first);
+    return store::trimBlankBytes(
+        QByteArrayView(record + store::fieldOffset(f), store::fieldWidth(f)));
 }
 
 void appendFields(QByteArray& line, const char* record, const ExportCommand& command, int count) {

@@ -11,7 +11,6 @@
 #include "platform/print_job.h"
 #include "print/print_conventions.h"
 #include "store/match_rule.h"
-#include "store/record_scanner.h"
 #include "store/store_error.h"
 
 namespace multi {
@@ -20,6 +19,7 @@ using platform::Answer;
 using platform::Icon;
 using store::Field;
 using K = SearchKind;
+using search::Scan;
 
 constexpr Field kNone = Field::Identity;
 
@@ -134,54 +134,21 @@ const std::array<MultiSearch, 22> kMultiSearches = {{
 
 namespace {
 
-// One step of the progress count in the caption; it never goes past N.
-void countProgress(MultiWindow& window) {
-    ++window.progress;
-    if (window.progress > window.N) window.progress = window.N;
-    window.ShowSRN();
-}
-
-store::MatchRule matchRule(const MultiSearch& search, const QStringList& texts) {
-    if (search.kind == SearchKind::AnyName) {
-        return store::MatchRule::anyOf(texts[0], {Field::Identity, Field::Composer, Field::Title,
-                                                  Field::Orchestra, Field::Soloists});
-    }
-    std::vector<std::pair<Field, QString>> wanted;
-    for (int i = 0; i < search.texts; ++i) wanted.emplace_back(search.fields[i], texts[i]);
-    return store::MatchRule::allOf(wanted);
-}
-
-QString notFoundText(const MultiSearch& search, const QStringList& texts) {
-    const QString text = QString::fromLatin1(search.notFound);
-    // One pass: a typed text holding "%2" stays as typed.
-    return search.texts == 1   ? text.arg(texts[0])
-           : search.texts == 2 ? text.arg(texts[0], texts[1])
-                               : text.arg(texts[0], texts[1], texts[2]);
-}
-
 void disablePageEntries(MultiWindow& window) {
     window.printShownEnabled = false;
     window.saveShownEnabled = false;
     window.notify();
 }
 
-enum class Scan { Hit, PassedTheEnd, Failed };
-
-// Scans from `start` to the end of the collection and the step past it; `hit` gets the first
-// record the rule matches.
+// Scans from `start` with the progress count in the caption.
 Scan scan(MultiWindow& window, const store::MatchRule& rule, std::int32_t start,
           std::int32_t* hit) {
     BusyScope busy(window);
-    try {
-        *hit = store::findNext(window.file(), start, window.N, rule,
-                               [&window] { countProgress(window); });
-    } catch (const store::StoreError& e) {
-        window.dialogs().show(common::kTitle, e.message(), Icon::Exclamation);
-        return Scan::Failed;
-    }
-    if (*hit != 0) return Scan::Hit;
-    countProgress(window);  // the step past record N, which never matches
-    return Scan::PassedTheEnd;
+    const auto step = [&window] {
+        search::countUpTo(window.progress, window.N);
+        window.ShowSRN();
+    };
+    return search::scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);
 }
 
 void printPage(MultiWindow& window, const QString& title) {
@@ -219,18 +186,16 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     std::int32_t start = 1;
     window.progress = 0;
 
-    QStringList texts;
-    for (int i = 0; i < search.texts; ++i) {
-        texts << dialogs.input(QString::fromLatin1(search.boxes[i].prompt),
-                               QString::fromLatin1(search.boxes[i].title));
-    }
-    if (texts.contains(QString())) {
-        if (search.warning)
-            dialogs.show(common::kTitle, QString::fromLatin1(search.warning), Icon::Exclamation);
+    const std::optional<QStringList> texts =
+        search::askTexts(dialogs, search.boxes.data(), search.texts, search.warning);
+    if (!texts) {
         disablePageEntries(window);
         return;
     }
-    const store::MatchRule rule = matchRule(search, texts);
+    // Any Name looks in the five text fields; the Cover is never looked at.
+    const store::MatchRule rule = search::matchRule(
+        search.kind, search.fields, *texts,
+        {Field::Identity, Field::Composer, Field::Title, Field::Orchestra, Field::Soloists});
     bool found = false;
 
     bool passedTheEnd = false;
@@ -246,7 +211,8 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
                 passedTheEnd = true;
                 break;
             }
-            dialogs.show(common::kTitle, notFoundText(search, texts), Icon::Information);
+            dialogs.show(common::kTitle, search::notFoundText(search.notFound, *texts),
+                         Icon::Information);
             window.showCA();
             disablePageEntries(window);
             return;

@@ -5,22 +5,15 @@
 
 #include <array>
 
+#include "search/search_request.h"
 #include "store/opus_record.h"
 
 namespace multi {
 
 class MultiWindow;
 
-enum class SearchKind {
-    OneField,   // one text in one field
-    AnyName,    // one text in any of Identity, Composer, Title, Orchestra, Soloists
-    EveryText,  // two or three texts, each in its own field
-};
-
-struct InputBox {
-    const char* prompt;
-    const char* title;
-};
+using search::InputBox;
+using search::SearchKind;
 
 struct MultiSearch {
     const char* menuEntry;

@@ -33,14 +33,6 @@ bool createEmpty(const QString& path, FileTrouble& trouble) {
 
 namespace {
 
-// Leading and trailing blanks removed, in the bytes of the code page.
-QByteArrayView trimmed(const QByteArray& slot) {
-    qsizetype first = 0, last = slot.size();
-    while (first < last && slot[first] == ' ') ++first;
-    while (last > first && slot[last - 1] == ' ') --last;
-    return QByteArrayView(slot).sliced(first, last - first);
-}
-
 bool appendRows(const QString& path, FileTrouble& trouble, QByteArray (*line)(const ShownRow&),
                 const MultiWindow& window) {
     TextFile file;
@@ -60,13 +52,13 @@ QByteArray longLine(const ShownRow& row) {
 // Composer, Title, Orchestra and Soloists, trimmed, three blanks between them.
 QByteArray shortLine(const ShownRow& row) {
     QByteArray line;
-    line += trimmed(row[5]);
+    line += store::trimBlankBytes(row[5]);
     line += "   ";
-    line += trimmed(row[6]);
+    line += store::trimBlankBytes(row[6]);
     line += "   ";
-    line += trimmed(row[2]);
+    line += store::trimBlankBytes(row[2]);
     line += "   ";
-    line += trimmed(row[3]);
+    line += store::trimBlankBytes(row[3]);
     return line;
 }
 

@@ -5,8 +5,7 @@
 #include "main_window/record_window.h"
 #include "platform/dialogs.h"
 #include "print/print_selection.h"
-#include "store/record_scanner.h"
-#include "store/store_error.h"
+#include "search/search_request.h"
 
 namespace search {
 
@@ -16,30 +15,15 @@ using platform::Icon;
 
 namespace {
 
-// One step of the progress count, which the caption shows; it never goes past N.
-void countProgress(RecordWindow& window) {
-    ++window.searchPosition;
-    if (window.searchPosition > window.N) window.searchPosition = window.N;
-    window.ShowSRN();
-}
-
-enum class Scan { Hit, PassedTheEnd, Failed };
-
-// Scans from `start` up to the end of the collection and one step beyond it; `hit` gets the
-// first record the rule matches.
+// Scans from `start` with the progress count in the caption.
 Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start,
           std::int32_t* hit) {
     main_window::BusyScope busy(window);
-    try {
-        *hit = store::findNext(window.file(), start, window.N, rule,
-                               [&window] { countProgress(window); });
-    } catch (const store::StoreError& e) {
-        window.dialogs().show(common::kTitle, e.message(), Icon::Exclamation);
-        return Scan::Failed;
-    }
-    if (*hit != 0) return Scan::Hit;
-    countProgress(window);  // the step past record N, which never matches
-    return Scan::PassedTheEnd;
+    const auto step = [&window] {
+        countUpTo(window.searchPosition, window.N);
+        window.ShowSRN();
+    };
+    return scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "search/search_commands.h"
 
-#include "common/texts.h"
 #include "main_window/record_window.h"
-#include "platform/dialogs.h"
 #include "search/forward_search.h"
 
 namespace search {
@@ -128,36 +126,14 @@ const std::array<SearchCommand, 22> kSearchCommands = {{
 
 void runSearch(main_window::RecordWindow& window, const SearchCommand& command) {
     window.searchPosition = 0;
-    platform::Dialogs& dialogs = window.dialogs();
-    QStringList texts;
-    // Every box is asked, also after one was left empty.
-    for (int i = 0; i < command.texts; ++i) {
-        const InputBox& box = command.boxes[i];
-        texts << dialogs.input(QString::fromLatin1(box.prompt), QString::fromLatin1(box.title));
-    }
-    if (texts.contains(QString())) {
-        if (command.warning) {
-            dialogs.show(common::kTitle, QString::fromLatin1(command.warning),
-                         platform::Icon::Exclamation);
-        }
-        return;
-    }
-
-    store::MatchRule rule;
-    if (command.kind == SearchKind::AnyName) {
-        rule = store::MatchRule::anyOf(
-            texts[0], {Field::Soloists, Field::Orchestra, Field::Title, Field::Composer});
-    } else {
-        std::vector<std::pair<Field, QString>> wanted;
-        for (int i = 0; i < command.texts; ++i) wanted.emplace_back(command.fields[i], texts[i]);
-        rule = store::MatchRule::allOf(wanted);
-    }
-    QString notFound = QString::fromLatin1(command.notFound);
-    // One pass: a typed text holding "%2" stays as typed.
-    notFound = command.texts == 1   ? notFound.arg(texts[0])
-               : command.texts == 2 ? notFound.arg(texts[0], texts[1])
-                                    : notFound.arg(texts[0], texts[1], texts[2]);
-    ForwardSearch(window, rule, notFound);
+    const std::optional<QStringList> texts =
+        askTexts(window.dialogs(), command.boxes.data(), command.texts, command.warning);
+    if (!texts) return;
+    // Any Name looks in the four name fields; Identity and Cover are never looked at.
+    const store::MatchRule rule =
+        matchRule(command.kind, command.fields, *texts,
+                  {Field::Soloists, Field::Orchestra, Field::Title, Field::Composer});
+    ForwardSearch(window, rule, notFoundText(command.notFound, *texts));
 }
 
 }  // namespace search

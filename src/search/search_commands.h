@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "search/search_request.h"
 #include "store/opus_record.h"
 
 namespace main_window {
@@ -12,17 +13,6 @@ class RecordWindow;
 }
 
 namespace search {
-
-enum class SearchKind {
-    OneField,   // one text in one field
-    AnyName,    // one text in any of Composer, Title, Orchestra, Soloists
-    EveryText,  // two or three texts, each in its own field
-};
-
-struct InputBox {
-    const char* prompt;
-    const char* title;
-};
 
 struct SearchCommand {
     const char* button;  // the button that runs it, or nullptr

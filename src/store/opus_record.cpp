@@ -14,6 +14,13 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
+QByteArrayView trimBlankBytes(QByteArrayView bytes) {
+    qsizetype first = 0, last = bytes.size();
+    while (first < last && bytes[first] == ' ') ++first;
+    while (last > first && bytes[last - 1] == ' ') --last;
+    return bytes.sliced(first, last - first);
+}
+
 OpusRecord::OpusRecord() {
     bytes_.fill(' ');
 }

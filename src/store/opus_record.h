@@ -42,8 +42,9 @@ constexpr std::array<Field, kFieldCount> kAllFields = {Field::Identity, Field::C
 inline constexpr char kNewIdentity[] = "No";
 inline constexpr char kDeletedIdentity[] = "~~~";
 
-// Leading and trailing blanks (spaces only) removed.
+// Leading and trailing blanks (spaces only) removed, from a text or from bytes on disk.
 QString trimBlanks(const QString& text);
+QByteArrayView trimBlankBytes(QByteArrayView bytes);
 
 class OpusRecord {
 public:

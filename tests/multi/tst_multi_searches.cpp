@@ -22,7 +22,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Sonvella 4.0");
 
-const multi::MultiSearch& search(const QString& entry) {
+const multi::MultiSearch& searchFor(const QString& entry) {
     for (const auto& s : multi::kMultiSearches) {
         if (QLatin1String(s.menuEntry) == entry) return s;
     }
@@ -81,7 +81,7 @@ private slots:
 private:
     void load(const std::vector<QStringList>& records);
     void expectBoxes(const QString& entry, const QStringList& texts) {
-        const multi::MultiSearch& s = search(entry);
+        const multi::MultiSearch& s = searchFor(entry);
         for (int i = 0; i < s.texts; ++i) {
             dialogs_.expectInput(QString::fromLatin1(s.boxes[i].title),
                                  QString::fromLatin1(s.boxes[i].prompt), texts.value(i));
@@ -147,7 +147,7 @@ void MultiSearchesTest::noHitLeavesEmptyFiles() {
         kTitle,
         entry == "mnuEpo" ? "Identity Mahler was Not Found" : "Composer Mahler was Not Found",
         Icon::Information);
-    multi::runMultiSearch(*w_, search(entry));
+    multi::runMultiSearch(*w_, searchFor(entry));
     QCOMPARE(w_->caption, QStringLiteral("Sonvella 4.0 - My Music Collection"));
     QVERIFY(w_->drawing.empty());
     QVERIFY(!w_->printShownEnabled && !w_->saveShownEnabled);
@@ -195,7 +195,7 @@ void MultiSearchesTest::everySearchAsksAndReports() {
     for (int i = 0; i < boxes.size(); i += 2)
         dialogs_.expectInput(boxes[i + 1], boxes[i], QStringLiteral("t%1").arg(i / 2 + 1));
     dialogs_.expectMessage(kTitle, notFound, Icon::Information);
-    multi::runMultiSearch(*w_, search(entry));
+    multi::runMultiSearch(*w_, searchFor(entry));
 }
 
 void MultiSearchesTest::anEmptyTextIsWarnedAbout() {
@@ -210,12 +210,12 @@ void MultiSearchesTest::anEmptyTextIsWarnedAbout() {
     for (const auto& [entry, warning] : warnings) {
         expectBoxes(entry, {"", "Composer 1", "No0001"});  // all asked although the first is empty
         dialogs_.expectMessage(kTitle, warning, Icon::Exclamation);
-        multi::runMultiSearch(*w_, search(entry));
+        multi::runMultiSearch(*w_, searchFor(entry));
         QVERIFY(!w_->printShownEnabled && !w_->saveShownEnabled);
     }
     // One text left empty ends silently.
     expectBoxes("mnuOno", {""});
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     QVERIFY(!w_->printShownEnabled && !w_->saveShownEnabled);
 }
 
@@ -231,7 +231,7 @@ void MultiSearchesTest::exactlyEightHitsEndWithAnEmptyPage() {
     expectBoxes("mnuOno", {"Bach"});
     expectPageQuestion(Answer::No);
     expectLastQuestion(print ? Answer::Yes : Answer::No);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     const QList<QByteArray> lines = mySearch().split('\n');
     if (print) {
         // Eight empty blocks printed, nothing more appended to the files.
@@ -259,7 +259,7 @@ void MultiSearchesTest::aHitInTheLastRecordEndsAtOnce() {
     load(collection(5, {2, 5}));
     expectBoxes("mnuOno", {"Bach"});
     expectLastQuestion(Answer::Cancel);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     QCOMPARE(w_->rowCounter, 2);
     QCOMPARE(w_->drawing.size(), size_t(10));
     QVERIFY(w_->printShownEnabled && w_->saveShownEnabled);  // Cancel keeps them
@@ -276,7 +276,7 @@ void MultiSearchesTest::seventeenHitsAnsweredNo() {
     expectPageQuestion(Answer::No);
     expectPageQuestion(Answer::No);
     expectLastQuestion(Answer::No);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     QList<QByteArray> longLines = mySearch().split('\n');
     QList<QByteArray> shortLines = searchShort().split('\n');
     QCOMPARE(longLines.size(), 25);
@@ -309,14 +309,14 @@ void MultiSearchesTest::theTextMatchesAsTyped() {
     } else {
         dialogs_.expectMessage(kTitle, "Composer " + typed + " was Not Found", Icon::Information);
     }
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
 }
 
 void MultiSearchesTest::anyNameFindsIdentityButNotCover() {
     load({{"Kremer CD"}, {"No0002", "", "", "", "", "Kremer"}});
     expectBoxes("mnuAnyAuthorTitle", {"Kremer"});
     expectLastQuestion(Answer::Cancel);
-    multi::runMultiSearch(*w_, search("mnuAnyAuthorTitle"));
+    multi::runMultiSearch(*w_, searchFor("mnuAnyAuthorTitle"));
     QCOMPARE(w_->rowCounter, 1);
     QVERIFY(w_->slotText(1, 1).startsWith(QStringLiteral("Kremer CD")));
 }
@@ -326,7 +326,7 @@ void MultiSearchesTest::thePassingTitleOfOneSearch() {
     load({{"No0001 CD", "", "", "LSO"}, {"No0002 CD"}});
     expectBoxes("mnuIDorchestra", {"LSO", "CD"});
     expectLastQuestion(Answer::Yes);
-    multi::runMultiSearch(*w_, search("mnuIDorchestra"));
+    multi::runMultiSearch(*w_, searchFor("mnuIDorchestra"));
     QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)).last(),
              QStringLiteral("Searching for Orchestra/Consuctor and Identity text: Page  1"));
     // Reached by a hit in the last record: the usual title.
@@ -336,7 +336,7 @@ void MultiSearchesTest::thePassingTitleOfOneSearch() {
                     testing::record({"No0002 CD", "", "", "LSO"}).bytes().toByteArray());
     expectBoxes("mnuIDorchestra", {"LSO", "CD"});
     expectLastQuestion(Answer::Yes);
-    multi::runMultiSearch(*w_, search("mnuIDorchestra"));
+    multi::runMultiSearch(*w_, searchFor("mnuIDorchestra"));
     QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)).last(),
              QStringLiteral("Searching for Orchestra/Conductor and Identity text: Page  1"));
 }
@@ -347,7 +347,7 @@ void MultiSearchesTest::aPrintedPageHas68Lines() {
     expectBoxes("mnuOno", {"Bach"});
     expectPageQuestion(Answer::Yes);
     expectLastQuestion(Answer::Cancel);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     const QStringList page = platform::pageText(fakes_.printer.jobs.at(0).at(0));
     QCOMPARE(page.size(), 68);
     QCOMPARE(page[0], QString());
@@ -370,7 +370,7 @@ void MultiSearchesTest::cancelAtAFullPageThenSaveShown() {
     load(records);
     expectBoxes("mnuOno", {"Bach"});
     expectPageQuestion(Answer::Cancel);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     QCOMPARE(w_->drawing.size(), size_t(40));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  8  of  10"));
@@ -390,7 +390,7 @@ void MultiSearchesTest::saveShownAfterTheFileWasDeletedByHand() {
     load(collection(10, {1, 2, 3, 4, 5, 6, 7, 8}));
     expectBoxes("mnuOno", {"Bach"});
     expectPageQuestion(Answer::Cancel);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     QVERIFY(QFile::remove(dir_->path("Sonvella400/MySearch.doc")));
     multi::mnuExport(*w_);  // only makes the file again
     QCOMPARE(mySearch(), QByteArray());
@@ -410,7 +410,7 @@ void MultiSearchesTest::aResultFileThatCannotBeWrittenIsToldOnce() {
     expectBoxes("mnuOno", {"Bach"});
     expectPageQuestion(Answer::No);
     expectLastQuestion(Answer::No);
-    multi::runMultiSearch(*w_, search("mnuOno"));
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
     // The short form was still written, and the status does not claim what did not happen.
     QCOMPARE(searchShort().count('\n'), 16);
     QCOMPARE(

@@ -1,0 +1,54 @@
+#include "search/search_request.h"
+
+#include "common/texts.h"
+#include "platform/dialogs.h"
+#include "store/record_scanner.h"
+#include "store/store_error.h"
+
+namespace search {
+
+std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const InputBox* boxes, int count,
+                                    const char* warning) {
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        texts << dialogs.input(QString::fromLatin1(boxes[i].prompt),
+                               QString::fromLatin1(boxes[i].title));
+    }
+    if (!texts.contains(QString())) return texts;
+    if (warning) {
+        dialogs.show(common::kTitle, QString::fromLatin1(warning), platform::Icon::Exclamation);
+    }
+    return std::nullopt;
+}
+
+store::MatchRule matchRule(SearchKind kind, const std::array<store::Field, 3>& fields,
+                           const QStringList& texts,
+                           const std::vector<store::Field>& anyNameFields) {
+    if (kind == SearchKind::AnyName) return store::MatchRule::anyOf(texts[0], anyNameFields);
+    std::vector<std::pair<store::Field, QString>> wanted;
+    for (qsizetype i = 0; i < texts.size(); ++i) wanted.emplace_back(fields[i], texts[i]);
+    return store::MatchRule::allOf(wanted);
+}
+
+QString notFoundText(const char* pattern, const QStringList& texts) {
+    const QString text = QString::fromLatin1(pattern);
+    return texts.size() == 1   ? text.arg(texts[0])
+           : texts.size() == 2 ? text.arg(texts[0], texts[1])
+                               : text.arg(texts[0], texts[1], texts[2]);
+}
+
+Scan scanForNext(store::CollectionFile& file, std::int32_t start, std::int32_t n,
+                 const store::MatchRule& rule, const std::function<void()>& step,
+                 platform::Dialogs& dialogs, std::int32_t* hit) {
+    try {
+        *hit = store::findNext(file, start, n, rule, step);
+    } catch (const store::StoreError& e) {
+        dialogs.show(common::kTitle, e.message(), platform::Icon::Exclamation);
+        return Scan::Failed;
+    }
+    if (*hit != 0) return Scan::Hit;
+    step();  // the step past record N, which never matches
+    return Scan::PassedTheEnd;
+}
+
+}  // namespace search

@@ -1,0 +1,68 @@
+#pragma once
+// What both windows' searches share: the kinds of search, their input boxes, the texts they ask
+// for, the rule built from them, the not-found message, and the scan for the next hit with its
+// progress count. Main window and multi mode each keep their own table of 22 searches and their
+// own way of showing hits.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "store/match_rule.h"
+#include "store/opus_record.h"
+
+namespace platform {
+class Dialogs;
+}
+
+namespace store {
+class CollectionFile;
+}
+
+namespace search {
+
+enum class SearchKind {
+    OneField,   // one text in one field
+    AnyName,    // one text in any of several name fields
+    EveryText,  // two or three texts, each in its own field
+};
+
+struct InputBox {
+    const char* prompt;
+    const char* title;
+};
+
+// Asks every box in turn, also after one was left empty. With a box left empty the warning (if
+// any) is shown and there are no texts.
+std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const InputBox* boxes, int count,
+                                    const char* warning);
+
+// The rule of a search: for AnyName the one text in any of `anyNameFields`, else each text in its
+// field of `fields`.
+store::MatchRule matchRule(SearchKind kind, const std::array<store::Field, 3>& fields,
+                           const QStringList& texts,
+                           const std::vector<store::Field>& anyNameFields);
+
+// The not-found message: %1, %2, %3 stand for the typed texts, put in in one pass, so a typed
+// text holding "%2" stays as typed.
+QString notFoundText(const char* pattern, const QStringList& texts);
+
+enum class Scan { Hit, PassedTheEnd, Failed };
+
+// Scans from `start` up to N and one step beyond it, calling `step` for every record looked at
+// and for the step past N; `hit` gets the first record the rule matches. A record that cannot be
+// read ends the scan with a message.
+Scan scanForNext(store::CollectionFile& file, std::int32_t start, std::int32_t n,
+                 const store::MatchRule& rule, const std::function<void()>& step,
+                 platform::Dialogs& dialogs, std::int32_t* hit);
+
+// One step of a progress count, which never goes past N.
+inline void countUpTo(std::int32_t& position, std::int32_t n) {
+    if (++position > n) position = n;
+}
+
+}  // namespace search
