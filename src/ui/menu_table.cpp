@@ -21,7 +21,9 @@ BuiltMenus buildMenus(QMenuBar* bar, const std::vector<MenuDef>& menus,
     for (const MenuEntry& entry : entries) {
         QMenu* menu = built.menus.value(QString::fromLatin1(entry.menu));
         Q_ASSERT(menu);
-        if (entry.separatorBefore) menu->addSeparator();
+        if (entry.separatorBefore) {
+            menu->addSeparator()->setObjectName(QString::fromLatin1(entry.separatorBefore));
+        }
 
         const QString name = QString::fromLatin1(entry.name);
         auto sub = std::find_if(menus.begin(), menus.end(), [&](const MenuDef& d) {

@@ -25,7 +25,7 @@ struct MenuEntry {
     const char* name;  // objectName of the entry
     QString caption;
     QKeySequence shortcut;
-    bool separatorBefore;
+    const char* separatorBefore;    // objectName of a separator that stands before it, or nullptr
     std::function<void()> command;  // none: the entry stands in the menu, disabled
 };
 

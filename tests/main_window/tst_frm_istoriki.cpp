@@ -123,40 +123,32 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("entries");
-    QTest::newRow("File") << "mnuFile"
-                          << "&File" << QStringList{"Cover Image [Ctrl+G]",
-                                                    "&BackUp [Ctrl+B]",
-                                                    "&Media Counting [Ctrl+M]",
-                                                    "-",
-                                                    "Menu      F10",
-                                                    "-",
-                                                    "E&xit         Alt+X"};
+    QTest::newRow("File")
+        << "mnuFile"
+        << "&File"
+        << QStringList{"Cover Image [Ctrl+G]", "&BackUp [Ctrl+B]", "&Media Counting [Ctrl+M]",
+                       "-mnuSepFile1",         "Menu      F10",    "-mnuSepFile2",
+                       "E&xit         Alt+X"};
     QTest::newRow("View") << "mnuRecords"
                           << "Vie&w"
-                          << QStringList{"Nex&t Opus No [F2]", "P&revious Opus No [F1]", "-",
-                                         "&Multi Mode      Alt+M"};
+                          << QStringList{"Nex&t Opus No [F2]", "P&revious Opus No [F1]",
+                                         "-mnuSepRecords", "&Multi Mode      Alt+M"};
     QTest::newRow("Edit") << "mnuEdit"
                           << "&Edit"
                           << QStringList{"&New Opus No [F12]", "&Save Opus No [F3]",
-                                         "&Paste Opus No [Shift+F12]", "-",
+                                         "&Paste Opus No [Shift+F12]", "-mnuSepEdit",
                                          "Delete Opus No [Shift+Del]"};
     QTest::newRow("Find") << "mnuSearch"
                           << "Fin&d"
-                          << QStringList{"Op&us No [F4]",
-                                         "-",
-                                         "&Identity [F5]",
-                                         "&Composer [F6]",
-                                         "&Title [F7]",
-                                         "&Orchestra [F8]",
-                                         "&Soloists [F9]",
-                                         "Co&ver [F11]",
-                                         "-",
+                          << QStringList{"Op&us No [F4]",       "-mnuSepFind1", "&Identity [F5]",
+                                         "&Composer [F6]",      "&Title [F7]",  "&Orchestra [F8]",
+                                         "&Soloists [F9]",      "Co&ver [F11]", "-mnuSepFind2",
                                          "Any &Name [Shift+F6]"};
     QTest::newRow("Seek") << "mnuSearch1"
                           << "See&k" << QStringList{"Composer and Title [Ctrl+F6]",
                                                     "Title and Orchestra [Ctrl+F7]",
                                                     "Orchestra and Soloists [Ctrl+F8]",
-                                                    "-",
+                                                    "-mnuSepSeek",
                                                     "Title and Soloists [Ctrl+F9]",
                                                     "Composer and Orchestra [Ctrl+F11]",
                                                     "Composer and Soloists [Ctrl+F12]"};
@@ -184,8 +176,8 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
                            << "&Music" << QStringList{"My Collection ...", "Johann Sebastian Bach"};
     QTest::newRow("Help") << "mnuAbout"
                           << "&Help"
-                          << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]", "-",
-                                         "About ..."};
+                          << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]",
+                                         "-mnuSepHelp", "About ..."};
 }
 
 void FrmIstorikiTest::menusHoldEveryEntry() {

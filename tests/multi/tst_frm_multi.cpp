@@ -62,14 +62,14 @@ void FrmMultiTest::menusHoldEveryEntry_data() {
     QTest::addColumn<QStringList>("entries");
     // clang-format off
     QTest::newRow("File") << "mnuMulti" << "&File"
-        << QStringList{"-", "&Print Shown [Ctrl+P]", "&Save Shown [Ctrl+S]", "-", "Export by &Identity [Ctrl+I]",
-                       "Export by &Composer [Ctrl+C]", "-", "Menu      F10", "-", "E&xit        Alt+X"};
+        << QStringList{"-Sep3", "&Print Shown [Ctrl+P]", "&Save Shown [Ctrl+S]", "-mnuSep5", "Export by &Identity [Ctrl+I]",
+                       "Export by &Composer [Ctrl+C]", "-mnuSep", "Menu      F10", "-mnuSep4", "E&xit        Alt+X"};
     QTest::newRow("View") << "mnuView" << "&View" << QStringList{"By Opus No [Ctrl+O]"};
     QTest::newRow("Find") << "mnuSearch" << "Fin&d"
         << QStringList{"&Identity [F5]", "&Composer [F6]", "&Title [F7]", "&Orchestra [F8]", "&Soloists [F9]",
-                       "Co&ver [F11]", "-", "Any &Name [Shift+F6]"};
+                       "Co&ver [F11]", "-mnuSep8", "Any &Name [Shift+F6]"};
     QTest::newRow("Seek") << "mnuSearch1" << "See&k"
-        << QStringList{"Composer and Title [Ctrl+F6]", "Title and Orchestra [Ctrl+F7]", "Orchestra and Soloists [Ctrl+F8]", "-",
+        << QStringList{"Composer and Title [Ctrl+F6]", "Title and Orchestra [Ctrl+F7]", "Orchestra and Soloists [Ctrl+F8]", "-mnuSep7",
                        "Title and Soloists [Ctrl+F9]", "Composer and Orchestra [Ctrl+F11]", "Composer and Soloists [Ctrl+F12]"};
     QTest::newRow("ID+Lookup") << "mnuLookup" << "ID+&Lookup"
         << QStringList{"&Composer and Identity [Ctrl+Shift+F6]", "&Title and Identity [Ctrl+Shift+F7]",
@@ -79,7 +79,7 @@ void FrmMultiTest::menusHoldEveryEntry_data() {
         << QStringList{"Composer and &Title and Identity [Ctrl+Shift+F1]", "Composer and &Orchestra and Identity [Ctrl+Shift+F2]",
                        "Composer and &Soloist and Identity [Ctrl+Shift+F3]", "Composer and &Cover and Identity [Ctrl+Shift+F4]"};
     QTest::newRow("Music") << "mnublb" << "&Music" << QStringList{"My Collection ..."};
-    QTest::newRow("Help") << "mnuHelp" << "&Help" << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]", "-", "About ..."};
+    QTest::newRow("Help") << "mnuHelp" << "&Help" << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]", "-mnuSep2", "About ..."};
     // clang-format on
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A menu as a list of lines, for widget tests: "caption [shortcut]" per entry, "-" per separator.
+// A menu as a list of lines, for widget tests: "caption [shortcut]" per entry, "-" and its name
+// per separator ("-Sep3").
 
 #include <QAction>
 #include <QMenu>
@@ -11,7 +12,7 @@ inline QStringList menuEntries(QMenu* menu) {
     QStringList entries;
     for (QAction* a : menu->actions()) {
         if (a->isSeparator()) {
-            entries << QStringLiteral("-");
+            entries << QStringLiteral("-") + a->objectName();
         } else if (a->shortcut().isEmpty()) {
             entries << a->text();
         } else {
