@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
         if (!window.Form_Load()) qFatal("cannot load the collection");
 
         // The best of several runs: the figures of a quiet moment of the machine.
-        const int repeats = run == 0 ? 5 : 15;  // the short runs are the noisier
+        const int repeats = run == 0 ? 11 : 31;  // the short runs are the noisier
         for (int repeat = 0; repeat < repeats; ++repeat) {
             const Timing c = timeSearch(window, fakes, "mnuAuthor", {"Zelenka"},
                                         "Composer Zelenka was Not Found");
