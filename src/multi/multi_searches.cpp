@@ -11,7 +11,6 @@
 #include "platform/print_job.h"
 #include "print/print_conventions.h"
 #include "store/match_rule.h"
-#include "store/store_error.h"
 
 namespace multi {
 

@@ -48,52 +48,46 @@ QString visible(const QString& text) {
 ScriptedDialogs& ScriptedDialogs::expectMessage(const QString& title, const QString& text,
                                                 Icon icon, Buttons buttons, Answer answer,
                                                 int defaultButton) {
-    queue_.push_back(
-        {Kind::Message, title, text, icon, buttons, defaultButton, {}, answer, {}, {}});
+    queue_.push_back({.kind = Kind::Message,
+                      .title = title,
+                      .text = text,
+                      .icon = icon,
+                      .buttons = buttons,
+                      .defaultButton = defaultButton,
+                      .answer = answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectInput(const QString& title, const QString& prompt,
                                               const QString& answer) {
-    queue_.push_back(
-        {Kind::Input, title, prompt, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, answer, {}});
+    queue_.push_back({.kind = Kind::Input, .title = title, .text = prompt, .typed = answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& title, const QString& filter,
                                                  const QString& initialFile,
                                                  const QString& answer) {
-    queue_.push_back({Kind::OpenFile,
-                      title,
-                      filter,
-                      Icon::None,
-                      Buttons::Ok,
-                      0,
-                      initialFile,
-                      Answer::Ok,
-                      answer,
-                      {}});
+    queue_.push_back({.kind = Kind::OpenFile,
+                      .title = title,
+                      .text = filter,
+                      .initial = initialFile,
+                      .typed = answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& title, const QString& filter,
                                                  const QString& initialFile,
                                                  const QString& answer) {
-    queue_.push_back({Kind::SaveFile,
-                      title,
-                      filter,
-                      Icon::None,
-                      Buttons::Ok,
-                      0,
-                      initialFile,
-                      Answer::Ok,
-                      answer,
-                      {}});
+    queue_.push_back({.kind = Kind::SaveFile,
+                      .title = title,
+                      .text = filter,
+                      .initial = initialFile,
+                      .typed = answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectBeep() {
-    queue_.push_back({Kind::Beep, {}, {}, Icon::None, Buttons::Ok, 0, {}, Answer::Ok, {}, {}});
+    queue_.push_back({.kind = Kind::Beep});
     return *this;
 }
 

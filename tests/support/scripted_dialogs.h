@@ -47,16 +47,16 @@ public:
 private:
     enum class Kind { Message, Input, OpenFile, SaveFile, Beep };
     struct Expected {
-        Kind kind;
-        QString title;
-        QString text;  // message text, input prompt or file filter
+        Kind kind = Kind::Message;
+        QString title{};
+        QString text{};  // message text, input prompt or file filter
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         int defaultButton = 0;
-        QString initial;  // file dialogs' initial file name
+        QString initial{};  // file dialogs' initial file name
         Answer answer = Answer::Ok;
-        QString typed;
-        std::function<void()> whileShown;
+        QString typed{};
+        std::function<void()> whileShown{};
     };
 
     // The next expectation if it is of this kind; fails the test otherwise.
