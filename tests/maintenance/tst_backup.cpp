@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
-#include <csignal>
 
 #include "main_window/record_window.h"
 #include "maintenance/backup.h"
@@ -14,10 +13,7 @@
 #include "platform/program_directory.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
-
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
+#include "support/file_size_limit.h"
 
 using main_window::RecordWindow;
 using platform::Answer;
@@ -86,33 +82,6 @@ void fillFolder(const QString& prefix, const QString& tag, qint64 collectionByte
     writeFile(prefix + "Backup.txt", (tag + " marker\r\n").toLatin1());
     fillDataFiles(prefix, tag, collectionBytes);
 }
-
-#ifdef Q_OS_UNIX
-// Lets the process write no file beyond a size for as long as it lives, as a small, full disk
-// would; writes past it fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool active() const { return active_; }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-    bool active_ = false;
-};
-#endif
 
 }  // namespace
 
@@ -422,7 +391,7 @@ void BackupTest::aFullDestination() {
     expectChosen(source + "Backup.txt", keep() + "Backup.txt");
     dialogs_.expectMessage(kTitle, kFull, Icon::Critical);
     {
-        FileSizeLimit limit(kLimit);
+        testing::FileSizeLimit limit(kLimit);
         QVERIFY(limit.active());
         maintenance::mnuBackUp(*w_);
     }
