@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 #include "store/store_error.h"
@@ -112,6 +113,15 @@ void CollectionFile::writeAt(std::int64_t offset, const char* data, std::int64_t
     }
 }
 
+std::int64_t CollectionFile::openLength() const {
+    struct stat open {};
+    if (::fstat(file_.handle(), &open) != 0) {
+        throw StoreError(StoreError::Kind::Unreadable,
+                         QStringLiteral("%1: %2").arg(shownPath(path_), systemError(errno)));
+    }
+    return open.st_size;
+}
+
 void CollectionFile::checkStillTheFile() const {
     // The handle stays open while the program runs; a file replaced, removed or made read-only
     // under it would swallow writes that the user never sees again. Refuse them instead.
@@ -150,6 +160,10 @@ void CollectionFile::writeAt(std::int64_t offset, const char* data, std::int64_t
     }
 }
 
+std::int64_t CollectionFile::openLength() const {
+    return file_.size();
+}
+
 void CollectionFile::checkStillTheFile() const {}
 #endif
 
@@ -162,7 +176,29 @@ OpusRecord CollectionFile::read(std::int32_t n) {
 
 void CollectionFile::write(std::int32_t n, const OpusRecord& record) {
     checkNumber(n);
-    writeAt(std::int64_t(n - 1) * kRecordLength, record.data(), kRecordLength);
+    const std::int64_t offset = std::int64_t(n - 1) * kRecordLength;
+    const std::int64_t length = openLength();
+    // A trailing partial record shows as blank-padded; a record written after it completes it
+    // with those blanks, so that no hole of NUL bytes is left inside it.
+    const std::int64_t start = std::min(offset, length);
+    QByteArray bytes(offset - start, ' ');
+    bytes.append(record.data(), kRecordLength);
+
+    // All or nothing: a write cut short gets back the bytes it replaced and the file's length.
+    QByteArray replaced(std::min<std::int64_t>(length - start, bytes.size()), Qt::Uninitialized);
+    replaced.truncate(readAt(start, replaced.data(), replaced.size()));
+    try {
+        writeAt(start, bytes.constData(), bytes.size());
+    } catch (const StoreError&) {
+        // The write's own failure is the one to report, whatever putting back meets. Cutting the
+        // file back to the length it had is the one time the store shortens it.
+        file_.resize(length);
+        try {
+            writeAt(start, replaced.constData(), replaced.size());
+        } catch (const StoreError&) {
+        }
+        throw;
+    }
 }
 
 std::int64_t CollectionFile::readRecords(std::int32_t first, std::int32_t count, char* buffer) {

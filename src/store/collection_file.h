@@ -39,7 +39,9 @@ public:
     // Reads record n; the part of it beyond the end of the file reads as blanks.
     // Throws StoreError (BadRecordNumber below 1, Unreadable when the read fails).
     OpusRecord read(std::int32_t n);
-    // Writes all 455 bytes of record n. Throws StoreError (BadRecordNumber, WriteFailed).
+    // Writes all 455 bytes of record n, all or nothing: a write that cannot be completed leaves
+    // the file's bytes and length as they were. A trailing partial record before record n is
+    // completed with blanks first. Throws StoreError (BadRecordNumber, WriteFailed).
     void write(std::int32_t n, const OpusRecord& record);
 
     // Reads up to `count` whole records from record `first` on into `buffer`; returns the bytes
@@ -51,6 +53,7 @@ private:
     std::int64_t readAt(std::int64_t offset, char* buffer, std::int64_t size);
     void writeAt(std::int64_t offset, const char* data, std::int64_t size);
     void checkStillTheFile() const;
+    std::int64_t openLength() const;  // of the file the handle holds
 
     QString path_;
     QFile file_;

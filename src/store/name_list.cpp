@@ -77,10 +77,25 @@ void AppendNameToList(const QString& file, const QString& name) {
     line += "\r\n";
 
     QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(line) != line.size() ||
-        !f.flush()) {
+    const auto fail = [&file](const QString& reason) {
         throw StoreError(StoreError::Kind::WriteFailed,
-                         QStringLiteral("%1 cannot be written: %2").arg(file, f.errorString()));
+                         QStringLiteral("%1 cannot be written: %2").arg(file, reason));
+    };
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        fail(f.errorString());
+    // A line cut short would glue onto the next name added, so the file gets back its length. A
+    // write the disk cuts short returns what it wrote without an error; only the next one tells
+    // why (a full disk, a file-size limit).
+    const qint64 before = f.size();
+    qint64 done = 0;
+    while (done < line.size()) {
+        const qint64 put = f.write(line.constData() + done, line.size() - done);
+        if (put <= 0) {
+            const QString reason = f.errorString();
+            f.resize(before);
+            fail(reason);
+        }
+        done += put;
     }
 }
 

@@ -39,7 +39,7 @@ void LoadNameList(const QString& file, QStringList& list);
 
 // Adds a line holding the name at the end of the file (created when missing). A name holding a
 // comma and no double quote is written between double quotes, so that it reads back as one name.
-// Throws StoreError (WriteFailed).
+// An append that cannot be completed leaves the file as it was. Throws StoreError (WriteFailed).
 void AppendNameToList(const QString& file, const QString& name);
 
 }  // namespace store

@@ -7,6 +7,7 @@
 
 #include "store/collection_file.h"
 #include "store/store_error.h"
+#include "support/file_size_limit.h"
 
 using store::CollectionFile;
 using store::Field;
@@ -25,6 +26,9 @@ private slots:
     void readsBeyondTheEndAsBlanks();
     void writesAreSeenByASecondHandle();
     void appendingGrowsByOneRecord();
+    void appendingAfterAPartialRecordCompletesItWithBlanks();
+    void aWriteThatFailsPartWayLeavesTheFileAsItWas_data();
+    void aWriteThatFailsPartWayLeavesTheFileAsItWas();
     void numbersBelowOneAreRefused();
     void aFullDiskFailsTheWrite();
     void aFolderCannotBeOpened();
@@ -138,6 +142,55 @@ void CollectionFileTest::appendingGrowsByOneRecord() {
              QByteArray("~~~") + QByteArray(42, ' '));
     QCOMPARE(f.read(3).field(Field::Cover).toByteArray(), QByteArray(115, ' '));
     QCOMPARE(f.read(2).bytes().toByteArray(), QByteArray(455, 'z'));
+}
+
+void CollectionFileTest::appendingAfterAPartialRecordCompletesItWithBlanks() {
+    writeBytes(QByteArray(455 * 2 + 300, 'z'));
+    CollectionFile f(file());
+    f.open();
+    QCOMPARE(f.recordCount(), 3);
+    f.write(4, OpusRecord::withIdentity(store::kNewIdentity));
+    QCOMPARE(f.fileLength(), 455 * 4);
+    QCOMPARE(f.read(3).bytes().toByteArray(), QByteArray(300, 'z') + QByteArray(155, ' '));
+    QCOMPARE(f.read(4).trimmed(Field::Identity), QStringLiteral("No"));
+}
+
+void CollectionFileTest::aWriteThatFailsPartWayLeavesTheFileAsItWas_data() {
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<int>("n");
+    QTest::newRow("appended record") << qint64(455 * 4) << 5;
+    QTest::newRow("over a partial record") << qint64(455 * 3 + 300) << 4;
+}
+
+void CollectionFileTest::aWriteThatFailsPartWayLeavesTheFileAsItWas() {
+#ifndef Q_OS_UNIX
+    QSKIP("needs a per-process file size limit");
+#else
+    QFETCH(qint64, length);
+    QFETCH(int, n);
+    QByteArray before;
+    for (qint64 i = 0; i < length; ++i) before += char('a' + i % 26);
+    writeBytes(before);
+    CollectionFile f(file());
+    f.open();
+    OpusRecord r;
+    r.setText(Field::Composer, QStringLiteral("Mahler"));
+    {
+        testing::FileSizeLimit limit(455 * (n - 1) + 400);
+        QVERIFY(limit.active());
+        try {
+            f.write(n, r);
+            QFAIL("a write cut short was reported as done");
+        } catch (const StoreError& e) {
+            QCOMPARE(e.kind(), StoreError::Kind::WriteFailed);
+            QVERIFY2(e.message().endsWith(QStringLiteral("File too large")),
+                     qPrintable(e.message()));
+        }
+    }
+    QFile back(file());
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), before);
+#endif
 }
 
 void CollectionFileTest::numbersBelowOneAreRefused() {

@@ -9,6 +9,7 @@
 #include "store/codepage.h"
 #include "store/name_list.h"
 #include "store/store_error.h"
+#include "support/file_size_limit.h"
 
 using store::StoreError;
 
@@ -23,6 +24,7 @@ private slots:
     void appendedNamesReadBackAsAdded_data();
     void appendedNamesReadBackAsAdded();
     void appendCreatesAMissingFile();
+    void aFailedAppendLeavesNoPartialLine();
 };
 
 void NameListTest::splitsItems_data() {
@@ -143,6 +145,36 @@ void NameListTest::appendCreatesAMissingFile() {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Maria Callas\r\nMaria Callas\r\n"));
+}
+
+void NameListTest::aFailedAppendLeavesNoPartialLine() {
+#ifndef Q_OS_UNIX
+    QSKIP("needs a per-process file size limit");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Composers.txt");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Bach\r\n");
+    }
+    {
+        testing::FileSizeLimit limit(6 + 4);
+        QVERIFY(limit.active());
+        try {
+            store::AppendNameToList(path, QStringLiteral("Ludwig van Beethoven"));
+            QFAIL("a line cut short was reported as added");
+        } catch (const StoreError& e) {
+            QCOMPARE(e.kind(), StoreError::Kind::WriteFailed);
+            QVERIFY2(e.message().endsWith(QStringLiteral("File too large")),
+                     qPrintable(e.message()));
+        }
+    }
+    store::AppendNameToList(path, QStringLiteral("Mozart"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("Bach\r\nMozart\r\n"));
+#endif
 }
 
 QTEST_APPLESS_MAIN(NameListTest)
