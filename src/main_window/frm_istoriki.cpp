@@ -12,6 +12,7 @@
 
 #include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
+#include "main_window/pick_list_box.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
 #include "maintenance/backup.h"
@@ -279,10 +280,8 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
         auto* label = makeLabel(client, def.label, QString::fromLatin1(def.caption),
                                 {def.place.x(), def.place.y() - 240, def.width, 240}, panelFont());
         label->setAutoFillBackground(true);
-        auto* combo = new QComboBox(client);
+        auto* combo = new PickListBox(client);
         combo->setObjectName(QString::fromLatin1(def.box));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setFont(panelFont());
         combo->setGeometry(rectTw(boxPlace.x(), boxPlace.y(), boxPlace.width(), boxPlace.height()));
         combo->setEditText(QString::fromLatin1(def.initial));

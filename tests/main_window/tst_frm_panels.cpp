@@ -1,6 +1,7 @@
 // The cover and pick-list panels as widgets: window sizes in twips, the cover windows, the
 // pick lists' boxes and buttons, under the offscreen platform.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -9,8 +10,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "main_window/frm_istoriki.h"
+#include "main_window/name_order.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "ui/twips.h"
@@ -32,9 +35,15 @@ private slots:
     void choosingFromAListFillsTheRecord();
     void addPutsTheTypedNameIntoTheList();
     void theListBoxesRefuseCharactersOutsideTheCodePage();
+    void aNameIsChosenOnlyFromTheOpenList();
+    void theWheelOverAClosedListChoosesNothing();
 
 private:
     QWidget* child(const char* name) const { return window_->findChild<QWidget*>(name); }
+    // The keys as the user presses them: to whichever widget has the focus, or the open list.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
 
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
@@ -169,10 +178,13 @@ void FrmPanelsTest::choosingFromAListFillsTheRecord() {
     auto* conductors = window_->findChild<QComboBox*>("Combo2");
     QCOMPARE(conductors->currentText(), QStringLiteral("CONDUCTORS"));
     conductors->setFocus();
-    QTest::keyClick(conductors, Qt::Key_Down);  // choosing with the keyboard
-    QCOMPARE(window_->findChild<QLineEdit*>("txtAlloi")->text(), QStringLiteral("Name 2 a"));
+    press(Qt::Key_Down, Qt::AltModifier);  // opens the list
+    QVERIFY(conductors->view()->isVisible());
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);  // choosing with the keyboard
+    QCOMPARE(window_->findChild<QLineEdit*>("txtAlloi")->text(), QStringLiteral("Name 2 b"));
     QCOMPARE(conductors->currentText(), QString());
-    QCOMPARE(dir_->field(1, store::Field::Orchestra).trimmed(), QStringLiteral("Name 2 a"));
+    QCOMPARE(dir_->field(1, store::Field::Orchestra).trimmed(), QStringLiteral("Name 2 b"));
 }
 
 void FrmPanelsTest::addPutsTheTypedNameIntoTheList() {
@@ -200,6 +212,47 @@ void FrmPanelsTest::theListBoxesRefuseCharactersOutsideTheCodePage() {
     QApplication::sendEvent(composers->lineEdit(), &press);
     QCOMPARE(composers->currentText(), QStringLiteral("Dvor"));
     QCOMPARE(state_->pickTexts[0], QStringLiteral("Dvor"));
+}
+
+void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
+    for (const char* name : {"Bacharach", "Mozart"})
+        main_window::insertName(state_->lists[0], QString::fromLatin1(name));
+    ++state_->listsVersion;
+    state_->notify();
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* composers = window_->findChild<QComboBox*>("Combo1");
+    composers->setFocus();
+    composers->lineEdit()->selectAll();
+    const QByteArray record = dir_->recordBytes(1);
+
+    // What is typed is what is added, not a longer name of the list that begins with it.
+    QTest::keyClicks(QApplication::focusWidget(), "Bach");
+    fakes_.dialogs.expectMessage("Sonvella 4.0", "Composer <Bach> has been added to the list",
+                                 Icon::Information);
+    window_->findChild<QPushButton*>("Command1")->click();
+    QVERIFY(dir_->bytes("Composers.txt").endsWith("\nBach\r\n"));
+
+    // Neither Enter nor the arrows in the closed box choose a name.
+    composers->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "Mozart");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
+        press(key);
+    QCOMPARE(state_->boxes[main_window::txtOno], QString());
+    QCOMPARE(dir_->recordBytes(1), record);
+}
+
+void FrmPanelsTest::theWheelOverAClosedListChoosesNothing() {
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* soloists = window_->findChild<QComboBox*>("Combo6");
+    const QByteArray record = dir_->recordBytes(1);
+    const QPoint centre = soloists->rect().center();
+    for (int notch : {-120, 120, -120}) {
+        QWheelEvent wheel(centre, soloists->mapToGlobal(centre), QPoint(), QPoint(0, notch),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(soloists, &wheel);
+    }
+    QCOMPARE(state_->boxes[main_window::txtEkdot], QString());
+    QCOMPARE(dir_->recordBytes(1), record);
 }
 
 QTEST_MAIN(FrmPanelsTest)
