@@ -142,6 +142,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
                   const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(rectTw(placeTw.x(), placeTw.y(), placeTw.width(), placeTw.height()));
     label->setFont(font);
     return label;
@@ -334,6 +335,7 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
 void FrmIstoriki::buildCoverPanel(QWidget* client) {
     auto* label19 = new ui::ClickableLabel(client);
     label19->setObjectName(QStringLiteral("Label19"));
+    label19->setTextFormat(Qt::PlainText);  // the Identity, as the file holds it
     label19->setToolTip(QStringLiteral("Click to copy to Clipboard"));
     label19->setGeometry(rectTw(11160, 0, 2415, 240));
     label19->setFont(panelFont());
@@ -458,6 +460,7 @@ void FrmIstoriki::buildStatusBar() {
     area->setObjectName(QStringLiteral("statusPanel1"));
     status_ = new QLabel(bar);
     status_->setObjectName(QStringLiteral("statusMessage"));
+    status_->setTextFormat(Qt::PlainText);  // progress texts may repeat what was typed
     auto* date = new QLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), bar);
     date->setObjectName(QStringLiteral("statusDate"));
     bar->addWidget(area);

@@ -71,6 +71,7 @@ FrmMulti::FrmMulti(MultiWindow& window, QWidget* parent) : QMainWindow(parent), 
     auto* first = new QLabel(QStringLiteral("Program Message Area"), bar);
     status_ = new QLabel(bar);
     status_->setObjectName(QStringLiteral("statusMessage"));
+    status_->setTextFormat(Qt::PlainText);  // progress texts may repeat what was typed
     bar->addWidget(first);
     bar->addWidget(status_, 1);
     setStatusBar(bar);

@@ -45,6 +45,8 @@ std::vector<QMessageBox::StandardButton> qtButtons(Buttons buttons) {
 Answer QtDialogs::message(const Message& message) {
     QMessageBox box(qtIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    // Messages repeat typed texts and names from the files; none of it is markup.
+    box.setTextFormat(Qt::PlainText);
     const auto buttons = qtButtons(message.buttons);
     for (auto b : buttons) box.addButton(b);
     const auto def = static_cast<size_t>(message.defaultButton);

@@ -19,6 +19,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/menu_entries.h"
+#include "support/shown_text.h"
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
@@ -68,6 +69,7 @@ private slots:
     void searchKeysRunTheirSearches();
     void everyMenuEntryIsWired();
     void theHelpEntriesOpenTheirFiles();
+    void labelsShowTheirTextAsItStands();
 
 private:
     std::unique_ptr<CollectionDir> dir_;
@@ -498,6 +500,15 @@ void FrmIstorikiTest::theHelpEntriesOpenTheirFiles() {
     window_->findChild<QAction*>("mnuHelp1")->trigger();
     window_->findChild<QAction*>("mnuBible")->trigger();
     QCOMPARE(fakes_.help.shown, (QStringList{"Sonvel400.HLP", "BIBLIOGRAPHY.HLP"}));
+}
+
+void FrmIstorikiTest::labelsShowTheirTextAsItStands() {
+    // An Identity from the file, or a typed text, that looks like markup is not taken as markup.
+    state_->label19 = QStringLiteral("Cover of <b>No0001</b> &amp; CD");
+    state_->status = QStringLiteral("Searching <i>Bach</i><br>");
+    state_->notify();
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("Label19")), state_->label19);
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), state_->status);
 }
 
 QTEST_MAIN(FrmIstorikiTest)

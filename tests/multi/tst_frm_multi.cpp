@@ -12,6 +12,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/menu_entries.h"
+#include "support/shown_text.h"
 #include "ui/twips.h"
 
 using multi::FrmMulti;
@@ -30,6 +31,7 @@ private slots:
     void aPageOfEightRecordsFits();
     void altXAndOnlyAltXEnds();
     void theKeysRunTheSearches();
+    void theStatusShowsItsTextAsItStands();
 
 private:
     std::unique_ptr<CollectionDir> dir_;
@@ -141,6 +143,12 @@ void FrmMultiTest::theKeysRunTheSearches() {
     }
     QTest::keySequence(window_.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(fakes_.shell.calls, (QStringList{"unload multi", "splash"}));
+}
+
+void FrmMultiTest::theStatusShowsItsTextAsItStands() {
+    state_->status = QStringLiteral("Search Results for <b>Bach</b>");
+    state_->notify();
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), state_->status);
 }
 
 QTEST_MAIN(FrmMultiTest)
