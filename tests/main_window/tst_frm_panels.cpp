@@ -185,6 +185,13 @@ void FrmPanelsTest::choosingFromAListFillsTheRecord() {
     QCOMPARE(window_->findChild<QLineEdit*>("txtAlloi")->text(), QStringLiteral("Name 2 b"));
     QCOMPARE(conductors->currentText(), QString());
     QCOMPARE(dir_->field(1, store::Field::Orchestra).trimmed(), QStringLiteral("Name 2 b"));
+
+    conductors->showPopup();  // and with the mouse
+    QAbstractItemView* view = conductors->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(0, 0)).center());
+    QCOMPARE(dir_->field(1, store::Field::Orchestra).trimmed(),
+             QStringLiteral("Name 2 b  Name 2 a"));
 }
 
 void FrmPanelsTest::addPutsTheTypedNameIntoTheList() {
