@@ -1,5 +1,7 @@
 // "TO PRINT" and "PRINT": the selection written into the open print job, eight blocks a sheet.
 
+#include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "main_window/record_window.h"
@@ -52,6 +54,8 @@ private slots:
     void theRecordAsStoredIsPrintedNotTheEdits();
     void aRangePrintContinuesTheSameSheet();
     void aDroppedJobStartsTheNextSelectionOnAFreshSheet();
+    void theHeadTakesOnlyItsSeparatorsFromTheLocale_data();
+    void theHeadTakesOnlyItsSeparatorsFromTheLocale();
 
 private:
     void load(int records);
@@ -184,6 +188,26 @@ void PrintSelectionTest::aDroppedJobStartsTheNextSelectionOnAFreshSheet() {
     QCOMPARE(platform::pageText(sheets[0]).size(), 4 + 8 * 7);
     QCOMPARE(platform::pageText(sheets[0]).mid(0, 11), sheetHead() + block(1));
     QCOMPARE(platform::pageText(sheets[1]), sheetHead() + block(9));
+}
+
+void PrintSelectionTest::theHeadTakesOnlyItsSeparatorsFromTheLocale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("printedOn");
+    QTest::newRow("dd-MM-yyyy HH:mm") << QLocale(QLocale::Dutch) << "7-12-2026, 14:05";
+    QTest::newRow("d.M.yyyy H.mm") << QLocale(QLocale::Finnish) << "7.12.2026, 14.05";
+}
+
+void PrintSelectionTest::theHeadTakesOnlyItsSeparatorsFromTheLocale() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, printedOn);
+    const auto restore = qScopeGuard([old = QLocale()] { QLocale::setDefault(old); });
+    QLocale::setDefault(locale);
+    load(3);
+    select(1);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)).at(3),
+             "Sonvella 4.0 My Music Collection: Printed on " + printedOn);
 }
 
 QTEST_GUILESS_MAIN(PrintSelectionTest)
