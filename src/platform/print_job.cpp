@@ -69,6 +69,7 @@ std::vector<PrintPage> PrintJob::finishedPages() {
     while (!pages.empty() && pages.back().lines.empty()) pages.pop_back();
     pages_.clear();
     pendingTop_ = -1;
+    recordsOnSheet_ = 0;
     return pages;
 }
 
@@ -83,6 +84,7 @@ void PrintJob::cancel() {
     open_ = {};
     lineOpen_ = false;
     pendingTop_ = -1;
+    recordsOnSheet_ = 0;
     colorMode_ = ColorMode::Monochrome;
 }
 

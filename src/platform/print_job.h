@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace platform {
@@ -76,6 +77,12 @@ public:
     bool isEmpty() const;
     const std::vector<PrintPage>& pages() const { return pages_; }
 
+    // Blocks of the print selection on the sheet being filled, 0 to 7. The count belongs to the
+    // job: once it is ended or dropped, whoever does it, the next block starts a fresh sheet. Like
+    // the job, it outlives a main window that is unloaded and loaded again.
+    std::int16_t recordsOnSheet() const { return recordsOnSheet_; }
+    void setRecordsOnSheet(std::int16_t count) { recordsOnSheet_ = count; }
+
 private:
     PrintItem item(const QString& text, int column) const;
     PrintPage& page();
@@ -90,6 +97,7 @@ private:
     double fontSize_ = 9;
     ColorMode colorMode_ = ColorMode::Monochrome;
     QColor color_ = Qt::black;
+    std::int16_t recordsOnSheet_ = 0;
 };
 
 // A page as text, one string per line, every item at its column (blanks fill the gaps). For

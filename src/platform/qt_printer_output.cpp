@@ -1,15 +1,20 @@
 #include "platform/qt_printer_output.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <optional>
 
 #include "platform/program_directory.h"
+#include "platform/sheet_layout.h"
 
 namespace platform {
 
@@ -26,35 +31,82 @@ QFont printerFont(const PrintItem& item, QPaintDevice* device) {
     return QFont(font, device);
 }
 
-// Draws the pages on a printer that the painter has begun on. False when a new sheet could not
-// be started.
-bool render(QPainter& painter, QPrinter& printer, const std::vector<PrintPage>& pages) {
-    const double dpi = printer.resolution();
-    const QRectF paper = printer.pageLayout().paintRectPixels(printer.resolution());
-    for (size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !printer.newPage()) return false;
-        painter.setClipRect(QRectF(0, 0, paper.width(), paper.height()));
-        double y = 0;
-        for (const PrintLine& line : pages[p].lines) {
-            if (line.topTwips >= 0) y = line.topTwips * dpi / kTwipsPerInch;
-            double x = 0;
-            double height = 0;
-            for (const PrintItem& item : line.items) {
-                const QFont font = printerFont(item, &printer);
-                const QFontMetricsF metrics(font, &printer);
-                const double cell = metrics.horizontalAdvance(QLatin1Char('0'));
-                if (item.column > 0) x = std::max(x, (item.column - 1) * cell);
-                painter.setFont(font);
-                painter.setPen(item.colorMode == ColorMode::Color ? item.color : QColor(Qt::black));
-                painter.drawText(QPointF(x, y + metrics.ascent()), item.text);
-                x += cell * item.text.size();
-                height = std::max(height, metrics.lineSpacing());
-            }
-            if (height == 0) {
-                height = QFontMetricsF(printerFont(PrintItem{}, &printer), &printer).lineSpacing();
-            }
-            y += height;
+// The fonts of a job on one device; a job changes its font seldom, so the last one is kept.
+class DeviceFonts {
+public:
+    explicit DeviceFonts(QPaintDevice& device) : device_(device) {}
+
+    const QFont& font(const PrintItem& item) {
+        if (!metrics_ || item.fontName != name_ || item.fontSize != size_) {
+            name_ = item.fontName;
+            size_ = item.fontSize;
+            font_ = printerFont(item, &device_);
+            metrics_.emplace(font_, &device_);
         }
+        return font_;
+    }
+    const QFontMetricsF& metrics(const PrintItem& item) {
+        font(item);
+        return *metrics_;
+    }
+
+    // Every line holds at least one item; the tallest font of the line sets its height.
+    double lineHeight(const PrintLine& line) {
+        double height = 0;
+        for (const PrintItem& item : line.items) {
+            height = std::max(height, metrics(item).lineSpacing());
+        }
+        return height > 0 ? height : metrics(PrintItem{}).lineSpacing();
+    }
+
+private:
+    QPaintDevice& device_;
+    QString name_;
+    double size_ = 0;
+    QFont font_;
+    std::optional<QFontMetricsF> metrics_;
+};
+
+void drawLine(QPainter& painter, DeviceFonts& fonts, const PrintLine& line, double y) {
+    double x = 0;
+    for (const PrintItem& item : line.items) {
+        const QFontMetricsF& metrics = fonts.metrics(item);
+        const double cell = metrics.horizontalAdvance(QLatin1Char('0'));
+        if (item.column > 0) x = std::max(x, (item.column - 1) * cell);
+        painter.setFont(fonts.font(item));
+        painter.setPen(item.colorMode == ColorMode::Color ? item.color : QColor(Qt::black));
+        painter.drawText(QPointF(x, y + metrics.ascent()), item.text);
+        x += cell * item.text.size();
+    }
+}
+
+// Draws the pages on a device that the painter has begun on, at `dpi` pixels to the inch, a
+// new sheet wherever a page runs past the bottom. False when a new sheet could not be started.
+bool render(QPainter& painter, QPagedPaintDevice& device, int dpi,
+            const std::vector<PrintPage>& pages) {
+    const QRectF paper = device.pageLayout().paintRectPixels(dpi);
+    DeviceFonts fonts(device);
+    const double twipsPerPixel = kTwipsPerInch / dpi;
+    const std::vector<Sheet> sheets =
+        layOutSheets(pages, paper.height() * twipsPerPixel,
+                     [&](const PrintLine& line) { return fonts.lineHeight(line) * twipsPerPixel; });
+    for (size_t s = 0; s < sheets.size(); ++s) {
+        if (s > 0 && !device.newPage()) return false;
+        painter.setClipRect(QRectF(0, 0, paper.width(), paper.height()));
+        for (const PlacedLine& placed : sheets[s]) {
+            drawLine(painter, fonts, *placed.line, placed.topTwips / twipsPerPixel);
+        }
+    }
+    return true;
+}
+
+// A write that stops short is tried again for the rest, which tells why it stopped.
+bool writeAll(QIODevice& out, const QByteArray& data) {
+    qint64 done = 0;
+    while (done < data.size()) {
+        const qint64 written = out.write(data.constData() + done, data.size() - done);
+        if (written <= 0) return false;
+        done += written;
     }
     return true;
 }
@@ -84,17 +136,29 @@ PrintOutcome QtPrinterOutput::printToPdf(const std::vector<PrintPage>& pages, co
         return failed(
             QStringLiteral("The folder %1 cannot be made.").arg(QFileInfo(file).absolutePath()));
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&printer)) return failed(QStringLiteral("%1 cannot be written.").arg(file));
-    const bool rendered = render(painter, printer, pages);
-    painter.end();
-    if (!rendered || QFileInfo(file).size() == 0) {
-        return failed(QStringLiteral("%1 could not be written whole.").arg(file));
+    // The PDF writer does not notice a disk that fills up under it: the document is made in
+    // memory, and only a file written whole and put in place counts as saved.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&document);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter);
+        QPainter painter;
+        if (!painter.begin(&pdf)) return failed(QStringLiteral("%1 cannot be made.").arg(file));
+        const bool rendered = render(painter, pdf, pdf.resolution(), pages);
+        if (!painter.end() || !rendered) {
+            return failed(QStringLiteral("%1 could not be made whole.").arg(file));
+        }
+    }
+    QSaveFile out(file);
+    // Unbuffered: commit() does not always report a buffer it could not flush.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !writeAll(out, document.data()) || !out.commit()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return failed(QStringLiteral("%1 could not be written: %2").arg(file, why));
     }
     return {PrintOutcome::SavedAsPdf, file, {}};
 }
@@ -110,7 +174,7 @@ PrintOutcome QtPrinterOutput::print(const std::vector<PrintPage>& pages) {
         return failed(QStringLiteral("The printer %1 could not be started.")
                           .arg(defaultPrinter.printerName()));
     }
-    const bool rendered = render(painter, printer, pages);
+    const bool rendered = render(painter, printer, printer.resolution(), pages);
     if (!rendered) printer.abort();
     painter.end();
     if (!rendered)

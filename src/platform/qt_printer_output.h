@@ -1,7 +1,7 @@
 #pragma once
 // Finished print jobs rendered with QPrinter on the system's default printer, in a fixed-pitch
-// font with columns as character cells. Without a printer the job becomes a PDF file in the
-// program's Printouts folder.
+// font with columns as character cells, a new sheet wherever a page runs past the bottom. Without
+// a printer the job becomes a PDF file in the program's Printouts folder.
 
 #include "platform/print_job.h"
 
@@ -14,7 +14,8 @@ public:
 
     PrintOutcome print(const std::vector<PrintPage>& pages) override;
 
-    // Renders pages into a PDF file (A4), whatever printers there are.
+    // Renders pages into a PDF file (A4), whatever printers there are. The file is there only when
+    // it could be written whole; a failure leaves nothing behind.
     static PrintOutcome printToPdf(const std::vector<PrintPage>& pages, const QString& file);
 
 private:

@@ -1,5 +1,7 @@
 #include "print/print_conventions.h"
 
+#include <QLocale>
+
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -15,9 +17,60 @@ QString numberItem(std::int64_t n) {
     return common::numberText(n) + QLatin1Char(' ');
 }
 
+namespace {
+
+// The text a date or time format puts after its first field of the given letters: "." after
+// the day of "d.M.yyyy", ":" after the hour of "HH:mm", " h " after the hour of "HH 'h' mm".
+// Empty when the format has no such field or nothing after it.
+QString separatorAfter(const QString& format, QStringView fieldLetters) {
+    qsizetype i = 0;
+    bool quoted = false;
+    for (; i < format.size() && (quoted || !fieldLetters.contains(format[i])); ++i) {
+        if (format[i] == u'\'') quoted = !quoted;
+    }
+    if (i == format.size()) return {};
+    const QChar field = format[i];
+    while (i < format.size() && format[i] == field) ++i;
+    QString separator;
+    for (; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            if (i + 1 < format.size() && format[i + 1] == u'\'') {
+                separator += c;  // '' is a quote itself
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+        } else if (!quoted && c.isLetter()) {
+            break;
+        } else {
+            separator += c;
+        }
+    }
+    return separator;
+}
+
+}  // namespace
+
 QString printedOn(const QDateTime& when) {
-    return when.toString(QStringLiteral("d/M/yyyy")) + QStringLiteral(", ") +
-           when.toString(QStringLiteral("hh:mm"));
+    // The shape stays d/M/yyyy and hh:mm whatever the locale's own order and padding; only its
+    // separators are taken. The C locale is no user's choice: it keeps "/" and ":".
+    const QLocale locale;
+    QString dateSeparator = QStringLiteral("/");
+    QString timeSeparator = QStringLiteral(":");
+    if (locale.language() != QLocale::C) {
+        const QString date = separatorAfter(locale.dateFormat(QLocale::ShortFormat), u"dMy");
+        const QString time = separatorAfter(locale.timeFormat(QLocale::ShortFormat), u"hH");
+        if (!date.isEmpty()) dateSeparator = date;
+        if (!time.isEmpty()) timeSeparator = time;
+    }
+    const QDate day = when.date();
+    const QTime time = when.time();
+    const QLatin1Char zero('0');
+    return QString::number(day.day()) + dateSeparator + QString::number(day.month()) +
+           dateSeparator + QStringLiteral("%1").arg(day.year(), 4, 10, zero) +
+           QStringLiteral(", ") + QStringLiteral("%1").arg(time.hour(), 2, 10, zero) +
+           timeSeparator + QStringLiteral("%1").arg(time.minute(), 2, 10, zero);
 }
 
 void setPrinterFont(platform::PrintJob& job) {

@@ -17,7 +17,8 @@ namespace print {
 QString rule(QChar c);
 // A number printed as an item: its sign place (a blank), its digits and one blank after.
 QString numberItem(std::int64_t n);
-// "7/12/2026, 14:05": day and month without leading zeros, 24-hour time.
+// "7/12/2026, 14:05": day and month without leading zeros, 24-hour time, with the date and time
+// separators of the locale ("7.12.2026, 14.05" in Finnish).
 QString printedOn(const QDateTime& when);
 // "courier", 9 points.
 void setPrinterFont(platform::PrintJob& job);

@@ -14,14 +14,14 @@ using store::Field;
 
 void cmdPrint(main_window::RecordWindow& window) {
     platform::PrintJob& job = window.services().printJob;
-    main_window::Session& session = window.session();
     window.status =
         QStringLiteral("Opus Number <") + common::numberText(window.current) +
         QStringLiteral(" > will be printed. Click on 'PRINT' to print all selected opus numbers");
     window.notify();
     setPrinterFont(job);
-    ++session.recordsOnSheet;
-    if (session.recordsOnSheet == 1) {
+    const std::int16_t onSheet = static_cast<std::int16_t>(job.recordsOnSheet() + 1);
+    job.setRecordsOnSheet(onSheet);
+    if (onSheet == 1) {
         job.line();
         job.line();
         job.line();
@@ -40,18 +40,17 @@ void cmdPrint(main_window::RecordWindow& window) {
     job.line(record.text(Field::Soloists));
     job.line(record.text(Field::Cover));
     job.line(rule(u'-'));
-    if (session.recordsOnSheet == 8) {
+    if (onSheet == 8) {
         job.newPage();
-        session.recordsOnSheet = 0;
+        job.setRecordsOnSheet(0);
     }
 }
 
 void cmdEndPrint(main_window::RecordWindow& window) {
     window.status.clear();
     window.notify();
-    const bool printed = endPrintJob(window.services().printJob, window.dialogs());
-    window.session().recordsOnSheet = 0;
-    if (!printed) return;
+    // Ended or dropped, the job takes its count of blocks on the sheet with it.
+    if (!endPrintJob(window.services().printJob, window.dialogs())) return;
     window.dialogs().show(common::kTitle,
                           QStringLiteral("Opus Number(s) you have selected by clicking\n"
                                          "on <TO PRINT>, are now being printed."),

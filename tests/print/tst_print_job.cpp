@@ -6,8 +6,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
 #include "platform/print_job.h"
 #include "platform/qt_printer_output.h"
+#include "platform/sheet_layout.h"
 #include "support/fakes.h"
 #include "support/pdf_pages.h"
 
@@ -24,6 +30,8 @@ private slots:
     void cancelDropsEverythingAndLeavesColour();
     void rendersPagesIntoAPdf();
     void anUnwritablePdfIsAFailure();
+    void linesBelowTheSheetComeOutOnANewSheet();
+    void aPdfCutShortByAFullDiskIsAFailureAndLeavesNoFile();
     void withoutAPrinterTheJobBecomesAPdfInPrintouts();
 };
 
@@ -134,6 +142,55 @@ void PrintJobTest::anUnwritablePdfIsAFailure() {
         printer.jobs[0], dir.filePath(QStringLiteral("Printouts/job.pdf")));
     QCOMPARE(outcome.kind, platform::PrintOutcome::Failed);
     QVERIFY2(outcome.error.contains(QStringLiteral("Printouts")), qPrintable(outcome.error));
+}
+
+void PrintJobTest::linesBelowTheSheetComeOutOnANewSheet() {
+    // 124 lines of 9 points: more than an A4 sheet holds.
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    job.setFont(QStringLiteral("courier"), 9);
+    for (int n = 1; n < 124; ++n) job.line(QString::number(n));
+    job.line(QStringLiteral("Page Number =  1 "));
+    job.endDoc();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("job.pdf"));
+    QCOMPARE(platform::QtPrinterOutput::printToPdf(printer.jobs[0], file).kind,
+             platform::PrintOutcome::SavedAsPdf);
+    QCOMPARE(testing::pdfPageCount(file), 2);
+    // Read back sheet by sheet, with lines of 100 twips on sheets of 6200: every line is there.
+    const auto sheets = platform::layOutSheets(printer.jobs[0], 6200,
+                                               [](const platform::PrintLine&) { return 100.0; });
+    QCOMPARE(sheets.size(), size_t(2));
+    QStringList lines;
+    for (const platform::Sheet& sheet : sheets) {
+        QCOMPARE(sheet.size(), size_t(62));
+        QCOMPARE(sheet.front().topTwips, 0.0);
+        for (const platform::PlacedLine& placed : sheet) lines << platform::lineText(*placed.line);
+    }
+    QCOMPARE(lines, platform::pageText(printer.jobs[0][0]));
+}
+
+void PrintJobTest::aPdfCutShortByAFullDiskIsAFailureAndLeavesNoFile() {
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    for (int n = 0; n < 60; ++n) job.line(QString(250, QLatin1Char('_')));
+    job.endDoc();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("job.pdf"));
+    // The disk fills up after 4 KiB: writes past it fail instead of ending the process.
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit full = old;
+    full.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const auto outcome = platform::QtPrinterOutput::printToPdf(printer.jobs[0], file);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(outcome.kind, platform::PrintOutcome::Failed);
+    QCOMPARE(outcome.error,
+             file + " could not be written: " + QString::fromLocal8Bit(strerror(EFBIG)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void PrintJobTest::withoutAPrinterTheJobBecomesAPdfInPrintouts() {

@@ -1,5 +1,7 @@
 // "TO PRINT" and "PRINT": the selection written into the open print job, eight blocks a sheet.
 
+#include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "main_window/record_window.h"
@@ -51,6 +53,9 @@ private slots:
     void printWithNothingSelectedStillSaysSo();
     void theRecordAsStoredIsPrintedNotTheEdits();
     void aRangePrintContinuesTheSameSheet();
+    void aDroppedJobStartsTheNextSelectionOnAFreshSheet();
+    void theHeadTakesOnlyItsSeparatorsFromTheLocale_data();
+    void theHeadTakesOnlyItsSeparatorsFromTheLocale();
 
 private:
     void load(int records);
@@ -114,7 +119,7 @@ void PrintSelectionTest::eightBlocksMakeASheet() {
     for (int n = 1; n <= 8; ++n) first += block(n);
     QCOMPARE(platform::pageText(pages[0]), first);
     if (sheets == 2) QCOMPARE(platform::pageText(pages[1]), sheetHead() + block(9));
-    QCOMPARE(session_.recordsOnSheet, std::int16_t(0));
+    QCOMPARE(fakes_.printJob.recordsOnSheet(), std::int16_t(0));
 }
 
 void PrintSelectionTest::printWithNothingSelectedStillSaysSo() {
@@ -152,13 +157,57 @@ void PrintSelectionTest::aRangePrintContinuesTheSameSheet() {
     const QStringList sheet = platform::pageText(fakes_.printer.jobs.at(0).at(0));
     QCOMPARE(sheet.mid(0, 18), sheetHead() + block(3) + block(4));
     QCOMPARE(sheet.size(), 18 + 23);
-    // It does not reset the selection's count: the next block neither heads a sheet nor counts from
-    // 0.
-    QCOMPARE(session_.recordsOnSheet, std::int16_t(2));
+    // That sheet has come out: the next block starts a sheet of its own, with its head.
     select(5);
     fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
     print::cmdEndPrint(*w_);
-    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(1).at(0)), block(5));
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(1).at(0)), sheetHead() + block(5));
+}
+
+void PrintSelectionTest::aDroppedJobStartsTheNextSelectionOnAFreshSheet() {
+    load(10);
+    select(3);
+    select(4);
+    // The range print fails: the job is dropped, the pending blocks with it.
+    fakes_.printer.answer = {platform::PrintOutcome::Failed, {}, "The printer is out of paper."};
+    fakes_.dialogs
+        .expectInput("Sonvella 4.0: Print for Filing/First Number",
+                     "Print a Range of Opus Numbers for Filing.\nEnter First number to print:", "1")
+        .expectInput("Sonvella 4.0: Print for Filing/Last Number",
+                     "Print a Range of Opus Numbers for Filing.\nEnter Last number to print:", "1")
+        .expectMessage(kTitle, "Nothing was printed:\nThe printer is out of paper.",
+                       Icon::Exclamation);
+    print::mnuPrintRange(*w_);
+    fakes_.printer.answer = {platform::PrintOutcome::Printed, "Test printer", {}};
+    // Nine blocks: a head and eight on the first sheet, a head and the ninth on the second.
+    for (int n = 1; n <= 9; ++n) select(n);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    const auto& sheets = fakes_.printer.jobs.at(1);
+    QCOMPARE(sheets.size(), size_t(2));
+    QCOMPARE(platform::pageText(sheets[0]).size(), 4 + 8 * 7);
+    QCOMPARE(platform::pageText(sheets[0]).mid(0, 11), sheetHead() + block(1));
+    QCOMPARE(platform::pageText(sheets[1]), sheetHead() + block(9));
+}
+
+void PrintSelectionTest::theHeadTakesOnlyItsSeparatorsFromTheLocale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("printedOn");
+    QTest::newRow("dd-MM-yyyy HH:mm") << QLocale(QLocale::Dutch) << "7-12-2026, 14:05";
+    QTest::newRow("d.M.yyyy H.mm") << QLocale(QLocale::Finnish) << "7.12.2026, 14.05";
+}
+
+void PrintSelectionTest::theHeadTakesOnlyItsSeparatorsFromTheLocale() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, printedOn);
+    const auto restore = qScopeGuard([old = QLocale()] { QLocale::setDefault(old); });
+    QLocale::setDefault(locale);
+    load(3);
+    select(1);
+    fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
+    print::cmdEndPrint(*w_);
+    QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)).at(3),
+             "Sonvella 4.0 My Music Collection: Printed on " + printedOn);
 }
 
 QTEST_GUILESS_MAIN(PrintSelectionTest)

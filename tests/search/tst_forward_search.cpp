@@ -139,7 +139,7 @@ void ForwardSearchTest::yesSelectsTheHitForPrinting() {
     expectPrintQuestion(3, Answer::No);
     dialogs_.expectMessage(kTitle, kNoneOther, Icon::Exclamation);
     runSearch(*w_, command("mnuAuthor"));
-    QCOMPARE(session_.recordsOnSheet, std::int16_t(1));
+    QCOMPARE(fakes_.printJob.recordsOnSheet(), std::int16_t(1));
     QCOMPARE(w_->status, QStringLiteral("Opus Number < 1 > will be printed. Click on 'PRINT' to "
                                         "print all selected opus numbers"));
     QVERIFY(!fakes_.printJob.isEmpty());
