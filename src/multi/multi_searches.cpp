@@ -159,7 +159,7 @@ void printPage(MultiWindow& window, const QString& title) {
 }
 
 void savePage(MultiWindow& window, FileTrouble& trouble) {
-    Export(window, trouble);
+    Export(window, trouble, OnFailure::GoOn);
     showRecordedUpTo(window, !trouble.failed(mySearchFile()));
 }
 

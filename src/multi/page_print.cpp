@@ -48,7 +48,7 @@ void mnuExport(MultiWindow& window) {
         createEmpty(mySearchFile(), trouble);
         return;
     }
-    const bool saved = Export(window, trouble);
+    const bool saved = Export(window, trouble, OnFailure::Stop);
     showRecordedUpTo(window, !trouble.failed(mySearchFile()));
     if (!saved) return;  // the page stays, to be saved again once the trouble is mended
     window.ClearArrays();

@@ -64,8 +64,9 @@ QByteArray shortLine(const ShownRow& row) {
 
 }  // namespace
 
-bool Export(MultiWindow& window, FileTrouble& trouble) {
+bool Export(MultiWindow& window, FileTrouble& trouble, OnFailure onFailure) {
     const bool longWritten = appendRows(mySearchFile(), trouble, longLine, window);
+    if (!longWritten && onFailure == OnFailure::Stop) return false;
     const bool shortWritten = appendRows(searchShortFile(), trouble, shortLine, window);
     return longWritten && shortWritten;
 }

@@ -33,9 +33,13 @@ private:
 // Makes a file empty (creating it); false after telling `trouble`.
 bool createEmpty(const QString& path, FileTrouble& trouble);
 
+// What a command does when the first of its files cannot be written: a search skips it and goes
+// on; "&Save Shown" stops, so that the two files never disagree about a page.
+enum class OnFailure { GoOn, Stop };
+
 // Appends the eight rows of ShownTable to both result files, the long and the short form.
 // False when either could not be written.
-bool Export(MultiWindow& window, FileTrouble& trouble);
+bool Export(MultiWindow& window, FileTrouble& trouble, OnFailure onFailure);
 
 // "Search Results up to Opus Number < n > were recorded in file ..." in the status bar, or, when
 // the file was not written, that they could not be.
