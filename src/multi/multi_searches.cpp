@@ -167,7 +167,7 @@ void savePage(MultiWindow& window, FileTrouble& trouble) {
 
 void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     platform::Dialogs& dialogs = window.dialogs();
-    FileTrouble trouble(dialogs);
+    FileTrouble trouble(dialogs, common::kTitle);
 
     // Each search starts its result files afresh, before anything is asked.
     QFile::remove(mySearchFile());

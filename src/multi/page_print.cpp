@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "common/numbers.h"
+#include "common/texts.h"
 #include "multi/multi_window.h"
 #include "multi/result_files.h"
 #include "platform/clock.h"
@@ -42,7 +43,7 @@ void mnuPrint(MultiWindow& window) {
 }
 
 void mnuExport(MultiWindow& window) {
-    FileTrouble trouble(window.dialogs());
+    FileTrouble trouble(window.dialogs(), common::kTitle);
     // Deleted by hand: only made again, empty; the page stays for the next "&Save Shown".
     if (!QFileInfo::exists(mySearchFile())) {
         createEmpty(mySearchFile(), trouble);

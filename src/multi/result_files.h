@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <utility>
 
 namespace platform {
 class Dialogs;
@@ -16,10 +17,12 @@ class MultiWindow;
 QString mySearchFile();     // the long form of the search results
 QString searchShortFile();  // the short form
 
-// What a command could not write. The command goes on; the user hears of each file once.
+// What a command could not write. The command goes on; the user hears of each file once, in a
+// box with the command's title: the searches' plain one, or an export's own.
 class FileTrouble {
 public:
-    explicit FileTrouble(platform::Dialogs& dialogs) : dialogs_(dialogs) {}
+    FileTrouble(platform::Dialogs& dialogs, QString title)
+        : dialogs_(dialogs), title_(std::move(title)) {}
     // Notes that `path` could not be written; the first time, tells the user why.
     void report(const QString& path, const QString& reason);
     bool any() const { return !failed_.isEmpty(); }
@@ -27,6 +30,7 @@ public:
 
 private:
     platform::Dialogs& dialogs_;
+    QString title_;
     QSet<QString> failed_;
 };
 
