@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -61,6 +62,13 @@ void runModalLoopFor(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+QWidget* shownWindow(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) return widget;
+    }
+    return nullptr;
 }
 
 void trigger(QWidget* window, const char* name) {
@@ -176,6 +184,40 @@ private slots:
         QVERIFY(multiWindow->isVisible());
         QCOMPARE(program_->multiWindow(), multiWindow);
         program_->multiState()->busy = false;
+    }
+
+    void closedByItsFrameTheProgramEndsWithItsLastWindow_data() {
+        QTest::addColumn<bool>("multiMode");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("infoWindow");
+        QTest::newRow("main window, About") << false << "mnuAbout1"
+                                            << "frmAbout";
+        QTest::newRow("multi mode, Shortcut Keys") << true << "mnuHelp1"
+                                                   << "frmHelp";
+    }
+
+    void closedByItsFrameTheProgramEndsWithItsLastWindow() {
+        QFETCH(bool, multiMode);
+        QFETCH(QString, entry);
+        QFETCH(QString, infoWindow);
+        startProgram();
+        QWidget* window = program_->mainWindow();
+        if (multiMode) {
+            trigger(window, "mnuMulti");
+            window = program_->multiWindow();
+        }
+        trigger(window, qPrintable(entry));
+        const QPointer<QWidget> info = shownWindow(infoWindow);
+        QVERIFY(info);
+
+        QVERIFY(window->close());
+        QCoreApplication::processEvents();
+        QVERIFY(info && info->isVisible());
+        QVERIFY(!program_->ended());
+        QVERIFY(!program_->mainWindow() && !program_->multiWindow());
+
+        info->close();
+        QTRY_VERIFY(program_->ended());
     }
 };
 
