@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Sonvella"));
     QApplication::setApplicationVersion(QStringLiteral("4.0.0"));
     // Windows come and go (the main window is unloaded for a re-sort, a backup, multi mode): the
-    // program ends when a command says so, not when its last window closes.
+    // program ends when a command says so, or with its last window once the main or the multi mode
+    // window was closed by its frame (the program watches for that itself).
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser options;

@@ -104,9 +104,14 @@ void Program::loadMainWindow() {
         return;
     }
     state_ = std::move(state);
+    lastWindow_.disarm();
     window_ = new main_window::FrmIstoriki(*state_);
-    // Closing the main window by its frame ends the program, as closing the last window does.
-    window_->closedByUser = [this] { endProgram(); };
+    // Closed by its frame, the main window takes its cover windows along and nothing else; the
+    // program ends with its last window.
+    window_->closedByUser = [this] {
+        unloadMainWindow();
+        lastWindow_.arm();
+    };
     window_->show();
     if (selfTest_) {
         std::printf("%s\n%s\n", qPrintable(window_->windowTitle()),
@@ -132,8 +137,12 @@ void Program::showMultiMode() {
         return;
     }
     multiState_ = std::move(state);
+    lastWindow_.disarm();
     multiWindow_ = new multi::FrmMulti(*multiState_);
-    multiWindow_->closedByUser = [this] { endProgram(); };
+    multiWindow_->closedByUser = [this] {
+        unloadMultiMode();
+        lastWindow_.arm();
+    };
     multi::MultiWindow& multiState = *multiState_;
     multiWindow_->setHelpCommands(
         [this] { help_.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); },
@@ -153,6 +162,7 @@ void Program::unloadMultiMode() {
 void Program::endProgram() {
     if (ending_) return;
     ending_ = true;
+    lastWindow_.disarm();
     info::closeInfoWindows();
     QApplication::closeAllWindows();
     QCoreApplication::quit();

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/last_window.h"
 #include "main_window/session.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
@@ -53,6 +54,9 @@ public:
     void showMultiMode() override;
     void unloadMultiMode() override;
 
+    // Whether the program has been told to end.
+    bool ended() const { return ending_; }
+
     // The windows loaded now, or null.
     main_window::FrmIstoriki* mainWindow() const;
     main_window::RecordWindow* mainState() const;
@@ -86,6 +90,7 @@ private:
     // the event loop.
     QPointer<QWidget> retiringWindow_;
     QPointer<QWidget> retiringMulti_;
+    EndWithLastWindow lastWindow_{[this] { endProgram(); }};
     bool ending_ = false;
     bool selfTest_ = false;
 };

@@ -2,8 +2,11 @@
 
 #include <QFileInfo>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 #include "main_window/record_window.h"
+#include "main_window/session.h"
 #include "platform/dialogs.h"
 #include "platform/process_launcher.h"
 #include "platform/shell.h"
@@ -12,6 +15,7 @@ namespace maintenance {
 
 using main_window::RecordWindow;
 using platform::Icon;
+using platform::ProgramEnd;
 
 namespace {
 
@@ -27,36 +31,58 @@ constexpr SortCommand kByIdentity = {"Sonvella 4.0 - Sorting by Identity", "Torm
 const QString kNotSorted = QStringLiteral(
     "Your Collection has not been sorted. Sonvella will now restart on it unchanged.");
 
-// Starts the tool; false after a message that names it and says why it did not start.
-bool startTool(RecordWindow& window, const SortCommand& command, const QString& folder) {
-    platform::ProcessLauncher& processes = window.services().processes;
-    const QString title = QString::fromLatin1(command.title);
-    const QString tool = QString::fromLatin1(command.tool);
-    const QString program = processes.find(tool);
-    if (program.isEmpty()) {
-        window.dialogs().show(title,
-                              QStringLiteral("The sorting program ") + tool +
-                                  QStringLiteral(" was not found next to Sonvella or on the "
-                                                 "search path.\n") +
-                                  kNotSorted,
-                              Icon::Exclamation);
-        return false;
+// What comes once the tool has ended. The unloaded window may be gone by then; the dialogs, the
+// shell and the session belong to the program and are still there.
+struct Restart {
+    platform::Dialogs& dialogs;
+    platform::Shell& shell;
+    main_window::Session& session;
+    QString title;
+    QString program;
+    std::int16_t sortState;
+
+    void operator()(const ProgramEnd& end) const {
+        if (!end.succeeded()) {
+            // The tool's console window stays open with all it said; the box says it short.
+            QString why = end.errorOutput;
+            if (why.isEmpty()) {
+                why = end.crashed ? QStringLiteral("It stopped before it finished.")
+                                  : QStringLiteral("It ended with exit code %1.").arg(end.exitCode);
+            }
+            dialogs.show(title,
+                         QStringLiteral("The sorting program ") + program +
+                             QStringLiteral(" failed:\n") + why + QLatin1Char('\n') + kNotSorted,
+                         Icon::Exclamation);
+        }
+        shell.showSplash();
+        // Set after the splash window is shown and before it loads the main window, which shows
+        // it; a collection the tool did not sort keeps the state it had.
+        if (end.succeeded()) session.sortState = sortState;
     }
-    QString error;
-    if (!processes.start(program, {}, folder, &error)) {
-        window.dialogs().show(title,
-                              QStringLiteral("The sorting program ") + program +
-                                  QStringLiteral(" could not be started:\n") + error +
-                                  QLatin1Char('\n') + kNotSorted,
-                              Icon::Exclamation);
-        return false;
+};
+
+// The restart waits for both the user's OK and the end of the tool, whichever comes last: a main
+// window must never open on a file that the tool is still replacing.
+struct ToolRun {
+    explicit ToolRun(Restart r) : restart(std::move(r)) {}
+    Restart restart;
+    bool confirmed = false;
+    std::optional<ProgramEnd> end;
+
+    void ended(const ProgramEnd& e) {
+        end = e;
+        if (confirmed) restart(e);
     }
-    return true;
-}
+    void confirm() {
+        confirmed = true;
+        if (end) restart(*end);
+    }
+};
 
 void sortCollection(RecordWindow& window, const SortCommand& command) {
+    platform::Dialogs& dialogs = window.dialogs();
     const QString title = QString::fromLatin1(command.title);
-    const platform::Answer answer = window.dialogs().ask(
+    const platform::Answer answer = dialogs.ask(
         title,
         QStringLiteral("1. To Sort properly, you MUST NOT have used double quotes ('') in ANY "
                        "textbox.\n"
@@ -68,25 +94,45 @@ void sortCollection(RecordWindow& window, const SortCommand& command) {
     // The tool works on Clasical.dat where the window found it, the current directory.
     const QString folder = QFileInfo(window.file().path()).absolutePath();
     platform::Shell& shell = window.services().shell;
+    platform::ProcessLauncher& processes = window.services().processes;
+    main_window::Session& session = window.session();
 
     // The restarted window opens without the cover panel. The record shown is not saved: the tool
     // is about to reorder the records under it.
     window.coverShown = 0;
     window.file().close();
     shell.unloadMainWindow();
-    // The window state stays alive until the splash window loads the next main window, so the
-    // session is still reachable below.
+    // From here on the window is unloaded; it lives until this command returns.
 
-    const bool started = startTool(window, command, folder);
-    if (started) {
-        window.dialogs().show(
-            title, QStringLiteral("When the black window goes off, click to restart Sonvella."),
-            Icon::Information);
+    const QString tool = QString::fromLatin1(command.tool);
+    const QString program = processes.find(tool);
+    if (program.isEmpty()) {
+        dialogs.show(
+            title,
+            QStringLiteral("The sorting program ") + tool +
+                QStringLiteral(" was not found next to Sonvella or on the search path.\n") +
+                kNotSorted,
+            Icon::Exclamation);
+        shell.showSplash();  // sorted or not, the program must not be left without a main window
+        return;
     }
-    // Sorted or not, the program must not be left without a main window.
-    shell.showSplash();
-    // Set after the splash window is shown and before it loads the main window, which shows it.
-    if (started) window.session().sortState = command.sortState;
+    auto run = std::make_shared<ToolRun>(
+        Restart{dialogs, shell, session, title, program, command.sortState});
+    QString error;
+    if (!processes.runInConsole(
+            program, {}, folder, [run](const ProgramEnd& end) { run->ended(end); }, &error)) {
+        dialogs.show(title,
+                     QStringLiteral("The sorting program ") + program +
+                         QStringLiteral(" could not be started:\n") + error + QLatin1Char('\n') +
+                         kNotSorted,
+                     Icon::Exclamation);
+        shell.showSplash();
+        return;
+    }
+    dialogs.show(title,
+                 QStringLiteral("When the black window goes off, click to restart Sonvella."),
+                 Icon::Information);
+    run->confirm();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Re-sorting the collection through the external sort tools: the main window closes, the tool
-// rewrites Clasical.dat, and the program comes back through the splash window.
+// rewrites Clasical.dat in a console window, and once it has ended the program comes back
+// through the splash window, told whether the collection was sorted.
 
 namespace main_window {
 class RecordWindow;

@@ -137,7 +137,7 @@ void exportCollection(MultiWindow& window, const ExportCommand& command) {
 
     const QString longPath = platform::programFile(QLatin1String(command.longFile));
     const QString shortPath = platform::programFile(QLatin1String(command.shortFile));
-    FileTrouble trouble(dialogs);
+    FileTrouble trouble(dialogs, title);
     QFile::remove(longPath);
     QFile::remove(shortPath);
 

@@ -159,7 +159,7 @@ void printPage(MultiWindow& window, const QString& title) {
 }
 
 void savePage(MultiWindow& window, FileTrouble& trouble) {
-    Export(window, trouble);
+    Export(window, trouble, OnFailure::GoOn);
     showRecordedUpTo(window, !trouble.failed(mySearchFile()));
 }
 
@@ -167,7 +167,7 @@ void savePage(MultiWindow& window, FileTrouble& trouble) {
 
 void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     platform::Dialogs& dialogs = window.dialogs();
-    FileTrouble trouble(dialogs);
+    FileTrouble trouble(dialogs, common::kTitle);
 
     // Each search starts its result files afresh, before anything is asked.
     QFile::remove(mySearchFile());

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "common/numbers.h"
+#include "common/texts.h"
 #include "multi/multi_window.h"
 #include "multi/result_files.h"
 #include "platform/clock.h"
@@ -42,13 +43,13 @@ void mnuPrint(MultiWindow& window) {
 }
 
 void mnuExport(MultiWindow& window) {
-    FileTrouble trouble(window.dialogs());
+    FileTrouble trouble(window.dialogs(), common::kTitle);
     // Deleted by hand: only made again, empty; the page stays for the next "&Save Shown".
     if (!QFileInfo::exists(mySearchFile())) {
         createEmpty(mySearchFile(), trouble);
         return;
     }
-    const bool saved = Export(window, trouble);
+    const bool saved = Export(window, trouble, OnFailure::Stop);
     showRecordedUpTo(window, !trouble.failed(mySearchFile()));
     if (!saved) return;  // the page stays, to be saved again once the trouble is mended
     window.ClearArrays();

@@ -1,7 +1,6 @@
 #include "multi/result_files.h"
 
 #include "common/numbers.h"
-#include "common/texts.h"
 #include "multi/multi_window.h"
 #include "multi/text_file.h"
 #include "platform/dialogs.h"
@@ -20,7 +19,7 @@ QString searchShortFile() {
 void FileTrouble::report(const QString& path, const QString& reason) {
     if (failed_.contains(path)) return;
     failed_.insert(path);
-    dialogs_.show(common::kTitle, path + QStringLiteral(" could not be written:\n") + reason,
+    dialogs_.show(title_, path + QStringLiteral(" could not be written:\n") + reason,
                   platform::Icon::Exclamation);
 }
 
@@ -64,8 +63,9 @@ QByteArray shortLine(const ShownRow& row) {
 
 }  // namespace
 
-bool Export(MultiWindow& window, FileTrouble& trouble) {
+bool Export(MultiWindow& window, FileTrouble& trouble, OnFailure onFailure) {
     const bool longWritten = appendRows(mySearchFile(), trouble, longLine, window);
+    if (!longWritten && onFailure == OnFailure::Stop) return false;
     const bool shortWritten = appendRows(searchShortFile(), trouble, shortLine, window);
     return longWritten && shortWritten;
 }

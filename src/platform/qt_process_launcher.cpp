@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/qt_console_window.h"
+
 namespace platform {
 
 namespace {
@@ -45,6 +47,20 @@ bool QtProcessLauncher::start(const QString& program, const QStringList& argumen
     if (process.startDetached(&pid)) return true;
     if (error) *error = process.errorString();
     return false;
+}
+
+bool QtProcessLauncher::runInConsole(const QString& program, const QStringList& arguments,
+                                     const QString& workingDirectory,
+                                     std::function<void(const ProgramEnd&)> ended, QString* error) {
+    auto* console = new ConsoleWindow(std::move(ended));
+    if (!console->start(program, arguments, workingDirectory, error)) {
+        delete console;
+        return false;
+    }
+    console->show();
+    console->raise();
+    console->activateWindow();
+    return true;
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
-// Programs found next to the executable or on PATH and started detached with QProcess.
+// Programs found next to the executable or on PATH, started detached with QProcess or run in a
+// console window of Sonvella's own.
 
 #include "platform/process_launcher.h"
 
@@ -14,6 +15,9 @@ public:
     QString find(const QString& name) const override;
     bool start(const QString& program, const QStringList& arguments,
                const QString& workingDirectory, QString* error) override;
+    bool runInConsole(const QString& program, const QStringList& arguments,
+                      const QString& workingDirectory, std::function<void(const ProgramEnd&)> ended,
+                      QString* error) override;
 
 private:
     QString besideProgram_;

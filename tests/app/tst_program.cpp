@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -61,6 +62,13 @@ void runModalLoopFor(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+QWidget* shownWindow(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) return widget;
+    }
+    return nullptr;
 }
 
 void trigger(QWidget* window, const char* name) {
@@ -138,6 +146,7 @@ private slots:
     void splashTickDuringTheSortMessageWaitsForTheCommand() {
         startProgram();
         main_window::FrmIstoriki* unloaded = program_->mainWindow();
+        const QPointer<QWidget> unloadedWindow = unloaded;
         bool loadedDuringMessage = true;
         bool unloadedAliveDuringMessage = false;
         dialogs_
@@ -155,7 +164,9 @@ private slots:
         QVERIFY(!loadedDuringMessage);
         QVERIFY(unloadedAliveDuringMessage);
         QTRY_VERIFY_WITH_TIMEOUT(program_->mainWindow() != nullptr, kSplashWaitMs);
-        QVERIFY(program_->mainWindow() != unloaded);
+        // A new window: the unloaded one is gone (comparing addresses would not tell, the new
+        // window may be made where the old one was).
+        QVERIFY(!unloadedWindow);
         QCOMPARE(program_->mainState()->boxes[main_window::txtOno], QStringLiteral("Composer 1"));
     }
 
@@ -176,6 +187,40 @@ private slots:
         QVERIFY(multiWindow->isVisible());
         QCOMPARE(program_->multiWindow(), multiWindow);
         program_->multiState()->busy = false;
+    }
+
+    void closedByItsFrameTheProgramEndsWithItsLastWindow_data() {
+        QTest::addColumn<bool>("multiMode");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("infoWindow");
+        QTest::newRow("main window, About") << false << "mnuAbout1"
+                                            << "frmAbout";
+        QTest::newRow("multi mode, Shortcut Keys") << true << "mnuHelp1"
+                                                   << "frmHelp";
+    }
+
+    void closedByItsFrameTheProgramEndsWithItsLastWindow() {
+        QFETCH(bool, multiMode);
+        QFETCH(QString, entry);
+        QFETCH(QString, infoWindow);
+        startProgram();
+        QWidget* window = program_->mainWindow();
+        if (multiMode) {
+            trigger(window, "mnuMulti");
+            window = program_->multiWindow();
+        }
+        trigger(window, qPrintable(entry));
+        const QPointer<QWidget> info = shownWindow(infoWindow);
+        QVERIFY(info);
+
+        QVERIFY(window->close());
+        QCoreApplication::processEvents();
+        QVERIFY(info && info->isVisible());
+        QVERIFY(!program_->ended());
+        QVERIFY(!program_->mainWindow() && !program_->multiWindow());
+
+        info->close();
+        QTRY_VERIFY(program_->ended());
     }
 };
 

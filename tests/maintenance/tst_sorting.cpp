@@ -106,6 +106,7 @@ private slots:
     void aMissingToolIsNamed_data();
     void aMissingToolIsNamed();
     void aToolThatFailsToStart();
+    void aFailingToolIsToldOnceItHasEnded();
 
 private:
     void expectQuestion(const QString& title, Answer answer);
@@ -288,6 +289,35 @@ void SortingTest::aToolThatFailsToStart() {
                                        "splash, sort state 0"}));
     QCOMPARE(session_.sortState, std::int16_t(0));
     QCOMPARE(shell_.calls, QStringList({"unload", "splash"}));
+}
+
+void SortingTest::aFailingToolIsToldOnceItHasEnded() {
+    processes_.programs["Tormin"] = "/opt/sonvella/Tormin";
+    processes_.consoleEndsLater = true;
+    processes_.consoleEnd = {1, false, "Tormin: cannot write Clasical.dat: disk full"};
+    session_.sortState = 2;
+    const QString title = QStringLiteral("Sonvella 4.0 - Sorting by Identity");
+    expectQuestion(title, Answer::Ok);
+    dialogs_.expectMessage(title, kRestartNote, Icon::Information);
+    maintenance::mnuSortId(*w_);
+    // OK came while the tool still runs: no window may come back on a file being replaced.
+    QCOMPARE(log_.events, QStringList({kQuestionEvent, "unload", "start Tormin, collection closed",
+                                       "message: " + kRestartNote}));
+    QVERIFY(dialogs_.verifyDone());
+
+    // By the time the tool ends, the unloaded window is gone.
+    processes_.window = nullptr;
+    w_.reset();
+    const QString failure =
+        "The sorting program /opt/sonvella/Tormin failed:\n"
+        "Tormin: cannot write Clasical.dat: disk full\n" +
+        kNotSorted;
+    dialogs_.expectMessage(title, failure, Icon::Exclamation);
+    processes_.endConsoleRun();
+    QCOMPARE(log_.events.mid(4), QStringList({"message: The sorting program /opt/sonvella/Tormin "
+                                              "failed:",
+                                              "splash, sort state 2"}));
+    QCOMPARE(session_.sortState, std::int16_t(2));
 }
 
 QTEST_MAIN(SortingTest)

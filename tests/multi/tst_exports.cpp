@@ -193,8 +193,9 @@ void ExportsTest::aFileThatCannotBeWrittenIsNotCalledSaved() {
     load(testing::numberedRecords(2));
     QVERIFY(QDir().mkpath(dir_->path("Sonvella400/Collection.doc")));
     expectComposerExport(Answer::Ok, filter);
+    // Told under the export's own title, as its other boxes are.
     dialogs_.expectMessage(
-        "Sonvella 4.0",
+        kComposerTitle,
         dir_->path("Sonvella400/Collection.doc") + " could not be written:\nIs a directory",
         Icon::Exclamation);
     // Only the file that was written is named in the report.

@@ -77,6 +77,7 @@ private slots:
     void cancelAtAFullPageThenSaveShown();
     void saveShownAfterTheFileWasDeletedByHand();
     void aResultFileThatCannotBeWrittenIsToldOnce();
+    void saveShownStopsAtItsFirstFailure();
 
 private:
     void load(const std::vector<QStringList>& records);
@@ -417,6 +418,23 @@ void MultiSearchesTest::aResultFileThatCannotBeWrittenIsToldOnce() {
         w_->status,
         QStringLiteral("Search Results up to Opus Number < 9 > could not be recorded in file ") +
             dir_->path("Sonvella400/MySearch.doc"));
+}
+
+void MultiSearchesTest::saveShownStopsAtItsFirstFailure() {
+    load(collection(10, {1, 2, 3}));
+    expectBoxes("mnuOno", {"Bach"});
+    expectLastQuestion(Answer::Cancel);
+    multi::runMultiSearch(*w_, searchFor("mnuOno"));
+    QVERIFY(QFile::remove(dir_->path("Sonvella400/MySearch.doc")));
+    QVERIFY(QDir().mkpath(dir_->path("Sonvella400/MySearch.doc")));  // there, but not writable
+    dialogs_.expectMessage(
+        kTitle, dir_->path("Sonvella400/MySearch.doc") + " could not be written:\nIs a directory",
+        Icon::Exclamation);
+    multi::mnuExport(*w_);
+    // The short form was not written without the long one, and the page stays to be saved.
+    QCOMPARE(searchShort(), QByteArray());
+    QCOMPARE(w_->rowCounter, 3);
+    QVERIFY(w_->saveShownEnabled);
 }
 
 QTEST_GUILESS_MAIN(MultiSearchesTest)

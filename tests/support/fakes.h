@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QMap>
 #include <QStringList>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/clipboard.h"
@@ -42,7 +44,8 @@ public:
     void unloadMultiMode() override { calls << QStringLiteral("unload multi"); }
 };
 
-// Finds programs in a table of its own and records what it was asked to start.
+// Finds programs in a table of its own and records what it was asked to start. A program run in
+// a console ends at once with `consoleEnd`, or, with `consoleEndsLater`, at endConsoleRun().
 class RecordingLauncher : public platform::ProcessLauncher {
 public:
     struct Start {
@@ -53,6 +56,9 @@ public:
     QMap<QString, QString> programs;  // bare name -> full path; a name not here is not found
     std::vector<Start> started;
     QString failure;  // when not empty, every start fails with this reason
+    platform::ProgramEnd consoleEnd;
+    bool consoleEndsLater = false;
+    std::function<void(const platform::ProgramEnd&)> running;  // the run that has not ended yet
 
     QString find(const QString& name) const override { return programs.value(name); }
     bool start(const QString& program, const QStringList& arguments,
@@ -63,6 +69,18 @@ public:
         }
         started.push_back({program, arguments, workingDirectory});
         return true;
+    }
+    bool runInConsole(const QString& program, const QStringList& arguments,
+                      const QString& workingDirectory,
+                      std::function<void(const platform::ProgramEnd&)> ended,
+                      QString* error) override {
+        if (!start(program, arguments, workingDirectory, error)) return false;
+        running = std::move(ended);
+        if (!consoleEndsLater) endConsoleRun();
+        return true;
+    }
+    void endConsoleRun() {
+        if (auto ended = std::exchange(running, nullptr)) ended(consoleEnd);
     }
 };
 

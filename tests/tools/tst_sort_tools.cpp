@@ -75,6 +75,7 @@ private slots:
     void failuresAreReportedAndChangeNothing_data();
     void failuresAreReportedAndChangeNothing();
     void aToolKilledHalfWayLeavesAWholeFile();
+    void theSortedFileKeepsItsPermissions();
 
 private:
     // Runs a tool in the folder; a size limit makes every write past it fail.
@@ -278,6 +279,17 @@ void SortToolsTest::aToolKilledHalfWayLeavesAWholeFile() {
     }
     if (!canSeeFiles) QSKIP("this system does not show what a process has open");
     QVERIFY2(stoppedWriting > 0, "the tool was never stopped while writing");
+}
+
+void SortToolsTest::theSortedFileKeepsItsPermissions() {
+    write(collection({{"2", "Vivaldi"}, {"1", "Albinoni"}}));
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                        QFile::WriteGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(dir_->filePath("Clasical.dat"), shared));
+    const QFileDevice::Permissions before = QFileInfo(dir_->filePath("Clasical.dat")).permissions();
+    QCOMPARE(run(kVarnel).exitCode, 0);
+    QCOMPARE(read(), collection({{"1", "Albinoni"}, {"2", "Vivaldi"}}));
+    QCOMPARE(QFileInfo(dir_->filePath("Clasical.dat")).permissions(), before);
 }
 
 QTEST_GUILESS_MAIN(SortToolsTest)
