@@ -7,9 +7,28 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "maintenance/backup_marker.h"
 #include "platform/program_directory.h"
+#include "store/collection_file.h"
+#include "store/name_list.h"
 
 namespace app {
+
+namespace {
+
+// The program folder gets the demo once: while it is new, or holds none of the files that every
+// start leaves in it (the name lists and the backup marker). After that a missing Clasical.dat is a
+// collection the user emptied, and stays empty.
+bool neverSeeded() {
+    const QDir dir(platform::programDirectory());
+    if (!dir.exists()) return true;
+    if (QFileInfo::exists(maintenance::defaultBackupMarker())) return false;
+    return std::none_of(store::kNameLists.begin(), store::kNameLists.end(), [&](const auto& list) {
+        return dir.exists(QString::fromLatin1(list.file));
+    });
+}
+
+}  // namespace
 
 QStringList starterFolders() {
     const QString bin = QCoreApplication::applicationDirPath();
@@ -18,14 +37,14 @@ QStringList starterFolders() {
 
 bool prepareHomeFolder(const QStringList& folders, QString* error) {
     const QString home = platform::programDirectory();
+    // The demo collection and its covers come only to a folder that never had them and holds no
+    // collection: a user's own media may well be numbered like the demo's.
+    const bool seedDemo =
+        neverSeeded() && !QFileInfo::exists(QDir(home).filePath(store::CollectionFile::kFileName));
     if (!QDir().mkpath(home)) {
         *error = QStringLiteral("%1 cannot be made.").arg(home);
         return false;
     }
-    // The demo collection and its covers come only to a folder without a collection: a user's
-    // own media may well be numbered like the demo's.
-    const bool newCollection =
-        !QFileInfo::exists(QDir(home).filePath(QStringLiteral("Clasical.dat")));
     auto starter = std::find_if(folders.begin(), folders.end(),
                                 [](const QString& f) { return QDir(f).exists(); });
     if (starter != folders.end()) {
@@ -36,7 +55,7 @@ bool prepareHomeFolder(const QStringList& folders, QString* error) {
             const QString relative = from.relativeFilePath(source);
             const bool demoOnly = relative == QLatin1String("Clasical.dat") ||
                                   relative.startsWith(QLatin1String("Covers/"));
-            if (demoOnly && !newCollection) continue;
+            if (demoOnly && !seedDemo) continue;
             const QString target = QDir(home).filePath(relative);
             if (QFileInfo::exists(target)) continue;  // the user's own, or seeded before
             QDir().mkpath(QFileInfo(target).absolutePath());

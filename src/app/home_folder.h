@@ -1,8 +1,8 @@
 #pragma once
 // The program's own folder as a place to work in: on an account that has never run Sonvella it
-// is made and given the starter files (the eight lists, the media icons, the demo covers, and the
-// demo collection when there is no collection yet). A file the user already has is never
-// overwritten.
+// is made and given the starter files (the eight lists, the media icons, and the demo collection
+// with its covers when there is no collection yet). A missing list or icon comes back at a later
+// start, the demo never does; a file the user already has is never overwritten.
 
 #include <QString>
 #include <QStringList>

@@ -1,35 +1,10 @@
 #include "main_window/record_boxes.h"
 
 #include <QKeyEvent>
-#include <QValidator>
 
 #include "store/codepage.h"
 
 namespace main_window {
-
-namespace {
-
-// Refuses a change that would put a character into the box that the code page cannot store.
-class CodePageValidator : public QValidator {
-public:
-    CodePageValidator(std::function<void()> beep, QObject* parent)
-        : QValidator(parent), beep_(std::move(beep)) {}
-
-    State validate(QString& input, int&) const override {
-        if (store::canStore(input)) return Acceptable;
-        if (beep_) beep_();
-        return Invalid;
-    }
-
-private:
-    std::function<void()> beep_;
-};
-
-}  // namespace
-
-QValidator* codePageValidator(std::function<void()> beep, QObject* parent) {
-    return new CodePageValidator(std::move(beep), parent);
-}
 
 RecordLineEdit::RecordLineEdit(int maxLength, std::function<void()> beep, QWidget* parent)
     : QLineEdit(parent), beep_(std::move(beep)) {
@@ -52,6 +27,7 @@ RecordTextEdit::RecordTextEdit(int maxLength, std::function<void()> beep, QWidge
     : QPlainTextEdit(parent), maxLength_(maxLength), beep_(std::move(beep)) {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setToolTip(platform::codePageHint());
     connect(document(), &QTextDocument::contentsChanged, this, &RecordTextEdit::onContentsChanged);
 }
 
@@ -74,7 +50,8 @@ void RecordTextEdit::setStoredText(const QString& text) {
 void RecordTextEdit::onContentsChanged() {
     if (settingText_) return;
     const QString text = storedText();
-    if (text.size() <= maxLength_ && store::canStore(text)) {
+    const bool storable = store::canStore(text);
+    if (text.size() <= maxLength_ && storable) {
         accepted_ = text;
         emit edited(text);
         return;
@@ -87,6 +64,7 @@ void RecordTextEdit::onContentsChanged() {
     cursor.setPosition(qBound(0, cursorAt - qMax(0, removed), document()->characterCount() - 1));
     setTextCursor(cursor);
     if (beep_) beep_();
+    if (!storable) platform::showCodePageHint(this);
 }
 
 }  // namespace main_window

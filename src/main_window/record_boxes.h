@@ -1,19 +1,18 @@
 #pragma once
 // The text boxes of the record fields. They hold at most their field's width and accept only
 // characters the collection's code page can store; anything else is refused with the beep, so
-// what is stored is always what the user sees.
+// what is stored is always what the user sees. A refused character brings up a hint that says why.
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <functional>
 
-class QValidator;
+#include "platform/code_page_validator.h"
 
 namespace main_window {
 
-// Refuses, with the beep, any change that would put a character the code page cannot hold into
-// a line edit (the record boxes and the pick lists' edit fields).
-QValidator* codePageValidator(std::function<void()> beep, QObject* parent);
+// The record boxes and the pick lists' edit fields refuse what the input boxes refuse.
+using platform::codePageValidator;
 
 class RecordLineEdit : public QLineEdit {
     Q_OBJECT

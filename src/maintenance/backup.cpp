@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "maintenance/backup_copy.h"
 #include "maintenance/backup_marker.h"
 #include "platform/dialogs.h"
+#include "platform/program_directory.h"
 #include "platform/shell.h"
 #include "store/collection_file.h"
 
@@ -43,9 +45,25 @@ std::optional<QString> prefixOf(const QString& marker) {
     return marker.left(at);
 }
 
-// The source marker: the program folder's (Yes) or one the user points at (No). Empty when the
+// Whether two paths name the same existing file or folder, however they are spelt.
+bool samePath(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// The marker of the folder the open collection was found in, empty when there is none. The program
+// folder's is made at start, so a missing one was taken away and the user is told; a folder of the
+// user's own gets one here, the first time it is backed up.
+QString openCollectionMarker(RecordWindow& window) {
+    const QString folder = QFileInfo(window.file().path()).absolutePath();
+    if (!samePath(folder, platform::programDirectory())) return ensureBackupMarkerIn(folder);
+    const QString marker = defaultBackupMarker();
+    return QFileInfo(marker).isFile() ? marker : QString();
+}
+
+// The source marker: the open collection's (Yes) or one the user points at (No). Empty when the
 // user gave up.
-QString chooseSource(platform::Dialogs& dialogs) {
+QString chooseSource(RecordWindow& window, platform::Dialogs& dialogs) {
     for (;;) {
         const Answer answer = dialogs.ask(
             kTitle,
@@ -54,8 +72,8 @@ QString chooseSource(platform::Dialogs& dialogs) {
                            "For more information read the Sonvella Manual"),
             Icon::Question, platform::Buttons::YesNoCancel);
         if (answer == Answer::Yes) {
-            const QString marker = defaultBackupMarker();
-            if (QFileInfo(marker).isFile()) return marker;
+            const QString marker = openCollectionMarker(window);
+            if (!marker.isEmpty()) return marker;
             dialogs.show(kTitle,
                          QStringLiteral("You changed the default instalation location during the "
                                         "original setup.\nIn the next window click on 'No' to "
@@ -87,11 +105,8 @@ std::vector<Copy> copiesFor(const QString& sourceMarker, const QString& sourcePr
 
 // Whether some file would be copied onto itself, however its path is spelt.
 bool ontoItself(const std::vector<Copy>& copies) {
-    for (const Copy& copy : copies) {
-        const QString from = QFileInfo(copy.from).canonicalFilePath();
-        if (!from.isEmpty() && from == QFileInfo(copy.to).canonicalFilePath()) return true;
-    }
-    return false;
+    return std::any_of(copies.begin(), copies.end(),
+                       [](const Copy& copy) { return samePath(copy.from, copy.to); });
 }
 
 void reportFailure(platform::Dialogs& dialogs, CopyOutcome outcome) {
@@ -114,7 +129,7 @@ void restart(RecordWindow& window) {
 
 void mnuBackUp(RecordWindow& window) {
     platform::Dialogs& dialogs = window.dialogs();
-    const QString sourceMarker = chooseSource(dialogs);
+    const QString sourceMarker = chooseSource(window, dialogs);
     if (sourceMarker.isEmpty()) return;
     // A chosen name without "Backup.txt" names no backup folder: the command ends without a word.
     const std::optional<QString> sourcePrefix = prefixOf(sourceMarker);

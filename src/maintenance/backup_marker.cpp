@@ -17,18 +17,12 @@ constexpr char kMarkerText[] =
     "\r\n"
     "This file marks a folder of Sonvella's data files: Clasical.dat and the eight name lists.\r\n"
     "To back them up, use File > BackUp and point at a file ending in Backup.txt: this one for\r\n"
-    "the program's folder, or the copy that every backup folder receives. Keep it where it is.\r\n";
+    "the folder it stands in, or the copy that every backup folder receives. Keep it there.\r\n";
 
-}  // namespace
+const QString kMarkerName = QStringLiteral("Backup.txt");
 
-QString defaultBackupMarker() {
-    return platform::programFile(QStringLiteral("Backup.txt"));
-}
-
-bool ensureBackupMarker() {
-    const QString marker = defaultBackupMarker();
+bool makeMarker(const QString& marker) {
     if (QFileInfo::exists(marker)) return true;
-    if (!QDir().mkpath(platform::programDirectory())) return false;
     // NewOnly: a marker that appeared meanwhile is not written over.
     QFile file(marker);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return QFileInfo::exists(marker);
@@ -36,6 +30,24 @@ bool ensureBackupMarker() {
     if (file.write(kMarkerText, size) == size && file.flush()) return true;
     file.remove();  // a marker cut short would only confuse
     return false;
+}
+
+}  // namespace
+
+QString defaultBackupMarker() {
+    return platform::programFile(kMarkerName);
+}
+
+bool ensureBackupMarker() {
+    const QString marker = defaultBackupMarker();
+    if (QFileInfo::exists(marker)) return true;
+    if (!QDir().mkpath(platform::programDirectory())) return false;
+    return makeMarker(marker);
+}
+
+QString ensureBackupMarkerIn(const QString& folder) {
+    const QString marker = QDir::toNativeSeparators(QDir(folder).filePath(kMarkerName));
+    return makeMarker(marker) ? marker : QString();
 }
 
 }  // namespace maintenance

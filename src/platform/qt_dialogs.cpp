@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <vector>
+
+#include "platform/code_page_validator.h"
 
 namespace platform {
 
@@ -67,10 +71,22 @@ Answer QtDialogs::message(const Message& message) {
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    // Deleted here, unless the window it stands on is deleted while it is up (and it with it).
+    QPointer<QInputDialog> box = new QInputDialog(QApplication::activeWindow());
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setTextValue(defaultText);
+    // What is typed here is looked for in the collection or stored in it: a character its code
+    // page cannot hold would make a search that can never find anything, so it is refused.
+    if (auto* edit = box->findChild<QLineEdit*>()) {
+        edit->setValidator(codePageValidator([this] { beep(); }, edit));
+    }
+    const bool accepted = box->exec() == QDialog::Accepted;
+    if (!box) return {};
+    const QString text = accepted ? box->textValue() : QString();
+    delete box;
+    return text;
 }
 
 QString QtDialogs::openFile(const FileDialog& dialog) {

@@ -19,6 +19,14 @@ KeyPreview::KeyPreview(QWidget* window, std::vector<WindowKey> keys)
     qApp->installEventFilter(this);
 }
 
+QList<QKeySequence> KeyPreview::keys() const {
+    QList<QKeySequence> sequences;
+    for (const WindowKey& k : keys_) {
+        sequences << QKeySequence(QKeyCombination(k.modifiers, static_cast<Qt::Key>(k.key)));
+    }
+    return sequences;
+}
+
 const WindowKey* KeyPreview::windowKey(const QKeyEvent* event) const {
     const auto held = event->modifiers() & kHeld;
     for (const WindowKey& k : keys_) {

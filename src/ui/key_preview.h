@@ -3,6 +3,8 @@
 // modifiers) run their command wherever the focus is; menu shortcuts win over the editing keys of
 // a text box (Shift+Del deletes the record, as the menu says, rather than cutting text).
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -22,6 +24,9 @@ struct WindowKey {
 class KeyPreview : public QObject {
 public:
     KeyPreview(QWidget* window, std::vector<WindowKey> keys);
+
+    // The window's own keys, as the manual names them.
+    QList<QKeySequence> keys() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,17 +1,28 @@
 // The manual and the page about the demo collection, as shipped: they exist, are found for the
-// names the program gives them, every link inside them leads somewhere, and the manual explains
-// every menu entry and message of the program.
+// names the program gives them, every link inside them leads somewhere, the manual explains every
+// menu entry and the messages of the program, and its table of keys names the keys the two
+// windows really have.
 
+#include <QAction>
 #include <QDir>
 #include <QHash>
+#include <QKeySequence>
 #include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include "info/help_files.h"
 #include "info/qt_help_viewer.h"
+#include "main_window/frm_istoriki.h"
+#include "main_window/record_window.h"
+#include "multi/frm_multi.h"
+#include "multi/multi_window.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+#include "ui/key_preview.h"
 
 namespace {
 
@@ -51,6 +62,50 @@ QString plainText(const QString& html) {
     return document.toPlainText();
 }
 
+// Every key a window answers: the shortcuts of its menu entries, its own shortcuts (F10) and the
+// keys its key handler takes whatever has the focus (Alt+X...).
+QSet<QString> keysOf(QWidget* window) {
+    QSet<QString> keys;
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) keys << action->shortcut().toString();
+    }
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+        keys << shortcut->key().toString();
+    }
+    for (QObject* child : window->children()) {
+        if (const auto* preview = dynamic_cast<ui::KeyPreview*>(child)) {
+            for (const QKeySequence& key : preview->keys()) keys << key.toString();
+        }
+    }
+    return keys;
+}
+
+// The keys a cell of the manual's key table names: "Alt+Right, Alt+Page Down", or a run of
+// function keys, "Ctrl+Shift+F6 to Ctrl+Shift+F9". Empty when a key cannot be read.
+QStringList keysNamed(QString cell) {
+    cell.replace(QLatin1String("Page Down"), QLatin1String("PgDown"));
+    cell.replace(QLatin1String("Page Up"), QLatin1String("PgUp"));
+    static const QRegularExpression run(QStringLiteral("^(.*F)(\\d+) to \\1(\\d+)$"));
+    QStringList keys;
+    for (const QString& part : cell.split(QLatin1Char(','))) {
+        const QString named = part.trimmed();
+        const QRegularExpressionMatch m = run.match(named);
+        QStringList spelt{named};
+        if (m.hasMatch()) {
+            spelt.clear();
+            for (int f = m.captured(2).toInt(); f <= m.captured(3).toInt(); ++f) {
+                spelt << m.captured(1) + QString::number(f);
+            }
+        }
+        for (const QString& key : spelt) {
+            const QKeySequence sequence = QKeySequence::fromString(key);
+            if (sequence.count() != 1 || sequence.toString() != key) return {};
+            keys << key;
+        }
+    }
+    return keys;
+}
+
 }  // namespace
 
 class ManualTest : public QObject {
@@ -64,6 +119,7 @@ private slots:
     void everyLinkLeadsSomewhere();
     void theManualExplains_data();
     void theManualExplains();
+    void theKeyTableNamesTheWindowsKeys();
 };
 
 void ManualTest::theProgramsHelpFilesAreShipped_data() {
@@ -250,6 +306,52 @@ void ManualTest::theManualExplains() {
         return all;
     }();
     QVERIFY2(manual.contains(text), qPrintable(text));
+}
+
+void ManualTest::theKeyTableNamesTheWindowsKeys() {
+    testing::CollectionDir dir({{"No0001 CD", "Bach"}});
+    testing::Fakes fakes;
+    main_window::Session session;
+    main_window::RecordWindow main(session, fakes.services());
+    QVERIFY(main.Form_Load());
+    main_window::FrmIstoriki mainWindow(main);
+    multi::MultiWindow multi(fakes.services());
+    QVERIFY(multi.Form_Load());
+    multi::FrmMulti multiWindow(multi);
+    const QSet<QString> mainKeys = keysOf(&mainWindow);
+    const QSet<QString> multiKeys = keysOf(&multiWindow);
+
+    // Key, main window, multi mode: a cell that is not empty says what the key does there.
+    const QString html = readPage(QStringLiteral("Sonvel400.html"));
+    const qsizetype from = html.indexOf(QLatin1String("<h2 id=\"keys\">"));
+    QVERIFY(from >= 0);
+    const QString table = html.mid(from, html.indexOf(QLatin1String("</table>"), from) - from);
+    static const QRegularExpression row(
+        QStringLiteral("<tr><td>(.*?)</td><td>(.*?)</td><td>(.*?)</td></tr>"));
+    QStringList wrong;
+    QSet<QString> inMain;
+    QSet<QString> inMulti;
+    for (auto it = row.globalMatch(table); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QStringList keys = keysNamed(plainText(m.captured(1)));
+        if (keys.isEmpty()) wrong << QStringLiteral("cannot read %1").arg(m.captured(1));
+        const bool main = !m.captured(2).isEmpty();
+        const bool multi = !m.captured(3).isEmpty();
+        for (const QString& key : keys) {
+            if (main) inMain << key;
+            if (multi) inMulti << key;
+            if (main != mainKeys.contains(key))
+                wrong << key + QStringLiteral(" in the main window");
+            if (multi != multiKeys.contains(key)) wrong << key + QStringLiteral(" in multi mode");
+        }
+    }
+    // And no key of either window is missing from the table.
+    for (const QString& key : mainKeys - inMain) wrong << key + QStringLiteral(" not in the table");
+    for (const QString& key : multiKeys - inMulti)
+        wrong << key + QStringLiteral(" not in the table");
+    wrong.sort();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+    QVERIFY2(inMain.size() > 40 && inMulti.size() > 25, "the whole table was read");
 }
 
 QTEST_MAIN(ManualTest)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and starts the installed program as its desktop entry
 # does, on an account that has never run it: the program's folder is made and seeded, and the main
-# window shows the demo's first record. A second start keeps what the user changed.
+# window shows the demo's first record. A second start keeps what the user changed, and a
+# collection the user emptied stays empty.
 set -euo pipefail
 build="$1"
 work=$(mktemp -d)
@@ -36,4 +37,12 @@ rm "$folder/Vocal.txt"
 "$prefix/bin/sonvella" --home --self-test >/dev/null
 test "$(cat "$folder/Labels.txt")" = "$(printf 'My label\r')"
 test -f "$folder/Vocal.txt"
+
+# Deleting Clasical.dat starts an empty collection: the demo and its covers never come back.
+rm "$folder/Clasical.dat" "$folder"/Covers/*
+out=$("$prefix/bin/sonvella" --home --self-test)
+grep -qx 'Sonvella 4.0 - My Music Collection - Opus No:  1  of  1' <<<"$out" ||
+    { echo "not an empty collection: $out"; exit 1; }
+test -f "$folder/Clasical.dat" && test ! -s "$folder/Clasical.dat"
+test -z "$(ls -A "$folder/Covers")" || { echo "demo covers came back"; exit 1; }
 echo "first start: ok"

@@ -12,9 +12,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
+#include "platform/code_page_validator.h"
 #include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
@@ -262,6 +264,10 @@ void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
     dialogs_.expectBeep();
     typeText(ekdot, QStringLiteral("ø"));
     QCOMPARE(ekdot->toPlainText(), QString());
+    // The beep is not left unexplained: both kinds of box say why.
+    QCOMPARE(QToolTip::text(), platform::codePageHint());
+    QCOMPARE(ono->toolTip(), platform::codePageHint());
+    QCOMPARE(ekdot->toolTip(), platform::codePageHint());
 
     // Pasting is typing too: a text with one character the code page cannot hold is refused whole.
     ono->setFocus();

@@ -1,6 +1,7 @@
-// The backup between real folders: the default and the chosen source, the prefixes that markers
-// carry, the files that arrive, the failures (missing source, same folder, a folder in the way,
-// a full destination) and when the main window restarts; and the program folder's marker.
+// The backup between real folders: the default source (the open collection's folder) and the
+// chosen one, the prefixes that markers carry, the files that arrive, the failures (missing
+// source, same folder, a folder in the way, a full destination) and when the main window restarts;
+// and the markers the program makes.
 
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,7 @@ private slots:
     void cleanup();
 
     void yesCopiesTheTenFilesAndRestarts();
+    void yesBacksUpTheOpenCollectionOutsideTheProgramFolder();
     void yesWithoutTheDefaultMarkerAsksAgain();
     void noThenCancelDoesNothing();
     void markersCarryPrefixes_data();
@@ -113,6 +115,8 @@ private slots:
 private:
     QString programFolder() const { return dir_->path("Sonvella400") + "/"; }
     QString keep() const { return dir_->path("Keep") + "/"; }
+    // Opens the collection of the program folder, as `sonvella --home` does.
+    void openTheProgramFolder();
     // No, then a marker of the user's in the open dialog, then a destination in the save dialog.
     void expectChosen(const QString& sourceMarker, const QString& destinationMarker);
     // The window is as it was before the command: its file open, no restart asked.
@@ -123,6 +127,7 @@ private:
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     main_window::Session session_;
     std::unique_ptr<RecordWindow> w_;
+    QString openCollection_;  // Clasical.dat of the open collection
     QByteArray collectionBefore_;
 };
 
@@ -134,7 +139,18 @@ void BackupTest::init() {
     QVERIFY(QDir().mkpath(keep()));
     // An edit that a backup must neither save nor copy.
     w_->boxes[main_window::txtOno] = QStringLiteral("typed, never saved");
-    collectionBefore_ = dir_->bytes();
+    openCollection_ = dir_->path("Clasical.dat");
+    collectionBefore_ = contents(openCollection_);
+}
+
+void BackupTest::openTheProgramFolder() {
+    fillFolder(programFolder(), "installed");
+    QVERIFY(QDir::setCurrent(programFolder()));  // the folder is given back by CollectionDir
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(w_->Form_Load());
+    w_->boxes[main_window::txtOno] = QStringLiteral("typed, never saved");
+    openCollection_ = programFolder() + "Clasical.dat";
+    collectionBefore_ = contents(openCollection_);
 }
 
 void BackupTest::cleanup() {
@@ -152,11 +168,11 @@ void BackupTest::expectChosen(const QString& sourceMarker, const QString& destin
 void BackupTest::verifyUntouched() {
     QVERIFY(w_->file().isOpen());
     QVERIFY(fakes_.shell.calls.isEmpty());
-    QCOMPARE(dir_->bytes(), collectionBefore_);
+    QCOMPARE(contents(openCollection_), collectionBefore_);
 }
 
 void BackupTest::yesCopiesTheTenFilesAndRestarts() {
-    fillFolder(programFolder(), "installed");
+    openTheProgramFolder();
     writeFile(keep() + "Clasical.dat", "an older backup");
     const QString marker = platform::programFile("Backup.txt");
     QCOMPARE(QDir::fromNativeSeparators(marker), programFolder() + "Backup.txt");
@@ -174,11 +190,32 @@ void BackupTest::yesCopiesTheTenFilesAndRestarts() {
     // The collection was closed for its copy and is opened afresh by a new main window.
     QVERIFY(!w_->file().isOpen());
     QCOMPARE(fakes_.shell.calls, QStringList({"unload", "splash"}));
-    QCOMPARE(dir_->bytes(), collectionBefore_);
+    QCOMPARE(contents(openCollection_), collectionBefore_);
+}
+
+void BackupTest::yesBacksUpTheOpenCollectionOutsideTheProgramFolder() {
+    // Started in a folder of the user's own; the program folder holds other data files.
+    fillFolder(programFolder(), "installed");
+    const QString open = dir_->path() + "/";
+    const QString marker = QDir::toNativeSeparators(open + "Backup.txt");
+    dialogs_.expectMessage(kTitle, kQuestion, Icon::Question, Buttons::YesNoCancel, Answer::Yes);
+    dialogs_.expectSaveFile(kSaveTitle, kFilter, marker, keep() + "Backup.txt");
+    dialogs_.expectMessage(kTitle, kCopied, Icon::Information);
+    maintenance::mnuBackUp(*w_);
+
+    // The open folder got the marker it lacked, and the backup holds the open collection.
+    QVERIFY(contents(open + "Backup.txt").startsWith("Sonvella 4.0 backup marker.\r\n"));
+    QStringList expected = kDataFiles;
+    expected << "Backup.txt";
+    expected.sort();
+    QCOMPARE(filesIn(keep()), expected);
+    for (const QString& name : expected) QCOMPARE(contents(keep() + name), contents(open + name));
+    QCOMPARE(contents(keep() + "Clasical.dat"), collectionBefore_);
+    QCOMPARE(fakes_.shell.calls, QStringList({"unload", "splash"}));
 }
 
 void BackupTest::yesWithoutTheDefaultMarkerAsksAgain() {
-    fillFolder(programFolder(), "installed");
+    openTheProgramFolder();
     QVERIFY(QFile::remove(programFolder() + "Backup.txt"));
     dialogs_.expectMessage(kTitle, kQuestion, Icon::Question, Buttons::YesNoCancel, Answer::Yes);
     dialogs_.expectMessage(kTitle, kNoDefault, Icon::Exclamation);
@@ -304,7 +341,7 @@ void BackupTest::aMissingSourceFileEndsTheBackup() {
         // The collection was closed by then: a new main window opens it again.
         QVERIFY(!w_->file().isOpen());
         QCOMPARE(fakes_.shell.calls, QStringList({"unload", "splash"}));
-        QCOMPARE(dir_->bytes(), collectionBefore_);
+        QCOMPARE(contents(openCollection_), collectionBefore_);
     } else {
         verifyUntouched();
     }
@@ -321,7 +358,7 @@ void BackupTest::aDestinationEqualToTheSource_data() {
 
 void BackupTest::aDestinationEqualToTheSource() {
     QFETCH(QString, destination);
-    fillFolder(programFolder(), "installed");
+    openTheProgramFolder();
     QVERIFY(QFile::link(dir_->path("Sonvella400"), dir_->path("Link")));
     const QStringList before = filesIn(programFolder());
     const QByteArray collection = contents(programFolder() + "Clasical.dat");
@@ -419,6 +456,7 @@ void BackupTest::theMarkerIsCreatedWhenMissing() {
     QVERIFY2(text.startsWith("Sonvella 4.0 backup marker.\r\n"), text.constData());
     // The marker it made serves as the default source at once.
     fillDataFiles(programFolder(), "installed");
+    QVERIFY(QDir::setCurrent(programFolder()));
     dialogs_.expectMessage(kTitle, kQuestion, Icon::Question, Buttons::YesNoCancel, Answer::Yes);
     dialogs_.expectSaveFile(kSaveTitle, kFilter, platform::programFile("Backup.txt"),
                             keep() + "Backup.txt");

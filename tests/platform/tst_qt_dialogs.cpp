@@ -1,17 +1,45 @@
-// The Qt message box as the user sees it, under the offscreen platform.
+// The boxes Qt draws, as the user sees them under the offscreen platform: a message shows its text
+// as it stands, and an input box refuses a character the collection's code page cannot hold as it
+// is typed, with the beep and a hint that says why, so that a search is never run on a text that
+// could not stand in any record.
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "platform/qt_dialogs.h"
 #include "support/shown_text.h"
+
+namespace {
+
+class BeepCountingDialogs : public platform::QtDialogs {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// Types text that QTest::keyClicks cannot (it takes Latin-1 only).
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+}  // namespace
 
 class QtDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void messagesShowTheirTextAsItStands();
+    void anInputBoxRefusesWhatTheCodePageCannotStore();
 };
 
 void QtDialogsTest::messagesShowTheirTextAsItStands() {
@@ -29,6 +57,29 @@ void QtDialogsTest::messagesShowTheirTextAsItStands() {
     });
     platform::QtDialogs().message({.title = QStringLiteral("Sonvella 4.0"), .text = text});
     QCOMPARE(shown, text);
+}
+
+void QtDialogsTest::anInputBoxRefusesWhatTheCodePageCannotStore() {
+    BeepCountingDialogs dialogs;
+    QString hint;
+    QString tip;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        auto* edit = box->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        typeText(edit, QStringLiteral("Séverac Ιωάννης"));
+        hint = QToolTip::text();
+        tip = edit->toolTip();
+        box->accept();
+    });
+    platform::Dialogs& boxes = dialogs;
+    const QString typed = boxes.input(QStringLiteral("Type the Composer's Name:"),
+                                      QStringLiteral("Sonvella 4.0: Find Composer"));
+    QCOMPARE(typed, QStringLiteral("Sverac Ιωάννης"));  // Greek is stored, é is not
+    QCOMPARE(dialogs.beeps, 1);
+    QVERIFY2(hint.contains(QLatin1String("Windows-1253")), qPrintable(hint));
+    QCOMPARE(tip, hint);
 }
 
 QTEST_MAIN(QtDialogsTest)
