@@ -4,8 +4,8 @@
 #include "main_window/pick_lists.h"
 
 #include "common/texts.h"
-#include "main_window/name_order.h"
 #include "platform/dialogs.h"
+#include "store/collation.h"
 #include "store/name_list.h"
 #include "store/store_error.h"
 
@@ -58,7 +58,7 @@ void RecordWindow::addToPickList(int list) {
         dialogs_.show(common::kTitle, e.message(), platform::Icon::Exclamation);
         return;
     }
-    insertName(lists[list], name);
+    store::insertName(lists[list], name);
     ++listsVersion;
     notify();
     dialogs_.show(common::kTitle,

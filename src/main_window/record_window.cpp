@@ -5,11 +5,11 @@
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "main_window/media_icon.h"
-#include "main_window/name_order.h"
 #include "main_window/pick_lists.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "platform/shell.h"
+#include "store/collation.h"
 #include "store/name_list.h"
 #include "store/store_error.h"
 
@@ -60,7 +60,7 @@ bool RecordWindow::Form_Load() {
         for (size_t i = 0; i < store::kNameLists.size(); ++i) {
             QStringList names;
             store::LoadNameList(QString::fromLatin1(store::kNameLists[i].file), names);
-            sortNames(names);
+            store::sortNames(names);
             lists[i] = names;
         }
         ++listsVersion;

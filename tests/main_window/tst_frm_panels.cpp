@@ -13,7 +13,7 @@
 #include <QWheelEvent>
 
 #include "main_window/frm_istoriki.h"
-#include "main_window/name_order.h"
+#include "store/collation.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "ui/twips.h"
@@ -223,7 +223,7 @@ void FrmPanelsTest::theListBoxesRefuseCharactersOutsideTheCodePage() {
 
 void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
     for (const char* name : {"Bacharach", "Mozart"})
-        main_window::insertName(state_->lists[0], QString::fromLatin1(name));
+        store::insertName(state_->lists[0], QString::fromLatin1(name));
     ++state_->listsVersion;
     state_->notify();
     window_->findChild<QPushButton*>("Command5")->click();

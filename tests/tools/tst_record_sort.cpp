@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "sort/collation.h"
+#include "store/collation.h"
 #include "sort/record_sort.h"
 #include "support/collection_dir.h"
 
@@ -149,7 +149,7 @@ void RecordSortTest::keepsEveryByteAndTheOrderOfTies() {
             }
             const QByteArrayView fa = QByteArrayView(a).sliced(store::fieldOffset(key), 45);
             const QByteArrayView fb = QByteArrayView(b).sliced(store::fieldOffset(key), 45);
-            const int order = isDeleted(a) ? 0 : sorting::compareFields(fa, fb);
+            const int order = isDeleted(a) ? 0 : store::compareFields(fa, fb);
             QVERIFY2(order < 0 || (order == 0 && position(a) < position(b)), qPrintable(where));
         }
     }

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "sort/collation.h"
+#include "store/collation.h"
 #include "store/store_error.h"
 
 namespace sorting {
@@ -16,6 +16,7 @@ namespace sorting {
 namespace {
 
 using store::kRecordLength;
+using store::primaryKey;
 using store::StoreError;
 
 bool isDeleted(const char* record) {

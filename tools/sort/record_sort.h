@@ -17,7 +17,7 @@ struct SortSummary {
     bool changed = false;      // whether any record moved
 };
 
-// The bytes of a collection with its records in the order of field `key` (see collation.h),
+// The bytes of a collection with its records in the order of field `key` (see store/collation.h),
 // equal keys in their old order, deleted records after all others in their old order and a
 // trailing part of less than a record at the very end. Records move whole, unchanged.
 QByteArray sortCollection(QByteArrayView bytes, store::Field key, SortSummary* summary = nullptr);

@@ -1,13 +1,14 @@
-// The order of the sort tools: Latin before Greek, case and accents equal at first, then bytes.
+// The code page's fold, and the order of the sort tools: Latin before Greek, case and accents
+// equal at first, then bytes.
 
 #include <QTest>
 #include <cstring>
 
-#include "sort/collation.h"
 #include "store/codepage.h"
+#include "store/collation.h"
 
-using sorting::compareFields;
-using sorting::primaryKey;
+using store::compareFields;
+using store::primaryKey;
 
 namespace {
 
@@ -31,6 +32,8 @@ private slots:
     void tiesAtFirstAreBrokenByTheBytes_data();
     void tiesAtFirstAreBrokenByTheBytes();
     void onlyIdenticalFieldsAreEqual();
+    void foldsCaseAccentsAndFinalSigma_data();
+    void foldsCaseAccentsAndFinalSigma();
 };
 
 void CollationTest::sortsBefore_data() {
@@ -117,6 +120,26 @@ void CollationTest::onlyIdenticalFieldsAreEqual() {
                 qPrintable(QStringLiteral("bytes %1 and %2").arg(x).arg(y)));
         }
     }
+}
+
+void CollationTest::foldsCaseAccentsAndFinalSigma_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fold");
+    QTest::newRow("Latin case") << "Bach, J.S. BWV 1007"
+                                << "bach, j.s. bwv 1007";
+    QTest::newRow("Greek capitals and final sigma") << "ΣΚΑΛΚΩΤΑΣ Σκαλκώτας"
+                                                    << "σκαλκωτασ σκαλκωτασ";
+    QTest::newRow("every accent and diaeresis") << "ΆΈΉΊΌΎΏάέήίόύώΪΫϊϋΐΰ"
+                                                << "αεηιουωαεηιουωιυιυιυ";
+    QTest::newRow("symbols stay") << "«µ·»–’ ~~~ 0-9 ΄΅"
+                                  << "«µ·»–’ ~~~ 0-9 ΄΅";
+}
+
+void CollationTest::foldsCaseAccentsAndFinalSigma() {
+    QFETCH(QString, text);
+    QFETCH(QString, fold);
+    QCOMPARE(store::fromDisk(store::folded(store::toDisk(text))), fold);
+    QCOMPARE(store::folded(store::toDisk(fold)), store::toDisk(fold));
 }
 
 QTEST_APPLESS_MAIN(CollationTest)
