@@ -31,7 +31,7 @@ struct Timing {
 Timing timeSearch(main_window::RecordWindow& window, testing::Fakes& fakes, const char* entry,
                   const QStringList& texts, const QString& notFound) {
     const search::SearchCommand& c = command(entry);
-    for (int i = 0; i < c.texts; ++i) {
+    for (int i = 0; i < int(c.boxes.size()); ++i) {
         fakes.dialogs.expectInput(QString::fromLatin1(c.boxes[i].title),
                                   QString::fromLatin1(c.boxes[i].prompt), texts[i]);
     }

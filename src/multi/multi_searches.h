@@ -4,25 +4,24 @@
 // last, is printed, appended to the result files, or left on the screen.
 
 #include <array>
+#include <vector>
 
 #include "search/search_request.h"
-#include "store/opus_record.h"
 
 namespace multi {
 
 class MultiWindow;
 
 using search::InputBox;
-using search::SearchKind;
+using search::SearchId;
 
+// Multi mode's texts of a search; what it looks for is its shape (search/search_shapes.h).
 struct MultiSearch {
+    SearchId id;
     const char* menuEntry;
-    SearchKind kind;
-    int texts;
-    std::array<store::Field, 3> fields;
-    std::array<InputBox, 3> boxes;
-    const char* warning;   // a text left empty (EveryText only)
-    const char* notFound;  // %1, %2, %3: the typed texts
+    std::vector<InputBox> boxes;  // one per typed text
+    const char* warning;          // a text left empty (EveryText only)
+    const char* notFound;         // %1, %2, %3: the typed texts
     const char* pageTitle;
     // The title of a last page reached by passing the last record (one search has its own).
     const char* passingPageTitle;
@@ -31,7 +30,7 @@ struct MultiSearch {
     bool printDisablesPrint;  // printing a full page disables "&Print Shown"
 };
 
-extern const std::array<MultiSearch, 22> kMultiSearches;
+extern const std::array<MultiSearch, search::kSearchCount> kMultiSearches;
 
 // Runs a row through the page cycle.
 void runMultiSearch(MultiWindow& window, const MultiSearch& search);

@@ -4,9 +4,9 @@
 // Seek, ID+Lookup and ID+Search menus. One procedure runs every row.
 
 #include <array>
+#include <vector>
 
 #include "search/search_request.h"
-#include "store/opus_record.h"
 
 namespace main_window {
 class RecordWindow;
@@ -14,18 +14,17 @@ class RecordWindow;
 
 namespace search {
 
+// The main window's texts of a search; what it looks for is its shape (search_shapes.h).
 struct SearchCommand {
+    SearchId id;
     const char* button;  // the button that runs it, or nullptr
     const char* menuEntry;
-    SearchKind kind;
-    int texts;  // how many input boxes
-    std::array<store::Field, 3> fields;
-    std::array<InputBox, 3> boxes;
-    const char* warning;   // shown when a text is empty (EveryText only)
-    const char* notFound;  // %1, %2, %3 stand for the typed texts, as typed
+    std::vector<InputBox> boxes;  // one per typed text
+    const char* warning;          // shown when a text is empty (EveryText only)
+    const char* notFound;         // %1, %2, %3 stand for the typed texts, as typed
 };
 
-extern const std::array<SearchCommand, 22> kSearchCommands;
+extern const std::array<SearchCommand, kSearchCount> kSearchCommands;
 
 // Runs a row: asks its boxes, checks the texts, and runs ForwardSearch.
 void runSearch(main_window::RecordWindow& window, const SearchCommand& command);

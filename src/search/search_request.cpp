@@ -7,12 +7,11 @@
 
 namespace search {
 
-std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const InputBox* boxes, int count,
+std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const std::vector<InputBox>& boxes,
                                     const char* warning) {
     QStringList texts;
-    for (int i = 0; i < count; ++i) {
-        texts << dialogs.input(QString::fromLatin1(boxes[i].prompt),
-                               QString::fromLatin1(boxes[i].title));
+    for (const InputBox& box : boxes) {
+        texts << dialogs.input(QString::fromLatin1(box.prompt), QString::fromLatin1(box.title));
     }
     if (!texts.contains(QString())) return texts;
     if (warning) {
@@ -21,12 +20,11 @@ std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const InputBox* 
     return std::nullopt;
 }
 
-store::MatchRule matchRule(SearchKind kind, const std::array<store::Field, 3>& fields,
-                           const QStringList& texts,
+store::MatchRule matchRule(const SearchShape& shape, const QStringList& texts,
                            const std::vector<store::Field>& anyNameFields) {
-    if (kind == SearchKind::AnyName) return store::MatchRule::anyOf(texts[0], anyNameFields);
+    if (shape.kind == SearchKind::AnyName) return store::MatchRule::anyOf(texts[0], anyNameFields);
     std::vector<std::pair<store::Field, QString>> wanted;
-    for (qsizetype i = 0; i < texts.size(); ++i) wanted.emplace_back(fields[i], texts[i]);
+    for (qsizetype i = 0; i < texts.size(); ++i) wanted.emplace_back(shape.fields[i], texts[i]);
     return store::MatchRule::allOf(wanted);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// What both windows' searches share: the kinds of search, their input boxes, the texts they ask
-// for, the rule built from them, the not-found message, and the scan for the next hit with its
-// progress count. Main window and multi mode each keep their own table of 22 searches and their
-// own way of showing hits.
+// What both windows' searches share: their input boxes, the texts they ask for, the rule built
+// from them, the not-found message, and the scan for the next hit with its progress count. Main
+// window and multi mode each keep their own texts of the 22 searches and their own way of showing
+// hits.
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "search/search_shapes.h"
 #include "store/match_rule.h"
 #include "store/opus_record.h"
 
@@ -25,12 +26,6 @@ class CollectionFile;
 
 namespace search {
 
-enum class SearchKind {
-    OneField,   // one text in one field
-    AnyName,    // one text in any of several name fields
-    EveryText,  // two or three texts, each in its own field
-};
-
 struct InputBox {
     const char* prompt;
     const char* title;
@@ -38,13 +33,12 @@ struct InputBox {
 
 // Asks every box in turn, also after one was left empty. With a box left empty the warning (if
 // any) is shown and there are no texts.
-std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const InputBox* boxes, int count,
+std::optional<QStringList> askTexts(platform::Dialogs& dialogs, const std::vector<InputBox>& boxes,
                                     const char* warning);
 
 // The rule of a search: for AnyName the one text in any of `anyNameFields`, else each text in its
-// field of `fields`.
-store::MatchRule matchRule(SearchKind kind, const std::array<store::Field, 3>& fields,
-                           const QStringList& texts,
+// field of the shape.
+store::MatchRule matchRule(const SearchShape& shape, const QStringList& texts,
                            const std::vector<store::Field>& anyNameFields);
 
 // The not-found message: %1, %2, %3 stand for the typed texts, put in in one pass, so a typed

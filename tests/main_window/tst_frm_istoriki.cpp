@@ -473,7 +473,7 @@ void FrmIstorikiTest::searchKeysRunTheirSearches() {
     }
     QVERIFY(command);
     // Every box left empty: the search ends after its boxes (and its warning, if it has one).
-    for (int i = 0; i < command->texts; ++i) {
+    for (int i = 0; i < int(command->boxes.size()); ++i) {
         dialogs_.expectInput(QString::fromLatin1(command->boxes[i].title),
                              QString::fromLatin1(command->boxes[i].prompt), "");
     }

@@ -130,7 +130,7 @@ void FrmMultiTest::theKeysRunTheSearches() {
             if (QLatin1String(s.boxes[0].title) == QLatin1String(title)) search = &s;
         }
         QVERIFY(search);
-        for (int i = 0; i < search->texts; ++i) {
+        for (int i = 0; i < int(search->boxes.size()); ++i) {
             fakes_.dialogs.expectInput(QString::fromLatin1(search->boxes[i].title),
                                        QString::fromLatin1(search->boxes[i].prompt), "");
         }

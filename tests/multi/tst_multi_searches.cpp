@@ -58,6 +58,7 @@ const QByteArray kEmptyShort = QByteArray(9, ' ');
 class MultiSearchesTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyRowAsksForWhatItsShapeLooksFor();
     void init();
     void cleanup();
     void noHitLeavesEmptyFiles_data();
@@ -83,7 +84,7 @@ private:
     void load(const std::vector<QStringList>& records);
     void expectBoxes(const QString& entry, const QStringList& texts) {
         const multi::MultiSearch& s = searchFor(entry);
-        for (int i = 0; i < s.texts; ++i) {
+        for (qsizetype i = 0; i < qsizetype(s.boxes.size()); ++i) {
             dialogs_.expectInput(QString::fromLatin1(s.boxes[i].title),
                                  QString::fromLatin1(s.boxes[i].prompt), texts.value(i));
         }
@@ -435,6 +436,14 @@ void MultiSearchesTest::saveShownStopsAtItsFirstFailure() {
     QCOMPARE(searchShort(), QByteArray());
     QCOMPARE(w_->rowCounter, 3);
     QVERIFY(w_->saveShownEnabled);
+}
+
+void MultiSearchesTest::everyRowAsksForWhatItsShapeLooksFor() {
+    for (int i = 0; i < search::kSearchCount; ++i) {
+        const multi::MultiSearch& s = multi::kMultiSearches[i];
+        QCOMPARE(int(s.id), i);
+        QCOMPARE(int(s.boxes.size()), search::shapeOf(s.id).texts());
+    }
 }
 
 QTEST_GUILESS_MAIN(MultiSearchesTest)

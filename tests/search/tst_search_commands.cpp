@@ -40,6 +40,7 @@ private slots:
     void anyNameLooksInFourFieldsOnly();
     void aRecordWithTheTextTwiceStopsOnce();
     void typedTextsStayAsTyped();
+    void everyRowAsksForWhatItsShapeLooksFor();
 
 private:
     void load(const std::vector<QStringList>& records);
@@ -137,7 +138,7 @@ void SearchCommandsTest::anEmptyTextIsWarnedAboutAfterEveryBox() {
     QFETCH(QString, warning);
     load(testing::numberedRecords(3));
     const search::SearchCommand& c = command(entry);
-    for (int i = 0; i < c.texts; ++i) {
+    for (int i = 0; i < int(c.boxes.size()); ++i) {
         dialogs_.expectInput(QString::fromLatin1(c.boxes[i].title),
                              QString::fromLatin1(c.boxes[i].prompt),
                              i == empty ? QString() : QStringLiteral("Composer 1"));
@@ -219,6 +220,15 @@ void SearchCommandsTest::typedTextsStayAsTyped() {
         .expectMessage(kTitle, "Composer  %2  and Title Text 100% were Not Found",
                        Icon::Information);
     runSearch(*w_, c);
+}
+
+void SearchCommandsTest::everyRowAsksForWhatItsShapeLooksFor() {
+    // One row per search, in menu order, with an input box for each text the shape looks for.
+    for (int i = 0; i < search::kSearchCount; ++i) {
+        const search::SearchCommand& c = search::kSearchCommands[i];
+        QCOMPARE(int(c.id), i);
+        QCOMPARE(int(c.boxes.size()), search::shapeOf(c.id).texts());
+    }
 }
 
 QTEST_GUILESS_MAIN(SearchCommandsTest)
