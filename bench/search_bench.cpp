@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "bench/bench_support.h"
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "search/search_commands.h"
 #include "support/fakes.h"
 
@@ -28,7 +28,7 @@ struct Timing {
 };
 
 // Runs a search for texts found nowhere through the real command, with scripted answers.
-Timing timeSearch(main_window::RecordWindow& window, testing::Fakes& fakes, const char* entry,
+Timing timeSearch(record::RecordWindow& window, testing::Fakes& fakes, const char* entry,
                   const QStringList& texts, const QString& notFound) {
     const search::SearchCommand& c = command(entry);
     for (int i = 0; i < int(c.boxes.size()); ++i) {
@@ -82,8 +82,8 @@ int main(int argc, char* argv[]) {
         bench::writeCollection(QStringLiteral("Clasical.dat"), n);
         bench::warmCache(QStringLiteral("Clasical.dat"));
         testing::Fakes fakes;
-        main_window::Session session;
-        main_window::RecordWindow window(session, fakes.services());
+        record::Session session;
+        record::RecordWindow window(session, fakes.services());
         if (!window.Form_Load()) qFatal("cannot load the collection");
 
         // The best of several runs: the figures of a quiet moment of the machine.

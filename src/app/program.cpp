@@ -6,9 +6,9 @@
 #include "info/info_windows.h"
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
-#include "main_window/record_window.h"
 #include "multi/frm_multi.h"
 #include "multi/multi_window.h"
+#include "record/record_window.h"
 
 namespace app {
 
@@ -64,7 +64,7 @@ main_window::FrmIstoriki* Program::mainWindow() const {
     return window_;
 }
 
-main_window::RecordWindow* Program::mainState() const {
+record::RecordWindow* Program::mainState() const {
     return window_ ? state_.get() : nullptr;
 }
 
@@ -98,7 +98,7 @@ void Program::splashTicked() {
 }
 
 void Program::loadMainWindow() {
-    auto state = std::make_unique<main_window::RecordWindow>(session_, services());
+    auto state = std::make_unique<record::RecordWindow>(session_, services());
     if (!state->Form_Load()) {
         if (selfTest_) QCoreApplication::exit(1);
         return;
@@ -115,7 +115,7 @@ void Program::loadMainWindow() {
     window_->show();
     if (selfTest_) {
         std::printf("%s\n%s\n", qPrintable(window_->windowTitle()),
-                    qPrintable(state_->boxes[main_window::txtOno]));
+                    qPrintable(state_->boxes[record::txtOno]));
         std::fflush(stdout);
         endProgram();
     }
@@ -124,8 +124,7 @@ void Program::loadMainWindow() {
 void Program::unloadMainWindow() {
     if (!state_) return;
     state_->closeCoverWindows();
-    retiringWindow_ =
-        retire(window_, std::shared_ptr<main_window::RecordWindow>(std::move(state_)));
+    retiringWindow_ = retire(window_, std::shared_ptr<record::RecordWindow>(std::move(state_)));
     window_ = nullptr;
 }
 

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "app/last_window.h"
-#include "main_window/session.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/print_job.h"
@@ -16,6 +15,7 @@
 #include "platform/qt_process_launcher.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "record/session.h"
 
 namespace platform {
 class Dialogs;
@@ -24,8 +24,11 @@ class Dialogs;
 namespace main_window {
 class FrmIstoriki;
 class FrmSplash;
-class RecordWindow;
 }  // namespace main_window
+
+namespace record {
+class RecordWindow;
+}
 
 namespace multi {
 class FrmMulti;
@@ -59,7 +62,7 @@ public:
 
     // The windows loaded now, or null.
     main_window::FrmIstoriki* mainWindow() const;
-    main_window::RecordWindow* mainState() const;
+    record::RecordWindow* mainState() const;
     multi::FrmMulti* multiWindow() const;
     multi::MultiWindow* multiState() const;
 
@@ -76,12 +79,12 @@ private:
     platform::SystemClock clock_;
     platform::QtProcessLauncher ownProcesses_;
     platform::ProcessLauncher& processes_;
-    main_window::Session session_;
+    record::Session session_;
 
     QPointer<main_window::FrmSplash> splash_;
     QTimer retryLoad_;
 
-    std::unique_ptr<main_window::RecordWindow> state_;
+    std::unique_ptr<record::RecordWindow> state_;
     QPointer<main_window::FrmIstoriki> window_;
     std::unique_ptr<multi::MultiWindow> multiState_;
     QPointer<multi::FrmMulti> multiWindow_;

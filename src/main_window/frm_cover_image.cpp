@@ -10,6 +10,7 @@
 
 namespace main_window {
 
+using record::CoverWindow;
 using ui::rectTw;
 
 FrmCoverImage::FrmCoverImage(const QString& name, std::function<void()> copy,

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ public:
     // `copy` runs for either COPY button; `closed` when the user closes the window.
     FrmCoverImage(const QString& name, std::function<void()> copy, std::function<void()> closed);
 
-    void refresh(const CoverWindow& window);
+    void refresh(const record::CoverWindow& window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -29,7 +29,7 @@ private:
     QLabel* image2_;
     QPushButton* command1_;
     QPushButton* command2_;
-    CoverWindow shown_;  // what the widgets show now
+    record::CoverWindow shown_;  // what the widgets show now
     bool refreshing_ = false;
 };
 

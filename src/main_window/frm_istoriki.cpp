@@ -32,6 +32,16 @@
 
 namespace main_window {
 
+using record::Box;
+using record::CoverWindow;
+using record::kCoverPictureWidth;
+using record::RecordWindow;
+using record::txtAlloi;
+using record::txtEkdot;
+using record::txtEpo;
+using record::txtOno;
+using record::txtSp;
+using record::txtTitlos;
 using ui::rectTw;
 
 namespace {

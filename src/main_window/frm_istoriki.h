@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "ui/throttled_refresh.h"
 
 class QAction;
@@ -25,10 +25,10 @@ class RecordTextEdit;
 class FrmIstoriki : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmIstoriki(RecordWindow& window, QWidget* parent = nullptr);
+    explicit FrmIstoriki(record::RecordWindow& window, QWidget* parent = nullptr);
     ~FrmIstoriki() override;
 
-    RecordWindow& state() { return window_; }
+    record::RecordWindow& state() { return window_; }
     // Runs when the user closes the window by its frame.
     std::function<void()> closedByUser;
     // Copies the state into the controls (now and then only, while a long command runs).
@@ -50,9 +50,9 @@ private:
     QPushButton* button(const char* name) const;
     QAction* menuEntry(const char* name) const;
 
-    RecordWindow& window_;
+    record::RecordWindow& window_;
     std::array<QWidget*, 6> boxes_{};
-    RecordLineEdit* lineBox(Box box) const;
+    RecordLineEdit* lineBox(record::Box box) const;
     RecordTextEdit* txtEkdot_ = nullptr;
     QHash<QString, QPushButton*> buttons_;
     std::array<QComboBox*, 8> pickLists_{};

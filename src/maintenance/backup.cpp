@@ -6,19 +6,19 @@
 #include <optional>
 #include <vector>
 
-#include "main_window/record_window.h"
 #include "maintenance/backup_copy.h"
 #include "maintenance/backup_marker.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "platform/shell.h"
+#include "record/record_window.h"
 #include "store/collection_file.h"
 
 namespace maintenance {
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Icon;
+using record::RecordWindow;
 
 namespace {
 

@@ -3,12 +3,12 @@
 // one folder to another chosen by the user, then restarts the main window on the collection. The
 // default source is the folder of the open collection.
 
-namespace main_window {
+namespace record {
 class RecordWindow;
 }
 
 namespace maintenance {
 
-void mnuBackUp(main_window::RecordWindow& window);
+void mnuBackUp(record::RecordWindow& window);
 
 }  // namespace maintenance

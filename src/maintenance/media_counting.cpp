@@ -4,14 +4,14 @@
 #include <cstdint>
 
 #include "common/numbers.h"
-#include "main_window/record_window.h"
 #include "platform/dialogs.h"
+#include "record/record_window.h"
 
 namespace maintenance {
 
 using common::numberText;
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 
 namespace {
 
@@ -99,7 +99,7 @@ void mnuCountMedia(RecordWindow& window) {
     std::int32_t counted = 0;
     if (special.isEmpty()) {
         {
-            main_window::BusyScope busy(window);
+            record::BusyScope busy(window);
             if (!countEntireCollection(window, &counted)) return clearProgress(window);
         }
         dialogs.show(kTitle,
@@ -111,7 +111,7 @@ void mnuCountMedia(RecordWindow& window) {
     }
 
     {
-        main_window::BusyScope busy(window);
+        record::BusyScope busy(window);
         if (!countMarkedMedia(window, special, &counted)) return clearProgress(window);
     }
     dialogs.show(kTitle,

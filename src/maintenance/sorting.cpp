@@ -5,17 +5,17 @@
 #include <memory>
 #include <optional>
 
-#include "main_window/record_window.h"
-#include "main_window/session.h"
 #include "platform/dialogs.h"
 #include "platform/process_launcher.h"
 #include "platform/shell.h"
+#include "record/record_window.h"
+#include "record/session.h"
 
 namespace maintenance {
 
-using main_window::RecordWindow;
 using platform::Icon;
 using platform::ProgramEnd;
+using record::RecordWindow;
 
 namespace {
 
@@ -36,7 +36,7 @@ const QString kNotSorted = QStringLiteral(
 struct Restart {
     platform::Dialogs& dialogs;
     platform::Shell& shell;
-    main_window::Session& session;
+    record::Session& session;
     QString title;
     QString program;
     std::int16_t sortState;
@@ -95,7 +95,7 @@ void sortCollection(RecordWindow& window, const SortCommand& command) {
     const QString folder = QFileInfo(window.file().path()).absolutePath();
     platform::Shell& shell = window.services().shell;
     platform::ProcessLauncher& processes = window.services().processes;
-    main_window::Session& session = window.session();
+    record::Session& session = window.session();
 
     // The restarted window opens without the cover panel. The record shown is not saved: the tool
     // is about to reorder the records under it.

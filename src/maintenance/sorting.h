@@ -3,13 +3,13 @@
 // rewrites Clasical.dat in a console window, and once it has ended the program comes back
 // through the splash window, told whether the collection was sorted.
 
-namespace main_window {
+namespace record {
 class RecordWindow;
 }
 
 namespace maintenance {
 
-void mnuSortComp(main_window::RecordWindow& window);  // by Composer, with Varnel
-void mnuSortId(main_window::RecordWindow& window);    // by Identity, with Tormin
+void mnuSortComp(record::RecordWindow& window);  // by Composer, with Varnel
+void mnuSortId(record::RecordWindow& window);    // by Identity, with Tormin
 
 }  // namespace maintenance

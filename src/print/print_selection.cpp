@@ -2,17 +2,17 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/record_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
 #include "print/print_conventions.h"
+#include "record/record_window.h"
 
 namespace print {
 
 using store::Field;
 
-void cmdPrint(main_window::RecordWindow& window) {
+void cmdPrint(record::RecordWindow& window) {
     platform::PrintJob& job = window.services().printJob;
     window.status =
         QStringLiteral("Opus Number <") + common::numberText(window.current) +
@@ -46,7 +46,7 @@ void cmdPrint(main_window::RecordWindow& window) {
     }
 }
 
-void cmdEndPrint(main_window::RecordWindow& window) {
+void cmdEndPrint(record::RecordWindow& window) {
     window.status.clear();
     window.notify();
     // Ended or dropped, the job takes its count of blocks on the sheet with it.

@@ -4,17 +4,17 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/record_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
 #include "print/print_conventions.h"
+#include "record/record_window.h"
 
 namespace print {
 
 using common::numberText;
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using store::Field;
 
 namespace {
@@ -146,7 +146,7 @@ void pageNumberLine(platform::PrintJob& job, std::int64_t pageNumber) {
 
 void printCollection(RecordWindow& window, const Range& range, bool colour) {
     platform::PrintJob& job = window.services().printJob;
-    main_window::BusyScope busy(window);
+    record::BusyScope busy(window);
     setPrinterFont(job);
     if (colour) {
         job.setColorMode(platform::ColorMode::Color);
@@ -202,7 +202,7 @@ void printCollection(RecordWindow& window, const Range& range, bool colour) {
 
 void printForFiling(RecordWindow& window, const Range& range) {
     platform::PrintJob& job = window.services().printJob;
-    main_window::BusyScope busy(window);
+    record::BusyScope busy(window);
     int onPage = 0;
     std::int32_t current = openingNumber(range);
     const std::int64_t count = recordCount(range);

@@ -2,13 +2,13 @@
 // Printing a range of the collection: six records a sheet (monochrome or colour) or three a
 // sheet for filing. Each record is shown in the main window as it is printed.
 
-namespace main_window {
+namespace record {
 class RecordWindow;
 }
 
 namespace print {
 
-void mnuPrintCollection(main_window::RecordWindow& window);  // Ctrl+R
-void mnuPrintRange(main_window::RecordWindow& window);       // Ctrl+F, for filing
+void mnuPrintCollection(record::RecordWindow& window);  // Ctrl+R
+void mnuPrintRange(record::RecordWindow& window);       // Ctrl+F, for filing
 
 }  // namespace print

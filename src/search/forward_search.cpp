@@ -2,23 +2,23 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/record_window.h"
 #include "platform/dialogs.h"
 #include "print/print_selection.h"
+#include "record/record_window.h"
 #include "search/search_request.h"
 
 namespace search {
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Icon;
+using record::RecordWindow;
 
 namespace {
 
 // Scans from `start` with the progress count in the caption.
 Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start,
           std::int32_t* hit) {
-    main_window::BusyScope busy(window);
+    record::BusyScope busy(window);
     const auto step = [&window] {
         countUpTo(window.searchPosition, window.N);
         window.ShowSRN();

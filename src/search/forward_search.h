@@ -6,13 +6,13 @@
 
 #include "store/match_rule.h"
 
-namespace main_window {
+namespace record {
 class RecordWindow;
 }
 
 namespace search {
 
-void ForwardSearch(main_window::RecordWindow& window, const store::MatchRule& rule,
+void ForwardSearch(record::RecordWindow& window, const store::MatchRule& rule,
                    const QString& notFound);
 
 }  // namespace search

@@ -1,6 +1,6 @@
 #include "search/search_commands.h"
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "search/forward_search.h"
 
 namespace search {
@@ -122,7 +122,7 @@ const std::array<SearchCommand, kSearchCount> kSearchCommands = {{
 }};
 // clang-format on
 
-void runSearch(main_window::RecordWindow& window, const SearchCommand& command) {
+void runSearch(record::RecordWindow& window, const SearchCommand& command) {
     window.searchPosition = 0;
     const std::optional<QStringList> texts =
         askTexts(window.dialogs(), command.boxes, command.warning);

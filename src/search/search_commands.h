@@ -8,7 +8,7 @@
 
 #include "search/search_request.h"
 
-namespace main_window {
+namespace record {
 class RecordWindow;
 }
 
@@ -27,6 +27,6 @@ struct SearchCommand {
 extern const std::array<SearchCommand, kSearchCount> kSearchCommands;
 
 // Runs a row: asks its boxes, checks the texts, and runs ForwardSearch.
-void runSearch(main_window::RecordWindow& window, const SearchCommand& command);
+void runSearch(record::RecordWindow& window, const SearchCommand& command);
 
 }  // namespace search

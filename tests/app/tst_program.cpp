@@ -13,9 +13,9 @@
 
 #include "app/program.h"
 #include "main_window/frm_istoriki.h"
-#include "main_window/record_window.h"
 #include "multi/frm_multi.h"
 #include "multi/multi_window.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
@@ -167,13 +167,13 @@ private slots:
         // A new window: the unloaded one is gone (comparing addresses would not tell, the new
         // window may be made where the old one was).
         QVERIFY(!unloadedWindow);
-        QCOMPARE(program_->mainState()->boxes[main_window::txtOno], QStringLiteral("Composer 1"));
+        QCOMPARE(program_->mainState()->boxes[record::txtOno], QStringLiteral("Composer 1"));
     }
 
     void closeWhileACommandRunsWaitsForIt() {
         startProgram();
         main_window::FrmIstoriki* window = program_->mainWindow();
-        main_window::RecordWindow* state = program_->mainState();
+        record::RecordWindow* state = program_->mainState();
         state->busy = true;
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());

@@ -17,9 +17,9 @@
 #include "info/help_files.h"
 #include "info/qt_help_viewer.h"
 #include "main_window/frm_istoriki.h"
-#include "main_window/record_window.h"
 #include "multi/frm_multi.h"
 #include "multi/multi_window.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "ui/key_preview.h"
@@ -311,8 +311,8 @@ void ManualTest::theManualExplains() {
 void ManualTest::theKeyTableNamesTheWindowsKeys() {
     testing::CollectionDir dir({{"No0001 CD", "Bach"}});
     testing::Fakes fakes;
-    main_window::Session session;
-    main_window::RecordWindow main(session, fakes.services());
+    record::Session session;
+    record::RecordWindow main(session, fakes.services());
     QVERIFY(main.Form_Load());
     main_window::FrmIstoriki mainWindow(main);
     multi::MultiWindow multi(fakes.services());

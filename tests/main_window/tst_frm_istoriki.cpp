@@ -25,7 +25,7 @@
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
-using main_window::RecordWindow;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -78,7 +78,7 @@ private:
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> state_;
     std::unique_ptr<FrmIstoriki> window_;
 };
@@ -239,13 +239,13 @@ void FrmIstorikiTest::typingReachesTheState() {
     ono->setFocus();
     ono->selectAll();
     QTest::keyClicks(ono, "Mahler");
-    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Mahler"));
+    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Mahler"));
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();
     QTest::keyClicks(ekdot, "Kremer");
     QTest::keyClick(ekdot, Qt::Key_Return);
     QTest::keyClicks(ekdot, "Argerich");
-    QCOMPARE(state_->boxes[main_window::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
+    QCOMPARE(state_->boxes[record::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
 }
 
 void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
@@ -255,9 +255,9 @@ void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
     dialogs_.expectBeep();
     typeText(ono, QStringLiteral("é"));
     QCOMPARE(ono->text(), QStringLiteral("Bach"));
-    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Bach"));
     typeText(ono, QStringLiteral("ά"));  // Greek is welcome
-    QCOMPARE(state_->boxes[main_window::txtOno], QStringLiteral("Bachά"));
+    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Bachά"));
 
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();

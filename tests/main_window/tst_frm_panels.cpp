@@ -19,8 +19,8 @@
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 class FrmPanelsTest : public QObject {
@@ -47,7 +47,7 @@ private:
 
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> state_;
     std::unique_ptr<FrmIstoriki> window_;
 };
@@ -147,7 +147,7 @@ void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral("raise")));
     state_->status = QStringLiteral("Searching ...");
     state_->notify();
-    state_->boxes[main_window::txtOno] = QStringLiteral("Another composer");
+    state_->boxes[record::txtOno] = QStringLiteral("Another composer");
     state_->notify();
 
     cover->close();
@@ -244,7 +244,7 @@ void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
     QTest::keyClicks(QApplication::focusWidget(), "Mozart");
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
         press(key);
-    QCOMPARE(state_->boxes[main_window::txtOno], QString());
+    QCOMPARE(state_->boxes[record::txtOno], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
@@ -258,7 +258,7 @@ void FrmPanelsTest::theWheelOverAClosedListChoosesNothing() {
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(soloists, &wheel);
     }
-    QCOMPARE(state_->boxes[main_window::txtEkdot], QString());
+    QCOMPARE(state_->boxes[record::txtEkdot], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 

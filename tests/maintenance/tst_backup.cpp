@@ -8,18 +8,18 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "main_window/record_window.h"
 #include "maintenance/backup.h"
 #include "maintenance/backup_marker.h"
 #include "platform/program_directory.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -125,7 +125,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
     QString openCollection_;  // Clasical.dat of the open collection
     QByteArray collectionBefore_;
@@ -138,7 +138,7 @@ void BackupTest::init() {
     QVERIFY(w_->Form_Load());
     QVERIFY(QDir().mkpath(keep()));
     // An edit that a backup must neither save nor copy.
-    w_->boxes[main_window::txtOno] = QStringLiteral("typed, never saved");
+    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
     openCollection_ = dir_->path("Clasical.dat");
     collectionBefore_ = contents(openCollection_);
 }
@@ -148,7 +148,7 @@ void BackupTest::openTheProgramFolder() {
     QVERIFY(QDir::setCurrent(programFolder()));  // the folder is given back by CollectionDir
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    w_->boxes[main_window::txtOno] = QStringLiteral("typed, never saved");
+    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
     openCollection_ = programFolder() + "Clasical.dat";
     collectionBefore_ = contents(openCollection_);
 }

@@ -3,15 +3,15 @@
 
 #include <QTest>
 
-#include "main_window/record_window.h"
 #include "maintenance/media_counting.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -84,7 +84,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -159,13 +159,13 @@ void MediaCountingTest::countsRunsOfIdentities() {
     dialogs_.expectMessage(
         kTitle, special.isEmpty() ? entireResult(counted) : markedResult(counted, special),
         Icon::Information);
-    w_->boxes[main_window::txtOno] = QStringLiteral("typed, never saved");
+    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
     maintenance::mnuCountMedia(*w_);
 
     const int last = static_cast<int>(identities.size());
     const int shown = special.isEmpty() ? last : 1;
     QCOMPARE(w_->current, shown);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Composer %1").arg(shown));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer %1").arg(shown));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  %1  of  %2")
                  .arg(shown)
@@ -206,12 +206,12 @@ void MediaCountingTest::oneRecordSetsTheProgressOnce() {
 void MediaCountingTest::cancelChangesNothing() {
     load(withIdentities(kWorkedExample));
     QVERIFY(w_->showRecord(3));
-    w_->boxes[main_window::txtOno] = QStringLiteral("being typed");
+    w_->boxes[record::txtOno] = QStringLiteral("being typed");
     statuses_.clear();
     dialogs_.expectMessage(kTitle, kQuestion, Icon::Question, Buttons::OkCancel, Answer::Cancel);
     maintenance::mnuCountMedia(*w_);
     QCOMPARE(w_->current, 3);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("being typed"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("being typed"));
     QVERIFY(statuses_.isEmpty());
 }
 
@@ -247,7 +247,7 @@ void MediaCountingTest::countsPast32767() {
     dialogs_.expectMessage(kTitle, entireResult(kRecords), Icon::Information);
     maintenance::mnuCountMedia(*w_);
     QCOMPARE(w_->current, kRecords);
-    QCOMPARE(w_->boxes[main_window::txtEpo], QStringLiteral("N032800 mark"));
+    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("N032800 mark"));
 
     expectStart("mark");
     dialogs_.expectMessage(kTitle, markedResult(kRecords / 10, "mark"), Icon::Information);

@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "main_window/record_window.h"
 #include "maintenance/sorting.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -59,7 +59,7 @@ private:
 
 class LoggingShell : public testing::RecordingShell {
 public:
-    LoggingShell(Log* log, const main_window::Session* session) : log_(log), session_(session) {}
+    LoggingShell(Log* log, const record::Session* session) : log_(log), session_(session) {}
     void showSplash() override {
         log_->events << QStringLiteral("splash, sort state %1").arg(session_->sortState);
         RecordingShell::showSplash();
@@ -71,7 +71,7 @@ public:
 
 private:
     Log* log_;
-    const main_window::Session* session_;
+    const record::Session* session_;
 };
 
 class LoggingLauncher : public testing::RecordingLauncher {
@@ -114,7 +114,7 @@ private:
 
     Log log_;
     LoggingDialogs dialogs_{&log_};
-    main_window::Session session_;
+    record::Session session_;
     LoggingShell shell_{&log_, &session_};
     LoggingLauncher processes_{&log_};
     testing::RecordingClipboard clipboard_;
@@ -174,7 +174,7 @@ void SortingTest::cancelLeavesEverything() {
     session_.sortState = 1;
     w_->coverShown = 1;
     QVERIFY(w_->showRecord(2));
-    w_->boxes[main_window::txtOno] = QStringLiteral("being typed");
+    w_->boxes[record::txtOno] = QStringLiteral("being typed");
     expectQuestion(title, Answer::Cancel);
     runCommand(byComposer, *w_);
     QCOMPARE(log_.events, QStringList({kQuestionEvent}));
@@ -182,7 +182,7 @@ void SortingTest::cancelLeavesEverything() {
     QCOMPARE(session_.sortState, std::int16_t(1));
     QCOMPARE(w_->coverShown, std::int16_t(1));
     QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("being typed"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("being typed"));
     QVERIFY(processes_.started.empty());
 }
 
@@ -197,7 +197,7 @@ void SortingTest::sortsThroughTheTool() {
     QFETCH(int, sortState);
     processes_.programs[tool] = "/opt/sonvella/" + tool;
     w_->coverShown = 1;
-    w_->boxes[main_window::txtOno] = QStringLiteral("not saved");
+    w_->boxes[record::txtOno] = QStringLiteral("not saved");
     const QByteArray before = dir_->bytes();
     expectQuestion(title, Answer::Ok);
     dialogs_.expectMessage(title, kRestartNote, Icon::Information);

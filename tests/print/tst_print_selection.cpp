@@ -4,14 +4,14 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include "main_window/record_window.h"
 #include "print/print_selection.h"
 #include "print/range_print.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -66,7 +66,7 @@ private:
 
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -132,7 +132,7 @@ void PrintSelectionTest::printWithNothingSelectedStillSaysSo() {
 void PrintSelectionTest::theRecordAsStoredIsPrintedNotTheEdits() {
     load(3);
     QVERIFY(w_->showRecord(2));
-    w_->boxes[main_window::txtOno] = QStringLiteral("Unsaved");
+    w_->boxes[record::txtOno] = QStringLiteral("Unsaved");
     print::cmdPrint(*w_);
     print::cmdPrint(*w_);  // twice is printed twice
     fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);

@@ -4,17 +4,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "main_window/record_window.h"
 #include "platform/qt_printer_output.h"
 #include "print/range_print.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/pdf_pages.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -82,7 +82,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -134,7 +134,7 @@ void RangePrintTest::sixRecordsFillOneSheet() {
     QCOMPARE(platform::pageText(pages[0]), expected);
     // The window went through the range and shows the last record printed.
     QCOMPARE(w_->current, 6);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Composer 6"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 6"));
     QCOMPARE(w_->status, QString());
     // Monochrome: no colour was set.
     QCOMPARE(pages[0].lines[4].items[0].colorMode, platform::ColorMode::Monochrome);

@@ -3,16 +3,16 @@
 
 #include <QTest>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "search/search_commands.h"
 #include "store/codepage.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -88,7 +88,7 @@ void ForwardSearchTest::startsAtOneWhateverIsShown() {
     expectPrintQuestion(1, Answer::Cancel);
     runSearch(*w_, command("mnuTitle"));
     QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[main_window::txtTitlos], QStringLiteral("Title 1"));
+    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("Title 1"));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  9"));
 }
@@ -107,14 +107,14 @@ void ForwardSearchTest::aHitInTheLastRecordEndsAtOnce() {
 void ForwardSearchTest::nothingFoundShowsTheOldRecordAgain() {
     load({{"No0001 CD", "Bach"}, {"No0002 CD", "Ravel"}});
     QVERIFY(w_->showRecord(2));
-    w_->boxes[main_window::txtOno] = QStringLiteral("unsaved edit");
+    w_->boxes[record::txtOno] = QStringLiteral("unsaved edit");
     const QByteArray before = dir_->bytes();
     expectComposerSearch("Mahler");
     dialogs_.expectMessage(kTitle, "Composer Mahler was Not Found", Icon::Information);
     runSearch(*w_, command("mnuAuthor"));
     QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Ravel"));  // the edit is gone
-    QCOMPARE(dir_->bytes(), before);                                    // and was never saved
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));  // the edit is gone
+    QCOMPARE(dir_->bytes(), before);                               // and was never saved
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  2"));
 }
@@ -127,7 +127,7 @@ void ForwardSearchTest::twoHitsAnsweredNo() {
     dialogs_.expectMessage(kTitle, kNoneOther, Icon::Exclamation);
     runSearch(*w_, command("mnuAuthor"));
     QCOMPARE(w_->current, 3);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("J.S. Bach"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("J.S. Bach"));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  3  of  4"));
 }
@@ -151,7 +151,7 @@ void ForwardSearchTest::cancelLeavesTheHitShown() {
     expectPrintQuestion(2, Answer::Cancel);
     runSearch(*w_, command("mnuAuthor"));
     QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
 }
 
 void ForwardSearchTest::textsMatchTheStoredField_data() {

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-namespace main_window {
+namespace record {
 
 struct Session {
     // 0: not re-sorted since the program started; 1: last re-sorted by Identity; 2: by Composer.
     std::int16_t sortState = 0;
 };
 
-}  // namespace main_window
+}  // namespace record

@@ -12,12 +12,12 @@
 #include <functional>
 
 #include "common/busy_scope.h"
-#include "main_window/session.h"
 #include "platform/services.h"
+#include "record/session.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
 
-namespace main_window {
+namespace record {
 
 // The six text boxes, in the order of the record's fields.
 enum Box { txtEpo, txtOno, txtTitlos, txtAlloi, txtEkdot, txtSp };
@@ -171,4 +171,4 @@ private:
     store::OpusRecord record_;
 };
 
-}  // namespace main_window
+}  // namespace record

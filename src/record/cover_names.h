@@ -5,7 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace main_window {
+namespace record {
 
 // The first 7 characters of the Identity as stored (blank-padded); the 7th is dropped when it is
 // a blank. "CD 4711 Deutsche" gives "CD 4711", "LP 123" gives "LP 123".
@@ -21,4 +21,4 @@ bool isSafeCoverName(const QString& name);
 QString frontCoverFile(const QString& identity);
 QString backCoverFile(const QString& identity);
 
-}  // namespace main_window
+}  // namespace record

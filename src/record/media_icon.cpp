@@ -1,8 +1,8 @@
-#include "main_window/media_icon.h"
+#include "record/media_icon.h"
 
 #include <array>
 
-namespace main_window {
+namespace record {
 
 namespace {
 
@@ -40,4 +40,4 @@ QString mediaIconFor(QByteArrayView identity) {
     return {};
 }
 
-}  // namespace main_window
+}  // namespace record

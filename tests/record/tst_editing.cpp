@@ -3,14 +3,14 @@
 #include <QFile>
 #include <QTest>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using record::RecordWindow;
 using store::Field;
 using testing::CollectionDir;
 
@@ -55,7 +55,7 @@ private:
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
     int focused_ = -1;
 };
@@ -74,19 +74,19 @@ void EditingTest::cleanup() {
 void EditingTest::load(const std::vector<QStringList>& records) {
     dir_ = std::make_unique<CollectionDir>(records);
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    w_->focusBox = [this](main_window::Box box) { focused_ = box; };
+    w_->focusBox = [this](record::Box box) { focused_ = box; };
     QVERIFY(w_->Form_Load());
 }
 
 void EditingTest::saveKeepsBlanksUntilShownAgain() {
     load({{"No0001 CD", "Bach"}, {"No0002 LP"}});
-    w_->boxes[main_window::txtOno] = QStringLiteral("  Ravel  ");
+    w_->boxes[record::txtOno] = QStringLiteral("  Ravel  ");
     dialogs_.expectMessage(kTitle, "Opus Number  1 was Saved", Icon::Information);
     w_->cmdCorrect();
     QCOMPARE(dir_->field(1, Field::Composer), padded("  Ravel", 45));
     // Shown again, the box holds the bare name, and the next save stores it so.
     QVERIFY(w_->ShowCR());
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
     QCOMPARE(w_->record().field(Field::Composer).toByteArray(),
              QByteArray("Ravel").leftJustified(45));
     dialogs_.expectMessage(kTitle, "Opus Number  1 was Saved", Icon::Information);
@@ -98,7 +98,7 @@ void EditingTest::saveConfirmsWithTheNumber() {
     load(testing::numberedRecords(9));
     w_->current = 7;
     QVERIFY(w_->ShowCR());
-    w_->boxes[main_window::txtSp] = QStringLiteral("Decca");
+    w_->boxes[record::txtSp] = QStringLiteral("Decca");
     dialogs_.expectMessage(kTitle, "Opus Number  7 was Saved", Icon::Information);
     w_->cmdCorrect();
     QCOMPARE(dir_->field(7, Field::Cover), padded("Decca", 115));
@@ -108,8 +108,8 @@ void EditingTest::saveConfirmsWithTheNumber() {
 void EditingTest::aFullWidthFieldIsStoredWhole() {
     load({{"No0001 CD"}});
     const QString full = QString(115, QLatin1Char('s'));
-    w_->boxes[main_window::txtEkdot] = full;
-    w_->boxes[main_window::txtEpo] = QString(50, QLatin1Char('i'));  // arrived by other means: cut
+    w_->boxes[record::txtEkdot] = full;
+    w_->boxes[record::txtEpo] = QString(50, QLatin1Char('i'));  // arrived by other means: cut
     QVERIFY(w_->SaveCR());
     QCOMPARE(dir_->field(1, Field::Soloists), full);
     QCOMPARE(dir_->field(1, Field::Identity), QString(45, QLatin1Char('i')));
@@ -120,7 +120,7 @@ void EditingTest::newAppendsARecordAndSavesTheOneLeft() {
     load(testing::numberedRecords(10));
     w_->current = 3;
     QVERIFY(w_->ShowCR());
-    w_->boxes[main_window::txtTitlos] = QStringLiteral("Edited before new");
+    w_->boxes[record::txtTitlos] = QStringLiteral("Edited before new");
     w_->cmdNew();
     QCOMPARE(dir_->fileLength(), 11 * 455);
     QCOMPARE(dir_->field(11, Field::Identity), padded("No", 45));
@@ -130,21 +130,21 @@ void EditingTest::newAppendsARecordAndSavesTheOneLeft() {
     QCOMPARE(w_->current, 11);
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  11  of  11"));
-    QCOMPARE(w_->boxes[main_window::txtEpo], QStringLiteral("No"));
-    QCOMPARE(focused_, int(main_window::txtEpo));
+    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("No"));
+    QCOMPARE(focused_, int(record::txtEpo));
 }
 
 void EditingTest::deleteAnsweredNoChangesNothing() {
     load({{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}});
     w_->current = 2;
     QVERIFY(w_->ShowCR());
-    w_->boxes[main_window::txtOno] = QStringLiteral("typed");
+    w_->boxes[record::txtOno] = QStringLiteral("typed");
     const QByteArray before = dir_->bytes();
     dialogs_.expectMessage(kTitle, "Do you wish to Delete Opus Number 2 ;", Icon::Question,
                            Buttons::YesNo, Answer::No, 1);
     w_->mnuDelete();
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("typed"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("typed"));
 }
 
 void EditingTest::deleteAnsweredYesBlanksTheRecord() {
@@ -160,7 +160,7 @@ void EditingTest::deleteAnsweredYesBlanksTheRecord() {
     QCOMPARE(dir_->fileLength(), 3 * 455);
     QCOMPARE(w_->N, 3);
     QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[main_window::txtEpo], QStringLiteral("~~~"));
+    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("~~~"));
     for (int box = 1; box < 6; ++box) QVERIFY(w_->boxes[box].isEmpty());
 }
 
@@ -211,10 +211,10 @@ void EditingTest::pasteAsksAgainForBadNumbers() {
 void EditingTest::pasteRefusesATargetThatIsNotEmpty_data() {
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("composer") << int(main_window::txtOno) << "Bach";
-    QTest::newRow("title") << int(main_window::txtTitlos) << "Mass";
-    QTest::newRow("orchestra") << int(main_window::txtAlloi) << "LSO";
-    QTest::newRow("soloists blanks only") << int(main_window::txtEkdot) << "   ";
+    QTest::newRow("composer") << int(record::txtOno) << "Bach";
+    QTest::newRow("title") << int(record::txtTitlos) << "Mass";
+    QTest::newRow("orchestra") << int(record::txtAlloi) << "LSO";
+    QTest::newRow("soloists blanks only") << int(record::txtEkdot) << "   ";
 }
 
 void EditingTest::pasteRefusesATargetThatIsNotEmpty() {
@@ -292,7 +292,7 @@ void EditingTest::aWriteThatFailsIsReportedAndNothingMoves() {
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    w_->boxes[main_window::txtOno] = QStringLiteral("Typed");
+    w_->boxes[record::txtOno] = QStringLiteral("Typed");
     const QString full = QStringLiteral("Opus Number  1 could not be saved:\n") +
                          dir_->path("Clasical.dat") + QStringLiteral(": No space left on device");
     dialogs_.expectMessage(kTitle, full, Icon::Exclamation);
@@ -301,7 +301,7 @@ void EditingTest::aWriteThatFailsIsReportedAndNothingMoves() {
     w_->cmdNew();
     QCOMPARE(w_->N, 1);
     QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Typed"));
 }
 
 QTEST_GUILESS_MAIN(EditingTest)

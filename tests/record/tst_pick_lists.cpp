@@ -2,14 +2,14 @@
 
 #include <QTest>
 
-#include "main_window/pick_lists.h"
+#include "record/pick_lists.h"
 #include "store/codepage.h"
 #include "store/name_list.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using store::Field;
 using testing::CollectionDir;
 
@@ -41,7 +41,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -101,7 +101,7 @@ void PickListsTest::choosingANameFillsItsField() {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     load({"No0002"});
-    const main_window::Box target = main_window::kPickLists[list].target;
+    const record::Box target = record::kPickLists[list].target;
     w_->boxes[target] = before;
     w_->pickTexts[list] = QStringLiteral("Ravel");
     w_->pickListChosen(list, QStringLiteral("Ravel"));
@@ -122,21 +122,21 @@ void PickListsTest::aLongSoloistsFieldIsCut() {
 void PickListsTest::aFilledComposerIsLeftAlone() {
     load({"No0002", "Bach"});
     const QByteArray before = dir_->bytes();
-    w_->boxes[main_window::txtTitlos] = QStringLiteral("pending edit");
+    w_->boxes[record::txtTitlos] = QStringLiteral("pending edit");
     w_->pickTexts[Composers] = QStringLiteral("Ravel");
     w_->pickListChosen(Composers, QStringLiteral("Ravel"));
     QCOMPARE(dir_->bytes(), before);  // not even the pending edit is saved
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Bach"));
     QCOMPARE(w_->pickTexts[Composers], QString());
 }
 
 void PickListsTest::choosingSavesTheOtherEdits() {
     load({"No0002"});
-    w_->boxes[main_window::txtTitlos] = QStringLiteral("  Bolero");
+    w_->boxes[record::txtTitlos] = QStringLiteral("  Bolero");
     w_->pickListChosen(Composers, QStringLiteral("Ravel"));
     QCOMPARE(dir_->field(2, Field::Title), QStringLiteral("  Bolero").leftJustified(60));
-    QCOMPARE(w_->boxes[main_window::txtTitlos], QStringLiteral("Bolero"));
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("Bolero"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
 }
 
 void PickListsTest::addPutsTheTextIntoListAndFile_data() {

@@ -3,11 +3,11 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/record_window.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "record/record_window.h"
 
-namespace main_window {
+namespace record {
 
 using platform::Icon;
 
@@ -72,4 +72,4 @@ void RecordWindow::cmdMulti() {
     services_.shell.showMultiMode();  // which unloads this window first
 }
 
-}  // namespace main_window
+}  // namespace record

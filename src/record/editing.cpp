@@ -4,11 +4,11 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/record_window.h"
 #include "platform/dialogs.h"
+#include "record/record_window.h"
 #include "store/store_error.h"
 
-namespace main_window {
+namespace record {
 
 using common::numberText;
 using platform::Answer;
@@ -108,4 +108,4 @@ void RecordWindow::mnuPaste() {
     }
 }
 
-}  // namespace main_window
+}  // namespace record

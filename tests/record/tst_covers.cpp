@@ -4,14 +4,14 @@
 #include <QImage>
 #include <QTest>
 
-#include "main_window/cover_names.h"
-#include "main_window/media_icon.h"
-#include "main_window/record_window.h"
+#include "record/cover_names.h"
+#include "record/media_icon.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -132,7 +132,7 @@ void CoversTest::iconFollowsTheIdentity_data() {
 void CoversTest::iconFollowsTheIdentity() {
     QFETCH(QString, identity);
     QFETCH(QString, icon);
-    QCOMPARE(main_window::mediaIconFor(identity.toLatin1().leftJustified(45)), icon);
+    QCOMPARE(record::mediaIconFor(identity.toLatin1().leftJustified(45)), icon);
 }
 
 void CoversTest::showingARecordLoadsItsIcon() {
@@ -182,8 +182,8 @@ void CoversTest::coverNamesComeFromTheIdentity() {
     QFETCH(QString, name);
     QFETCH(QString, label);
     const QString stored = identity.leftJustified(45);
-    QCOMPARE(main_window::coverName(stored), name);
-    QCOMPARE(main_window::coverLabel(stored), label);
+    QCOMPARE(record::coverName(stored), name);
+    QCOMPARE(record::coverLabel(stored), label);
 }
 
 void CoversTest::showAndHideThePanel() {

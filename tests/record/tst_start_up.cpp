@@ -5,14 +5,14 @@
 #include <QFile>
 #include <QTest>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "store/codepage.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
-using main_window::Session;
 using platform::Icon;
+using record::RecordWindow;
+using record::Session;
 using testing::CollectionDir;
 
 namespace {
@@ -56,9 +56,9 @@ void StartUpTest::showsRecordOneOfTheCollection() {
     QCOMPARE(w.N, 3);
     QCOMPARE(w.current, 1);
     QCOMPARE(w.caption, QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
-    QCOMPARE(w.boxes[main_window::txtEpo], QStringLiteral("No0001 CD"));
-    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Bach"));
-    QCOMPARE(w.boxes[main_window::txtSp], QString());
+    QCOMPARE(w.boxes[record::txtEpo], QStringLiteral("No0001 CD"));
+    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w.boxes[record::txtSp], QString());
     QCOMPARE(w.sortStateLine,
              QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet"));
     QCOMPARE(w.widthTwips, 11250);
@@ -195,7 +195,7 @@ void StartUpTest::exitSavesTheShownRecord() {
     CollectionDir dir({{"No0001 CD", "Bach"}, {"No0002 LP"}});
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[main_window::txtOno] = QStringLiteral("  Ravel  ");
+    w.boxes[record::txtOno] = QStringLiteral("  Ravel  ");
     w.cmdExit();
     QCOMPARE(shell_.ended, 1);
     QCOMPARE(dir.field(1, store::Field::Composer), QStringLiteral("  Ravel") + QString(38, ' '));
@@ -207,7 +207,7 @@ void StartUpTest::menuExitAlsoClosesTheCoverWindows() {
     CollectionDir dir({{"No0001 CD", "Bach"}});
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[main_window::txtTitlos] = QStringLiteral("Μεσσίας");
+    w.boxes[record::txtTitlos] = QStringLiteral("Μεσσίας");
     w.frmCoverImage.open = w.frmBackImage.open = true;
     w.mnuEnd();
     QCOMPARE(shell_.ended, 1);
@@ -221,7 +221,7 @@ void StartUpTest::closingByTheFrameSavesNothing() {
     const QByteArray before = dir.bytes();
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
+    w.boxes[record::txtOno] = QStringLiteral("Ravel");
     w.frmBackImage.open = true;
     w.Form_Unload();
     QVERIFY(!w.frmBackImage.open);
@@ -236,7 +236,7 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     QVERIFY(QFile::link("/dev/full", dir.path("Clasical.dat")));
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[main_window::txtOno] = QStringLiteral("Ravel");
+    w.boxes[record::txtOno] = QStringLiteral("Ravel");
     dialogs_.expectMessage("Sonvella 4.0",
                            "Opus Number  1 could not be saved:\n" + dir.path("Clasical.dat") +
                                ": No space left on device",
@@ -244,7 +244,7 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     w.cmdExit();
     QVERIFY(dialogs_.verifyDone());
     QCOMPARE(shell_.ended, 0);
-    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Ravel"));
 }
 
 void StartUpTest::theDemoCollectionLoads() {
@@ -262,7 +262,7 @@ void StartUpTest::theDemoCollectionLoads() {
     for (const QStringList& list : w.lists) QVERIFY(!list.isEmpty());
     QVERIFY(w.lists[0].contains(QStringLiteral("Μίκης Θεοδωράκης")));
     QVERIFY(w.lists[4].contains(QStringLiteral("Martha Argerich, piano")));
-    QCOMPARE(w.boxes[main_window::txtOno], QStringLiteral("Johann Sebastian Bach"));
+    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Johann Sebastian Bach"));
     // Leaving at once saves the shown record as it stands: the file does not change.
     const QByteArray before = dir.bytes();
     w.cmdExit();

@@ -1,19 +1,19 @@
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 
 #include <QStringBuilder>
 
 #include "common/numbers.h"
 #include "common/texts.h"
-#include "main_window/media_icon.h"
-#include "main_window/pick_lists.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "platform/shell.h"
+#include "record/media_icon.h"
+#include "record/pick_lists.h"
 #include "store/collation.h"
 #include "store/name_list.h"
 #include "store/store_error.h"
 
-namespace main_window {
+namespace record {
 
 using common::numberText;
 using platform::Icon;
@@ -194,4 +194,4 @@ void RecordWindow::Form_Unload() {
     closeCoverWindows();
 }
 
-}  // namespace main_window
+}  // namespace record

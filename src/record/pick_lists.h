@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 
-namespace main_window {
+namespace record {
 
 enum class PickRule {
     SetIfEmpty,    // only into an empty box; otherwise nothing happens
@@ -35,4 +35,4 @@ inline constexpr std::array<PickList, 8> kPickLists = {{
     {"Combo9", "Command9", "LABELS", txtSp, PickRule::SetOrAppend, "  "},
 }};
 
-}  // namespace main_window
+}  // namespace record

@@ -1,7 +1,7 @@
 // The pick-list panel: expanding the window, choosing a name into the shown record, and adding a
 // typed name to a list and its file.
 
-#include "main_window/pick_lists.h"
+#include "record/pick_lists.h"
 
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -9,7 +9,7 @@
 #include "store/name_list.h"
 #include "store/store_error.h"
 
-namespace main_window {
+namespace record {
 
 void RecordWindow::Command5() {
     if (pickPanelShown == 0) {
@@ -66,4 +66,4 @@ void RecordWindow::addToPickList(int list) {
                   platform::Icon::Information);
 }
 
-}  // namespace main_window
+}  // namespace record

@@ -5,13 +5,13 @@
 #include <QFileInfo>
 
 #include "common/texts.h"
-#include "main_window/cover_names.h"
-#include "main_window/record_window.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "record/cover_names.h"
+#include "record/record_window.h"
 
-namespace main_window {
+namespace record {
 
 using platform::Icon;
 
@@ -154,4 +154,4 @@ void RecordWindow::Picture_Click() {
     services_.shell.showSplash();
 }
 
-}  // namespace main_window
+}  // namespace record

@@ -1,10 +1,10 @@
-#include "main_window/cover_names.h"
+#include "record/cover_names.h"
 
 #include <QDir>
 
 #include "platform/program_directory.h"
 
-namespace main_window {
+namespace record {
 
 QString coverName(const QString& identity) {
     QString name = identity.left(7).leftJustified(7, QLatin1Char(' '));
@@ -36,4 +36,4 @@ QString backCoverFile(const QString& identity) {
                                     coverName(identity) + QStringLiteral("B.jpg"));
 }
 
-}  // namespace main_window
+}  // namespace record

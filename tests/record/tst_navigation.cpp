@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QTest>
 
-#include "main_window/record_window.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
-using main_window::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using store::Field;
 using testing::CollectionDir;
 
@@ -44,7 +44,7 @@ private:
     testing::Fakes fakes_;
     testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    main_window::Session session_;
+    record::Session session_;
     std::unique_ptr<RecordWindow> w_;
 };
 
@@ -66,17 +66,17 @@ void NavigationTest::load(int records) {
 
 void NavigationTest::nextAndPreviousSaveTheRecordLeft() {
     load(5);
-    w_->boxes[main_window::txtOno] = QStringLiteral("Edited 1");
+    w_->boxes[record::txtOno] = QStringLiteral("Edited 1");
     w_->cmdNext();
     QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Composer 2"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 2"));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  5"));
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Composer)), QStringLiteral("Edited 1"));
-    w_->boxes[main_window::txtOno] = QStringLiteral("Edited 2");
+    w_->boxes[record::txtOno] = QStringLiteral("Edited 2");
     w_->cmdPrevious();
     QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Edited 1"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Edited 1"));
     QCOMPARE(store::trimBlanks(dir_->field(2, Field::Composer)), QStringLiteral("Edited 2"));
 }
 
@@ -94,22 +94,22 @@ void NavigationTest::theEndsBeepAndSaveNothing() {
         QVERIFY(w_->ShowCR());
     }
     const QByteArray before = dir_->bytes();
-    w_->boxes[main_window::txtTitlos] = QStringLiteral("not saved");
+    w_->boxes[record::txtTitlos] = QStringLiteral("not saved");
     dialogs_.expectBeep().expectMessage(
         kTitle, next ? "Last Opus Number Reached" : "First Opus Number Reached", Icon::Exclamation);
     next ? w_->cmdNext() : w_->cmdPrevious();
     QCOMPARE(dir_->bytes(), before);
     QCOMPARE(w_->current, next ? 3 : 1);
-    QCOMPARE(w_->boxes[main_window::txtTitlos], QStringLiteral("not saved"));
+    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("not saved"));
 }
 
 void NavigationTest::firstAndLastSaveFirst() {
     load(4);
-    w_->boxes[main_window::txtSp] = QStringLiteral("Cover edited");
+    w_->boxes[record::txtSp] = QStringLiteral("Cover edited");
     w_->CmdLast();
     QCOMPARE(w_->current, 4);
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Cover)), QStringLiteral("Cover edited"));
-    w_->boxes[main_window::txtSp] = QStringLiteral("Last edited");
+    w_->boxes[record::txtSp] = QStringLiteral("Last edited");
     w_->CmdFirst();
     QCOMPARE(w_->current, 1);
     QCOMPARE(store::trimBlanks(dir_->field(4, Field::Cover)), QStringLiteral("Last edited"));
@@ -130,11 +130,11 @@ void NavigationTest::goesToATypedNumber() {
     QFETCH(int, record);
     load(10);
     const QByteArray before = dir_->bytes();
-    w_->boxes[main_window::txtOno] = QStringLiteral("dropped");  // go-to does not save
+    w_->boxes[record::txtOno] = QStringLiteral("dropped");  // go-to does not save
     dialogs_.expectInput(kFindTitle, kFindPrompt, typed);
     w_->cmdFindcode();
     QCOMPARE(w_->current, record);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Composer %1").arg(record));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer %1").arg(record));
     QCOMPARE(dir_->bytes(), before);
 }
 
@@ -161,23 +161,23 @@ void NavigationTest::goToBeyondTheLastRepeatsTheTypedText() {
     load(345);
     w_->current = 7;
     QVERIFY(w_->ShowCR());
-    w_->boxes[main_window::txtOno] = QStringLiteral("edit dropped");
+    w_->boxes[record::txtOno] = QStringLiteral("edit dropped");
     dialogs_.expectInput(kFindTitle, kFindPrompt, "0346")
         .expectMessage(kTitle, "Opus Number 0346 was Not Found", Icon::Information);
     w_->cmdFindcode();
     QCOMPARE(w_->current, 7);
-    QCOMPARE(w_->boxes[main_window::txtOno],
+    QCOMPARE(w_->boxes[record::txtOno],
              QStringLiteral("Composer 7"));  // re-read from the file
     QCOMPARE(store::trimBlanks(dir_->field(7, Field::Composer)), QStringLiteral("Composer 7"));
 }
 
 void NavigationTest::anEmptyAnswerChangesNothing() {
     load(3);
-    w_->boxes[main_window::txtOno] = QStringLiteral("kept");
+    w_->boxes[record::txtOno] = QStringLiteral("kept");
     dialogs_.expectInput(kFindTitle, kFindPrompt, "");
     w_->cmdFindcode();
     QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("kept"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("kept"));
 }
 
 void NavigationTest::aSaveThatFailsKeepsTheRecord() {
@@ -188,14 +188,14 @@ void NavigationTest::aSaveThatFailsKeepsTheRecord() {
     QVERIFY(w_->Form_Load());
     QFile::remove(dir_->path("Clasical.dat"));
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
-    w_->boxes[main_window::txtOno] = QStringLiteral("Typed");
+    w_->boxes[record::txtOno] = QStringLiteral("Typed");
     dialogs_.expectMessage(kTitle,
                            "Opus Number  1 could not be saved:\n" + dir_->path("Clasical.dat") +
                                " has been replaced by another file",
                            Icon::Exclamation);
     w_->cmdNext();
     QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[main_window::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Typed"));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
 }
