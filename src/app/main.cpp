@@ -10,7 +10,7 @@
 #include "app/program.h"
 #include "info/qt_help_viewer.h"
 #include "maintenance/backup_marker.h"
-#include "platform/qt_dialogs.h"
+#include "platform_qt/qt_dialogs.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

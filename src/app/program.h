@@ -10,11 +10,11 @@
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/print_job.h"
-#include "platform/qt_clipboard.h"
-#include "platform/qt_printer_output.h"
-#include "platform/qt_process_launcher.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "platform_qt/qt_clipboard.h"
+#include "platform_qt/qt_printer_output.h"
+#include "platform_qt/qt_process_launcher.h"
 #include "record/session.h"
 
 namespace platform {

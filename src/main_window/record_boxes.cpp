@@ -27,7 +27,7 @@ RecordTextEdit::RecordTextEdit(int maxLength, std::function<void()> beep, QWidge
     : QPlainTextEdit(parent), maxLength_(maxLength), beep_(std::move(beep)) {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setToolTip(platform::codePageHint());
+    setToolTip(ui::codePageHint());
     connect(document(), &QTextDocument::contentsChanged, this, &RecordTextEdit::onContentsChanged);
 }
 
@@ -64,7 +64,7 @@ void RecordTextEdit::onContentsChanged() {
     cursor.setPosition(qBound(0, cursorAt - qMax(0, removed), document()->characterCount() - 1));
     setTextCursor(cursor);
     if (beep_) beep_();
-    if (!storable) platform::showCodePageHint(this);
+    if (!storable) ui::showCodePageHint(this);
 }
 
 }  // namespace main_window

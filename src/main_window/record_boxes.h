@@ -7,12 +7,12 @@
 #include <QPlainTextEdit>
 #include <functional>
 
-#include "platform/code_page_validator.h"
+#include "ui/code_page_validator.h"
 
 namespace main_window {
 
 // The record boxes and the pick lists' edit fields refuse what the input boxes refuse.
-using platform::codePageValidator;
+using ui::codePageValidator;
 
 class RecordLineEdit : public QLineEdit {
     Q_OBJECT

@@ -16,12 +16,12 @@
 
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
-#include "platform/code_page_validator.h"
 #include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/menu_entries.h"
 #include "support/shown_text.h"
+#include "ui/code_page_validator.h"
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
@@ -265,9 +265,9 @@ void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
     typeText(ekdot, QStringLiteral("ø"));
     QCOMPARE(ekdot->toPlainText(), QString());
     // The beep is not left unexplained: both kinds of box say why.
-    QCOMPARE(QToolTip::text(), platform::codePageHint());
-    QCOMPARE(ono->toolTip(), platform::codePageHint());
-    QCOMPARE(ekdot->toolTip(), platform::codePageHint());
+    QCOMPARE(QToolTip::text(), ui::codePageHint());
+    QCOMPARE(ono->toolTip(), ui::codePageHint());
+    QCOMPARE(ekdot->toolTip(), ui::codePageHint());
 
     // Pasting is typing too: a text with one character the code page cannot hold is refused whole.
     ono->setFocus();

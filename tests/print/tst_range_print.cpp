@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/qt_printer_output.h"
+#include "platform_qt/qt_printer_output.h"
 #include "print/range_print.h"
 #include "record/record_window.h"
 #include "support/collection_dir.h"

@@ -1,4 +1,4 @@
-#include "platform/qt_console_window.h"
+#include "platform_qt/qt_console_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/qt_process_launcher.h"
+#include "platform_qt/qt_process_launcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "platform/qt_console_window.h"
+#include "platform_qt/qt_console_window.h"
 
 namespace platform {
 

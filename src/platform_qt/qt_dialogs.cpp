@@ -1,4 +1,4 @@
-#include "platform/qt_dialogs.h"
+#include "platform_qt/qt_dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "platform/code_page_validator.h"
+#include "ui/code_page_validator.h"
 
 namespace platform {
 
@@ -80,7 +80,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     // What is typed here is looked for in the collection or stored in it: a character its code
     // page cannot hold would make a search that can never find anything, so it is refused.
     if (auto* edit = box->findChild<QLineEdit*>()) {
-        edit->setValidator(codePageValidator([this] { beep(); }, edit));
+        edit->setValidator(ui::codePageValidator([this] { beep(); }, edit));
     }
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box) return {};

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "platform/qt_dialogs.h"
+#include "platform_qt/qt_dialogs.h"
 #include "support/shown_text.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt_printer_output.h"
+#include "platform_qt/qt_printer_output.h"
 
 #include <QBuffer>
 #include <QDateTime>

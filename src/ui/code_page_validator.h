@@ -10,7 +10,7 @@ class QObject;
 class QValidator;
 class QWidget;
 
-namespace platform {
+namespace ui {
 
 // What a box says when it refuses a character, shown beside it and as its tool tip.
 QString codePageHint();
@@ -22,4 +22,4 @@ QValidator* codePageValidator(std::function<void()> beep, QObject* box);
 // Shows the hint beside a box that has just refused a character.
 void showCodePageHint(QWidget* box);
 
-}  // namespace platform
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "platform/code_page_validator.h"
+#include "ui/code_page_validator.h"
 
 #include <QToolTip>
 #include <QValidator>
@@ -6,7 +6,7 @@
 
 #include "store/codepage.h"
 
-namespace platform {
+namespace ui {
 
 namespace {
 
@@ -48,4 +48,4 @@ void showCodePageHint(QWidget* box) {
     QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), codePageHint(), box);
 }
 
-}  // namespace platform
+}  // namespace ui

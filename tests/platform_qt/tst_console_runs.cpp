@@ -8,7 +8,7 @@
 #include <QTest>
 #include <optional>
 
-#include "platform/qt_process_launcher.h"
+#include "platform_qt/qt_process_launcher.h"
 
 using platform::ProgramEnd;
 

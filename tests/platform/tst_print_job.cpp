@@ -12,8 +12,8 @@
 #include <cstring>
 
 #include "platform/print_job.h"
-#include "platform/qt_printer_output.h"
 #include "platform/sheet_layout.h"
+#include "platform_qt/qt_printer_output.h"
 #include "support/fakes.h"
 #include "support/pdf_pages.h"
 
