@@ -9,7 +9,7 @@
 #include "multi/result_files.h"
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
-#include "print/print_conventions.h"
+#include "print_conventions/print_conventions.h"
 #include "store/match_rule.h"
 
 namespace multi {
@@ -152,7 +152,7 @@ void printPage(MultiWindow& window, const QString& title) {
     window.pageTitle = title;
     PrintRecords(window);
     window.ClearArrays();
-    print::endPrintJob(window.services().printJob, window.dialogs());
+    print_conventions::endPrintJob(window.services().printJob, window.dialogs());
     window.clearDrawing();
 }
 

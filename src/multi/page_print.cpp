@@ -8,7 +8,7 @@
 #include "multi/result_files.h"
 #include "platform/clock.h"
 #include "platform/print_job.h"
-#include "print/print_conventions.h"
+#include "print_conventions/print_conventions.h"
 #include "store/codepage.h"
 
 namespace multi {
@@ -16,16 +16,16 @@ namespace multi {
 void PrintRecords(MultiWindow& window) {
     window.saveShownEnabled = false;
     platform::PrintJob& job = window.services().printJob;
-    print::setPrinterFont(job);
+    print_conventions::setPrinterFont(job);
     ++window.pageNumber;
     job.line();
     job.line(QStringLiteral("Sonvella 4.0 - My Music Collection: Printed on ") +
-             print::printedOn(window.services().clock.now()));
+             print_conventions::printedOn(window.services().clock.now()));
     for (const ShownRow& row : window.ShownTable) {
-        job.line(print::rule(u'_'));
+        job.line(print_conventions::rule(u'_'));
         job.line();
         for (int slot = 0; slot < 5; ++slot) job.line(store::fromDisk(row[slot]));
-        job.line(print::rule(u'_'));
+        job.line(print_conventions::rule(u'_'));
     }
     job.line();
     job.line(window.pageTitle + QStringLiteral(" Page ") + common::numberText(window.pageNumber));
@@ -35,7 +35,7 @@ void PrintRecords(MultiWindow& window) {
 void mnuPrint(MultiWindow& window) {
     PrintRecords(window);
     window.ClearArrays();
-    print::endPrintJob(window.services().printJob, window.dialogs());
+    print_conventions::endPrintJob(window.services().printJob, window.dialogs());
     window.clearDrawing();
     window.saveShownEnabled = false;
     window.printShownEnabled = false;

@@ -5,11 +5,16 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
-#include "print/print_conventions.h"
+#include "print_conventions/print_conventions.h"
 #include "record/record_window.h"
 
 namespace print {
 
+using print_conventions::endPrintJob;
+using print_conventions::numberItem;
+using print_conventions::printedOn;
+using print_conventions::rule;
+using print_conventions::setPrinterFont;
 using store::Field;
 
 void cmdPrint(record::RecordWindow& window) {

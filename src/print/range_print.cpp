@@ -7,13 +7,18 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
-#include "print/print_conventions.h"
+#include "print_conventions/print_conventions.h"
 #include "record/record_window.h"
 
 namespace print {
 
 using common::numberText;
 using platform::Icon;
+using print_conventions::endPrintJob;
+using print_conventions::numberItem;
+using print_conventions::printedOn;
+using print_conventions::rule;
+using print_conventions::setPrinterFont;
 using record::RecordWindow;
 using store::Field;
 

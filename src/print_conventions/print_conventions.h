@@ -11,7 +11,7 @@ class Dialogs;
 class PrintJob;
 }  // namespace platform
 
-namespace print {
+namespace print_conventions {
 
 // Rule lines are wider than any sheet: they run across the whole printable width.
 QString rule(QChar c);
@@ -27,4 +27,4 @@ void setPrinterFont(platform::PrintJob& job);
 // at all (why), and cancels a failed job so nothing of it stays behind. False when it failed.
 bool endPrintJob(platform::PrintJob& job, platform::Dialogs& dialogs);
 
-}  // namespace print
+}  // namespace print_conventions

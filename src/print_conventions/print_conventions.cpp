@@ -1,4 +1,4 @@
-#include "print/print_conventions.h"
+#include "print_conventions/print_conventions.h"
 
 #include <QLocale>
 
@@ -7,7 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/print_job.h"
 
-namespace print {
+namespace print_conventions {
 
 QString rule(QChar c) {
     return QString(250, c);
@@ -98,4 +98,4 @@ bool endPrintJob(platform::PrintJob& job, platform::Dialogs& dialogs) {
     return false;
 }
 
-}  // namespace print
+}  // namespace print_conventions
