@@ -39,4 +39,9 @@ bool readDecimal(const QString& typed, double* value);
 // Rounds to the nearest whole number, halves to even.
 double roundHalfEven(double v);
 
+// One step of a progress count, which never goes past N.
+inline void countUpTo(std::int32_t& position, std::int32_t n) {
+    if (++position > n) position = n;
+}
+
 }  // namespace common

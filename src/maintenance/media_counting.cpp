@@ -28,15 +28,13 @@ QByteArray mediumKey(const RecordWindow& window) {
 }
 
 void setProgress(RecordWindow& window, std::int32_t opusNumber, std::int32_t counted) {
-    window.status = QStringLiteral("Examined ... Opus Number <") + numberText(opusNumber) +
-                    QStringLiteral(" > ... and Counted <") + numberText(counted) + kMedia +
-                    QLatin1Char('.');
-    window.notify();
+    window.setStatus(QStringLiteral("Examined ... Opus Number <") + numberText(opusNumber) +
+                     QStringLiteral(" > ... and Counted <") + numberText(counted) + kMedia +
+                     QLatin1Char('.'));
 }
 
 void clearProgress(RecordWindow& window) {
-    window.status.clear();
-    window.notify();
+    window.clearStatus();
 }
 
 // Both counts stop at a record that cannot be read (its message was shown by then): a count that

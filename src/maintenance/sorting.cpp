@@ -99,7 +99,7 @@ void sortCollection(RecordWindow& window, const SortCommand& command) {
 
     // The restarted window opens without the cover panel. The record shown is not saved: the tool
     // is about to reorder the records under it.
-    window.coverShown = 0;
+    window.forgetCoverPanel();
     window.file().close();
     shell.unloadMainWindow();
     // From here on the window is unloaded; it lives until this command returns.

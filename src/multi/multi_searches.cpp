@@ -142,7 +142,7 @@ Scan scan(MultiWindow& window, const store::MatchRule& rule, std::int32_t start,
           std::int32_t* hit) {
     BusyScope busy(window);
     const auto step = [&window] {
-        search::countUpTo(window.progress, window.N);
+        common::countUpTo(window.progress, window.N);
         window.ShowSRN();
     };
     return search::scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);

@@ -19,10 +19,9 @@ using store::Field;
 
 void cmdPrint(record::RecordWindow& window) {
     platform::PrintJob& job = window.services().printJob;
-    window.status =
+    window.setStatus(
         QStringLiteral("Opus Number <") + common::numberText(window.current) +
-        QStringLiteral(" > will be printed. Click on 'PRINT' to print all selected opus numbers");
-    window.notify();
+        QStringLiteral(" > will be printed. Click on 'PRINT' to print all selected opus numbers"));
     setPrinterFont(job);
     const std::int16_t onSheet = static_cast<std::int16_t>(job.recordsOnSheet() + 1);
     job.setRecordsOnSheet(onSheet);
@@ -52,8 +51,7 @@ void cmdPrint(record::RecordWindow& window) {
 }
 
 void cmdEndPrint(record::RecordWindow& window) {
-    window.status.clear();
-    window.notify();
+    window.clearStatus();
     // Ended or dropped, the job takes its count of blocks on the sheet with it.
     if (!endPrintJob(window.services().printJob, window.dialogs())) return;
     window.dialogs().show(common::kTitle,

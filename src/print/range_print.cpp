@@ -99,9 +99,8 @@ std::int32_t openingNumber(const Range& range) {
 }
 
 void setProgress(RecordWindow& window, std::int32_t opusNumber) {
-    window.status = QStringLiteral("Printing... Opus Number <") + numberText(opusNumber) +
-                    QStringLiteral(" > ");
-    window.notify();
+    window.setStatus(QStringLiteral("Printing... Opus Number <") + numberText(opusNumber) +
+                     QStringLiteral(" > "));
 }
 
 // Ends the job, says so, and clears the status text.
@@ -115,15 +114,13 @@ void finish(RecordWindow& window, const Range& range) {
                                   QStringLiteral("  has been completed"),
                               Icon::Information);
     }
-    window.status.clear();
-    window.notify();
+    window.clearStatus();
 }
 
 // A record that cannot be read stops the print: nothing half-made is sent.
 void abandon(RecordWindow& window) {
     window.services().printJob.cancel();
-    window.status.clear();
-    window.notify();
+    window.clearStatus();
 }
 
 void pageHead(RecordWindow& window) {

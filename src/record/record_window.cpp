@@ -42,6 +42,19 @@ void RecordWindow::notify() {
     if (changed) changed();
 }
 
+void RecordWindow::setStatus(const QString& text) {
+    status = text;
+    notify();
+}
+
+void RecordWindow::clearStatus() {
+    setStatus(QString());
+}
+
+void RecordWindow::stepSearchPosition() {
+    common::countUpTo(searchPosition, N);
+}
+
 bool RecordWindow::Form_Load() {
     try {
         if (!platform::createProgramDirectories()) {

@@ -147,6 +147,18 @@ public:
     platform::Services& services() { return services_; }
     void notify();
 
+    // What other subsystems change in the window goes through these; the view reads the fields.
+    // The status bar's message panel: a command's progress, cleared at its end.
+    void setStatus(const QString& text);
+    void clearStatus();
+    // The count a running search shows in the caption (ShowSRN): from 0, one step a record looked
+    // at, never past N.
+    void resetSearchPosition() { searchPosition = 0; }
+    void stepSearchPosition();
+    // Before the window is closed for a restart (a re-sort): the restarted window opens without
+    // the cover panel.
+    void forgetCoverPanel() { coverShown = 0; }
+
     // Makes n the current Opus Number and shows it; when it cannot be read, the current record
     // and the boxes stay as they were.
     bool showRecord(std::int32_t n);

@@ -20,7 +20,7 @@ Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start
           std::int32_t* hit) {
     record::BusyScope busy(window);
     const auto step = [&window] {
-        countUpTo(window.searchPosition, window.N);
+        window.stepSearchPosition();
         window.ShowSRN();
     };
     return scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);

@@ -123,7 +123,7 @@ const std::array<SearchCommand, kSearchCount> kSearchCommands = {{
 // clang-format on
 
 void runSearch(record::RecordWindow& window, const SearchCommand& command) {
-    window.searchPosition = 0;
+    window.resetSearchPosition();
     const std::optional<QStringList> texts =
         askTexts(window.dialogs(), command.boxes, command.warning);
     if (!texts) return;

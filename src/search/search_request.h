@@ -54,9 +54,4 @@ Scan scanForNext(store::CollectionFile& file, std::int32_t start, std::int32_t n
                  const store::MatchRule& rule, const std::function<void()>& step,
                  platform::Dialogs& dialogs, std::int32_t* hit);
 
-// One step of a progress count, which never goes past N.
-inline void countUpTo(std::int32_t& position, std::int32_t n) {
-    if (++position > n) position = n;
-}
-
 }  // namespace search
