@@ -2,22 +2,25 @@
 
 #include <QFile>
 #include <QStringBuilder>
-#include <array>
 #include <charconv>
 
 #include "common/numbers.h"
+#include "exporting/line_format.h"
+#include "exporting/record_export.h"
+#include "exporting/text_file.h"
 #include "multi/multi_window.h"
 #include "multi/result_files.h"
-#include "multi/text_file.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "store/codepage.h"
-#include "store/record_scanner.h"
 #include "store/store_error.h"
 
 namespace multi {
 
+using exporting::FieldsLine;
+using exporting::TextFile;
 using store::Field;
+using Ending = FieldsLine::Ending;
 
 namespace {
 
@@ -27,92 +30,64 @@ struct ExportCommand {
     const char* questionSecondLine;
     const char* longFile;
     const char* shortFile;
-    // The fields of a long line in their order; a short line has the first `shortFields`.
-    std::array<Field, 6> order;
-    int shortFields;
+    FieldsLine longLine;  // every field and the Opus Number
+    FieldsLine shortLine;
 };
 
-const ExportCommand kByComposer = {"Sonvella 4.0 - Export by Composer",
-                                   "Shall I Export Collection by Composer in Files",
-                                   "'Collection.doc' and 'ShortCollect.doc'?",
-                                   "Collection.doc",
-                                   "ShortCollect.doc",
-                                   {Field::Composer, Field::Title, Field::Orchestra,
-                                    Field::Soloists, Field::Cover, Field::Identity},
-                                   4};
+const ExportCommand kByComposer = {
+    "Sonvella 4.0 - Export by Composer",
+    "Shall I Export Collection by Composer in Files",
+    "'Collection.doc' and 'ShortCollect.doc'?",
+    "Collection.doc",
+    "ShortCollect.doc",
+    FieldsLine({Field::Composer, Field::Title, Field::Orchestra, Field::Soloists, Field::Cover,
+                Field::Identity},
+               Ending::OpusNumberAndRule),
+    FieldsLine({Field::Composer, Field::Title, Field::Orchestra, Field::Soloists}, Ending::None)};
 
-const ExportCommand kByIdentity = {"Sonvella 4.0 - Export by Identity",
-                                   "Shall I Export Collection by Identity in Files",
-                                   "'IdCollection.doc' and 'IdShortCollect.doc'?",
-                                   "IdCollection.doc",
-                                   "IdShortCollect.doc",
-                                   {Field::Identity, Field::Composer, Field::Title,
-                                    Field::Orchestra, Field::Soloists, Field::Cover},
-                                   5};
+const ExportCommand kByIdentity = {
+    "Sonvella 4.0 - Export by Identity",
+    "Shall I Export Collection by Identity in Files",
+    "'IdCollection.doc' and 'IdShortCollect.doc'?",
+    "IdCollection.doc",
+    "IdShortCollect.doc",
+    FieldsLine({Field::Identity, Field::Composer, Field::Title, Field::Orchestra, Field::Soloists,
+                Field::Cover},
+               Ending::OpusNumberAndRule),
+    FieldsLine({Field::Identity, Field::Composer, Field::Title, Field::Orchestra, Field::Soloists},
+               Ending::None)};
 
-// A field without its leading and trailing blanks, in the bytes of the record.
-QByteArrayView trimmedField(const char* record, Field f) {
-    return store::trimBlankBytes(
-        QByteArrayView(record + store::fieldOffset(f), store::fieldWidth(f)));
-}
-
-void appendFields(QByteArray& line, const char* record, const ExportCommand& command, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) line += "   ";
-        line += trimmedField(record, command.order[i]);
-    }
-}
-
-bool passesFilter(const char* record, const QByteArray& filter) {
-    if (filter.isEmpty()) return true;
-    const QByteArrayView identity(record + store::fieldOffset(Field::Identity),
-                                  store::fieldWidth(Field::Identity));
-    return identity.contains(filter);
-}
-
-// The Opus Number as this program writes numbers (a blank for the sign, then the digits), into a
-// small buffer: this runs twice for every record of the collection.
-QByteArrayView numberDigits(std::int32_t n, char (&buffer)[16]) {
-    buffer[0] = ' ';
-    const auto end = std::to_chars(buffer + 1, buffer + sizeof buffer, n).ptr;
-    return QByteArrayView(buffer, end - buffer);
-}
-
-// One pass over the collection, writing the long or the short line of every record that passes.
-// Returns the records written.
-std::int64_t exportPass(MultiWindow& window, const ExportCommand& command, const QByteArray& filter,
-                        bool longLines, TextFile& file) {
+// One pass over the collection, writing a line in `format` for every record that passes the
+// filter. The status counts along, and the current Opus Number follows every record.
+std::int64_t exportPass(MultiWindow& window, const exporting::LineFormat& format,
+                        const QByteArray& filter, TextFile& file) {
     BusyScope busy(window);
-    static const QByteArray kRule = "   " + QByteArray(79, '_');
     static const QString kProgress = QStringLiteral("Examining/Saving... Opus No <");
-    std::int64_t written = 0;
-    QByteArray line;
-    char digits[16];
-    store::RecordScanner records(window.file(), 1, window.N);
-    window.current = 0;
-    while (const char* record = records.next()) {
-        window.current = records.number();
-        if (!passesFilter(record, filter)) continue;
-        ++written;
-        const QByteArrayView number = numberDigits(window.current, digits);
-        line.clear();
-        if (longLines) {
-            appendFields(line, record, command, 6);
-            line += "   Opus No=";
-            line += number;
-            line += kRule;
-        } else {
-            appendFields(line, record, command, command.shortFields);
-        }
-        file.writeLine(line);
+    const auto passes = [&filter](const char* record) {
+        const QByteArrayView identity(record + store::fieldOffset(Field::Identity),
+                                      store::fieldWidth(Field::Identity));
+        return identity.contains(filter);
+    };
+    const auto progress = [&window](std::int32_t opusNumber, bool written) {
+        window.current = opusNumber;
+        if (!written) return;
         // The text is rebuilt in place: no allocation for every record.
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, opusNumber).ptr;
         window.status.resize(kProgress.size());
         if (window.status != kProgress) window.status = kProgress;
-        window.status += QLatin1StringView(number.data(), number.size());
+        window.status += QLatin1Char(' ');
+        window.status += QLatin1StringView(digits, end - digits);
         window.status += QLatin1Char('>');
         window.notify();
-    }
-    return written;
+    };
+    window.current = 0;
+    return exporting::exportRecords(
+        window.file(), window.N,
+        {.format = format,
+         .passes = filter.isEmpty() ? std::function<bool(const char*)>() : passes,
+         .progress = progress},
+        file);
 }
 
 void exportCollection(MultiWindow& window, const ExportCommand& command) {
@@ -144,15 +119,14 @@ void exportCollection(MultiWindow& window, const ExportCommand& command) {
     // Both passes pass the same records: the count is taken from the first one that runs.
     std::int64_t count = -1;
     try {
-        for (const bool longLines : {true, false}) {
-            const QString& path = longLines ? longPath : shortPath;
+        for (const FieldsLine* format : {&command.longLine, &command.shortLine}) {
+            const QString& path = format == &command.longLine ? longPath : shortPath;
             TextFile file;
             if (!file.open(path, TextFile::Mode::Create)) {
                 trouble.report(path, file.error());
                 continue;  // the other file is still made
             }
-            const std::int64_t written =
-                impossible ? 0 : exportPass(window, command, filter, longLines, file);
+            const std::int64_t written = impossible ? 0 : exportPass(window, *format, filter, file);
             if (count < 0) count = written;
             if (!file.close()) trouble.report(path, file.error());
         }

@@ -60,13 +60,14 @@ void MultiWindow::ShowCR() {
     if (rowCounter < kPageRows) ++rowCounter;
     auto bytes = [this](Field f) { return record_.field(f).toByteArray(); };
     ShownRow& row = ShownTable[rowCounter - 1];
-    row[0] = bytes(Field::Identity) + QByteArray(35, ' ') + "Opus No =" + number.toLatin1();
-    row[1] = bytes(Field::Composer) + "  " + bytes(Field::Title);
-    row[2] = bytes(Field::Orchestra);
-    row[3] = bytes(Field::Soloists);
-    row[4] = bytes(Field::Cover);
-    row[5] = bytes(Field::Composer);
-    row[6] = bytes(Field::Title);
+    row.identityLine =
+        bytes(Field::Identity) + QByteArray(35, ' ') + "Opus No =" + number.toLatin1();
+    row.composerAndTitle = bytes(Field::Composer) + "  " + bytes(Field::Title);
+    row.orchestra = bytes(Field::Orchestra);
+    row.soloists = bytes(Field::Soloists);
+    row.cover = bytes(Field::Cover);
+    row.composer = bytes(Field::Composer);
+    row.title = bytes(Field::Title);
     caption = u"Sonvella 4.0 - My Music Collection - Opus No: " % number % u"  of " % numberText(N);
     notify();
 }
@@ -93,8 +94,17 @@ void MultiWindow::clearDrawing() {
     notify();
 }
 
+const QByteArray& ShownRow::slot(int n) const {
+    static const std::array<QByteArray ShownRow::*, kSlots> kSlotMembers = {
+        &ShownRow::identityLine, &ShownRow::composerAndTitle,
+        &ShownRow::orchestra,    &ShownRow::soloists,
+        &ShownRow::cover,        &ShownRow::composer,
+        &ShownRow::title};
+    return this->*kSlotMembers[n - 1];
+}
+
 QString MultiWindow::slotText(int row, int slot) const {
-    return store::fromDisk(ShownTable[row - 1][slot - 1]);
+    return store::fromDisk(ShownTable[row - 1].slot(slot));
 }
 
 void MultiWindow::mnuTelos() {

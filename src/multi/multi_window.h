@@ -22,10 +22,19 @@ constexpr int kPageRows = 8;
 constexpr int kSlots = 7;
 
 // One row of ShownTable: the text of its seven slots, in the bytes of the collection's code
-// page, fields at their full width.
-//   1 Identity, 35 blanks, "Opus No =" and the number   2 Composer, two blanks, Title
-//   3 Orchestra   4 Soloists   5 Cover   6 Composer   7 Title
-using ShownRow = std::array<QByteArray, kSlots>;
+// page, fields at their full width, in the order of the slots (1 to 7).
+struct ShownRow {
+    QByteArray identityLine;      // Identity, 35 blanks, "Opus No =" and the number
+    QByteArray composerAndTitle;  // Composer, two blanks, Title
+    QByteArray orchestra;
+    QByteArray soloists;
+    QByteArray cover;
+    QByteArray composer;
+    QByteArray title;
+
+    // Slot 1 to 7.
+    const QByteArray& slot(int n) const;
+};
 
 // A line of text drawn on the window.
 struct DrawnLine {

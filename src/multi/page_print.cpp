@@ -24,7 +24,11 @@ void PrintRecords(MultiWindow& window) {
     for (const ShownRow& row : window.ShownTable) {
         job.line(print_conventions::rule(u'_'));
         job.line();
-        for (int slot = 0; slot < 5; ++slot) job.line(store::fromDisk(row[slot]));
+        // The first five slots: the record as it was drawn, without the Composer and Title again.
+        for (const QByteArray* text : {&row.identityLine, &row.composerAndTitle, &row.orchestra,
+                                       &row.soloists, &row.cover}) {
+            job.line(store::fromDisk(*text));
+        }
         job.line(print_conventions::rule(u'_'));
     }
     job.line();

@@ -1,9 +1,8 @@
 #include "multi/result_files.h"
 
 #include "common/numbers.h"
+#include "exporting/text_file.h"
 #include "multi/multi_window.h"
-#include "multi/text_file.h"
-#include "platform/dialogs.h"
 #include "platform/program_directory.h"
 
 namespace multi {
@@ -16,21 +15,9 @@ QString searchShortFile() {
     return platform::programFile(QStringLiteral("SearchShort.doc"));
 }
 
-void FileTrouble::report(const QString& path, const QString& reason) {
-    if (failed_.contains(path)) return;
-    failed_.insert(path);
-    dialogs_.show(title_, path + QStringLiteral(" could not be written:\n") + reason,
-                  platform::Icon::Exclamation);
-}
-
-bool createEmpty(const QString& path, FileTrouble& trouble) {
-    TextFile file;
-    if (file.open(path, TextFile::Mode::Create) && file.close()) return true;
-    trouble.report(path, file.error());
-    return false;
-}
-
 namespace {
+
+using exporting::TextFile;
 
 bool appendRows(const QString& path, FileTrouble& trouble, QByteArray (*line)(const ShownRow&),
                 const MultiWindow& window) {
@@ -45,19 +32,20 @@ bool appendRows(const QString& path, FileTrouble& trouble, QByteArray (*line)(co
 
 // Composer and Title, Orchestra, Soloists, Cover, the Identity line, three blanks and a rule.
 QByteArray longLine(const ShownRow& row) {
-    return row[1] + row[2] + row[3] + row[4] + row[0] + "   " + QByteArray(80, '_');
+    return row.composerAndTitle + row.orchestra + row.soloists + row.cover + row.identityLine +
+           "   " + QByteArray(80, '_');
 }
 
 // Composer, Title, Orchestra and Soloists, trimmed, three blanks between them.
 QByteArray shortLine(const ShownRow& row) {
     QByteArray line;
-    line += store::trimBlankBytes(row[5]);
+    line += store::trimBlankBytes(row.composer);
     line += "   ";
-    line += store::trimBlankBytes(row[6]);
+    line += store::trimBlankBytes(row.title);
     line += "   ";
-    line += store::trimBlankBytes(row[2]);
+    line += store::trimBlankBytes(row.orchestra);
     line += "   ";
-    line += store::trimBlankBytes(row[3]);
+    line += store::trimBlankBytes(row.soloists);
     return line;
 }
 

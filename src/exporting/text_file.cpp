@@ -1,6 +1,6 @@
-#include "multi/text_file.h"
+#include "exporting/text_file.h"
 
-namespace multi {
+namespace exporting {
 
 namespace {
 constexpr qsizetype kBufferSize = 1 << 20;
@@ -48,4 +48,4 @@ bool TextFile::close() {
     return error_.isEmpty();
 }
 
-}  // namespace multi
+}  // namespace exporting

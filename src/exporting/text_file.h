@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QString>
 
-namespace multi {
+namespace exporting {
 
 class TextFile {
 public:
@@ -33,4 +33,4 @@ private:
     QString error_;
 };
 
-}  // namespace multi
+}  // namespace exporting
