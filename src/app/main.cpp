@@ -8,6 +8,7 @@
 
 #include "app/home_folder.h"
 #include "app/program.h"
+#include "common/version.h"
 #include "info/qt_help_viewer.h"
 #include "maintenance/backup_marker.h"
 #include "platform_qt/qt_dialogs.h"
@@ -15,7 +16,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sonvella"));
-    QApplication::setApplicationVersion(QStringLiteral("4.0.0"));
+    QApplication::setApplicationVersion(QLatin1String(common::kVersion));
     // Windows come and go (the main window is unloaded for a re-sort, a backup, multi mode): the
     // program ends when a command says so, or with its last window once the main or the multi mode
     // window was closed by its frame (the program watches for that itself).

@@ -3,15 +3,16 @@
 #include <QFileInfo>
 
 #include "common/numbers.h"
+#include "common/version.h"
 #include "store/collection_file.h"
 
 namespace info {
 
 QString versionText() {
     return QStringLiteral("Sonvella Version:  %1.%2.%3")
-        .arg(SONVELLA_VERSION_MAJOR)
-        .arg(SONVELLA_VERSION_MINOR)
-        .arg(SONVELLA_VERSION_PATCH);
+        .arg(common::kVersionMajor)
+        .arg(common::kVersionMinor)
+        .arg(common::kVersionPatch);
 }
 
 QString collectionVersionText(const QString& path) {

@@ -36,12 +36,7 @@ using record::Box;
 using record::CoverWindow;
 using record::kCoverPictureWidth;
 using record::RecordWindow;
-using record::txtAlloi;
 using record::txtEkdot;
-using record::txtEpo;
-using record::txtOno;
-using record::txtSp;
-using record::txtTitlos;
 using ui::rectTw;
 
 namespace {

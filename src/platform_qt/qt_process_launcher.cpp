@@ -24,10 +24,11 @@ QtProcessLauncher::QtProcessLauncher(QString besideProgram, QStringList searchPa
 
 QString QtProcessLauncher::find(const QString& name) const {
 #ifdef Q_OS_WIN
-    const QString file =
-        name.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? name : name + ".exe";
+    const QString file = name.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)
+                             ? name
+                             : name + QStringLiteral(".exe");
 #else
-    const QString file = name;
+    const QString& file = name;
 #endif
     const QString beside =
         besideProgram_.isEmpty() ? QCoreApplication::applicationDirPath() : besideProgram_;

@@ -99,11 +99,11 @@ void RecordWindow::mnuCoverImage() {
     notify();
 }
 
-void RecordWindow::openCoverWindow(CoverWindow& window, const QString& file, const QString& caption,
-                                   const QString& failure) {
+void RecordWindow::openCoverWindow(CoverWindow& window, const QString& file,
+                                   const QString& windowCaption, const QString& failure) {
     window.open = true;
     window.picture = QImage();
-    window.caption = caption;
+    window.caption = windowCaption;
     notify();
     const QString identity = record_.text(store::Field::Identity);
     QImage picture;

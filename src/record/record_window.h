@@ -173,7 +173,7 @@ private:
     // Loads the front cover into the panel; false when it is missing (after the message).
     bool loadPanelCover();
     void hideCoverPanel();
-    void openCoverWindow(CoverWindow& window, const QString& file, const QString& caption,
+    void openCoverWindow(CoverWindow& window, const QString& file, const QString& windowCaption,
                          const QString& failure);
 
     Session& session_;

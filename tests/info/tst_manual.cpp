@@ -48,9 +48,10 @@ QSet<QString> anchorsOf(const QString& name) {
     document.setHtml(readPage(name));
     QSet<QString>& anchors = known[name];
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (const QString& name : block.charFormat().anchorNames()) anchors << name;
+        for (const QString& anchor : block.charFormat().anchorNames()) anchors << anchor;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            for (const QString& name : it.fragment().charFormat().anchorNames()) anchors << name;
+            for (const QString& anchor : it.fragment().charFormat().anchorNames())
+                anchors << anchor;
         }
     }
     return anchors;
@@ -335,14 +336,14 @@ void ManualTest::theKeyTableNamesTheWindowsKeys() {
         const QRegularExpressionMatch m = it.next();
         const QStringList keys = keysNamed(plainText(m.captured(1)));
         if (keys.isEmpty()) wrong << QStringLiteral("cannot read %1").arg(m.captured(1));
-        const bool main = !m.captured(2).isEmpty();
-        const bool multi = !m.captured(3).isEmpty();
+        const bool ofMain = !m.captured(2).isEmpty();
+        const bool ofMulti = !m.captured(3).isEmpty();
         for (const QString& key : keys) {
-            if (main) inMain << key;
-            if (multi) inMulti << key;
-            if (main != mainKeys.contains(key))
+            if (ofMain) inMain << key;
+            if (ofMulti) inMulti << key;
+            if (ofMain != mainKeys.contains(key))
                 wrong << key + QStringLiteral(" in the main window");
-            if (multi != multiKeys.contains(key)) wrong << key + QStringLiteral(" in multi mode");
+            if (ofMulti != multiKeys.contains(key)) wrong << key + QStringLiteral(" in multi mode");
         }
     }
     // And no key of either window is missing from the table.

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "store/collation.h"
 #include "sort/record_sort.h"
+#include "store/collation.h"
 #include "support/collection_dir.h"
 
 using sorting::sortCollection;

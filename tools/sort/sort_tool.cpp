@@ -46,7 +46,8 @@ QString report(const SortSummary& s, store::Field key) {
                         .arg(file, fieldName(key), plural(s.records, "record", "records"));
     QStringList notes;
     if (s.deleted > 0) {
-        notes << plural(s.deleted, "deleted record is", "deleted records are") + " at the end";
+        notes << plural(s.deleted, "deleted record is", "deleted records are") +
+                     QStringLiteral(" at the end");
     }
     if (s.trailingBytes > 0) {
         notes << QStringLiteral("the last %1, less than a whole record, were kept at the very end")

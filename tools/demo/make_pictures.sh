@@ -2,7 +2,7 @@
 # Builds make_demo_pictures and draws the program's pictures into data/: the media icons and the
 # demo covers (data/demo) and the application icon (data/icons).
 #
-# Usage: data/source/make_pictures.sh [build directory]   (default: build/pictures)
+# Usage: tools/demo/make_pictures.sh [build directory]   (default: build/pictures)
 # A relative build directory is taken from the repository's root.
 set -eu
 

@@ -8,7 +8,7 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-DEMO = os.path.join(HERE, "..", "demo")
+DEMO = os.path.join(HERE, "..", "..", "data", "demo")
 WIDTHS = [45, 45, 60, 75, 115, 115]
 DELETED = ("~~~", "", "", "", "", "")
 
