@@ -31,7 +31,8 @@ void drawGoldbergFront(QPainter& p, QSizeF size) {
     // Aria, thirty variations and the aria again: every third variation is a canon, the last a
     // quodlibet.
     for (int k = 0; k < 32; ++k) {
-        const QRectF cell(79 + (k % 8) * 56, 196 + (k / 8) * 56, 50, 50);
+        const int row = k / 8, column = k % 8;  // eight cells a row
+        const QRectF cell(79 + column * 56, 196 + row * 56, 50, 50);
         const bool aria = k == 0 || k == 31;
         QColor fill = Qt::transparent, mark = ink;
         if (aria)
