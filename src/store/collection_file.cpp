@@ -34,12 +34,20 @@ QString shownPath(const QString& path) {
 CollectionFile::CollectionFile(QString path) : path_(std::move(path)), file_(path_) {}
 
 void CollectionFile::open() {
+    openWith(QIODevice::ReadWrite);
+}
+
+void CollectionFile::openForReading() {
+    openWith(QIODevice::ReadOnly);
+}
+
+void CollectionFile::openWith(QIODevice::OpenMode mode) {
     if (file_.isOpen()) return;
     if (QFileInfo(path_).isDir()) {
         throw StoreError(StoreError::Kind::Unreadable,
                          QStringLiteral("%1 is a folder").arg(shownPath(path_)));
     }
-    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    if (!file_.open(mode | QIODevice::Unbuffered)) {
         throw StoreError(StoreError::Kind::Unreadable,
                          QStringLiteral("%1: %2").arg(shownPath(path_), file_.errorString()));
     }

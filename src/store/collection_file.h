@@ -26,6 +26,9 @@ public:
 
     // Opens for reading and writing; a missing file is created empty. Throws StoreError.
     void open();
+    // Opens for reading only, for a scan on a handle of its own: a missing file is an error, and
+    // nothing is ever created or written through this handle. Throws StoreError.
+    void openForReading();
     void close();
     bool isOpen() const { return file_.isOpen(); }
     const QString& path() const { return path_; }
@@ -49,6 +52,7 @@ public:
     std::int64_t readRecords(std::int32_t first, std::int32_t count, char* buffer);
 
 private:
+    void openWith(QIODevice::OpenMode mode);
     void checkNumber(std::int32_t n) const;
     std::int64_t readAt(std::int64_t offset, char* buffer, std::int64_t size);
     void writeAt(std::int64_t offset, const char* data, std::int64_t size);

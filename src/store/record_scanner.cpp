@@ -14,17 +14,26 @@ RecordScanner::RecordScanner(CollectionFile& file, std::int32_t first, std::int3
 const char* RecordScanner::next() {
     if (number_ >= last_) return nullptr;
     ++number_;
-    if (number_ >= blockFirst_ + blockCount_ || blockCount_ == 0) {
-        blockFirst_ = number_;
-        blockCount_ = static_cast<std::int32_t>(
-            std::min<std::int64_t>(kBlockRecords, std::int64_t(last_) - number_ + 1));
-        const qsizetype size = qsizetype(blockCount_) * kRecordLength;
-        if (block_.size() != size) block_.resize(size);
-        const std::int64_t got = file_.readRecords(blockFirst_, blockCount_, block_.data());
-        // Beyond the end of the file records read as blanks.
-        std::fill(block_.data() + got, block_.data() + size, ' ');
-    }
+    if (number_ >= blockFirst_ + blockCount_ || blockCount_ == 0) readBlock(number_);
     return block_.constData() + qsizetype(number_ - blockFirst_) * kRecordLength;
+}
+
+RecordScanner::Block RecordScanner::nextBlock() {
+    if (number_ >= last_) return {};
+    readBlock(number_ + 1);
+    number_ = blockFirst_ + blockCount_ - 1;
+    return {block_.constData(), blockFirst_, blockCount_};
+}
+
+void RecordScanner::readBlock(std::int32_t first) {
+    blockFirst_ = first;
+    blockCount_ = static_cast<std::int32_t>(
+        std::min<std::int64_t>(kBlockRecords, std::int64_t(last_) - first + 1));
+    const qsizetype size = qsizetype(blockCount_) * kRecordLength;
+    if (block_.size() != size) block_.resize(size);
+    const std::int64_t got = file_.readRecords(blockFirst_, blockCount_, block_.data());
+    // Beyond the end of the file records read as blanks.
+    std::fill(block_.data() + got, block_.data() + size, ' ');
 }
 
 std::int32_t findNext(CollectionFile& file, std::int32_t start, std::int32_t last,

@@ -23,7 +23,19 @@ public:
     // The Opus Number of the record next() gave last.
     std::int32_t number() const { return number_; }
 
+    // The records of the next block at once, for scans that look at many records in one go:
+    // `count` records of 455 bytes from `data`, the first of them record `first`; `data` is
+    // nullptr after the last. Throws StoreError when the file cannot be read.
+    struct Block {
+        const char* data = nullptr;
+        std::int32_t first = 0;
+        std::int32_t count = 0;
+    };
+    Block nextBlock();
+
 private:
+    void readBlock(std::int32_t first);
+
     static constexpr std::int32_t kBlockRecords = 2048;
 
     store::CollectionFile& file_;
