@@ -41,6 +41,13 @@ void RecordWindow::cmdPrevious() {
     if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
 }
 
+bool RecordWindow::goToRecord(std::int32_t n) {
+    if (!SaveCR()) return false;
+    const bool shown = showRecord(n);
+    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
+    return shown;
+}
+
 void RecordWindow::cmdFindcode() {
     for (;;) {
         const QString typed = dialogs_.input(QStringLiteral("Find Sonvella Number:"),

@@ -117,6 +117,9 @@ public:
     void cmdPrevious();
     void cmdFindcode();  // go to a typed Opus Number
     void cmdMulti();     // multi mode; the record shown is not saved
+    // Moves to record n as next and previous do, for a pick from a list of records: the record
+    // shown is saved first, and when that save fails the window stays where it is.
+    bool goToRecord(std::int32_t n);
 
     // The cover panel and the cover windows (cover_panel.cpp).
     void Command10();      // show or hide the cover panel
