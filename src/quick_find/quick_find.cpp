@@ -1,0 +1,107 @@
+#include "quick_find/quick_find.h"
+
+#include <QLocale>
+
+#include "record/record_window.h"
+
+namespace quick_find {
+
+namespace {
+
+QString count(qsizetype n) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(n));
+}
+
+}  // namespace
+
+QuickFind::QuickFind(record::RecordWindow& window, QObject* parent)
+    : QObject(parent), window_(window), hits_(window.file().path()) {
+    worker_.setMaxThreadCount(1);
+}
+
+QuickFind::~QuickFind() {
+    stop();
+}
+
+void QuickFind::notify() {
+    if (changed) changed();
+}
+
+void QuickFind::cancelPass() {
+    ++pass_;
+    if (cancelled_) cancelled_->store(true);
+    cancelled_.reset();
+    searching_ = false;
+}
+
+void QuickFind::setText(const QString& text) {
+    text_ = text;
+    searchAgain();
+}
+
+void QuickFind::searchAgain() {
+    cancelPass();
+    hits_.clear();
+    const std::vector<Word> words = parseQuery(text_);
+    listShown_ = !words.empty();
+    countLine_.clear();
+    if (listShown_) {
+        searching_ = true;
+        countLine_ = QStringLiteral("Searching... 0 found so far");
+        const std::uint64_t pass = pass_;
+        cancelled_ = std::make_shared<std::atomic<bool>>(false);
+        worker_.start([this, pass, words, cancelled = cancelled_, path = window_.file().path()] {
+            const PassResult result =
+                runPass(path, words, *cancelled, [this, pass](std::vector<std::int32_t> hits) {
+                    QMetaObject::invokeMethod(
+                        this, [this, pass, hits = std::move(hits)] { reportFound(pass, hits); },
+                        Qt::QueuedConnection);
+                });
+            QMetaObject::invokeMethod(
+                this, [this, pass, result] { reportEnd(pass, result); }, Qt::QueuedConnection);
+        });
+    }
+    notify();
+}
+
+void QuickFind::reportFound(std::uint64_t pass, const std::vector<std::int32_t>& hits) {
+    if (pass != pass_) return;  // for a text no longer in the box
+    hits_.append(hits);
+    countLine_ = QStringLiteral("Searching... %1 found so far").arg(count(hits_.rowCount()));
+    notify();
+}
+
+void QuickFind::reportEnd(std::uint64_t pass, const PassResult& result) {
+    if (pass != pass_) return;
+    searching_ = false;
+    cancelled_.reset();
+    const int n = hits_.rowCount();
+    if (result.outcome == PassResult::Outcome::Failed) {
+        countLine_ = QStringLiteral("The collection could not be read: ") + result.error;
+    } else if (n == 0) {
+        countLine_ = QStringLiteral("No record matches");
+    } else if (n == 1) {
+        countLine_ = QStringLiteral("1 record matches");
+    } else {
+        countLine_ = QStringLiteral("%1 records match").arg(count(n));
+    }
+    notify();
+}
+
+void QuickFind::stop() {
+    const bool wasSearching = searching_;
+    cancelPass();
+    worker_.waitForDone();
+    hits_.closeFile();
+    if (wasSearching && listShown_) {
+        countLine_.clear();  // a pass cut short counts nothing
+        notify();
+    }
+}
+
+bool QuickFind::goToHit(int row) {
+    if (row < 0 || row >= hits_.rowCount()) return false;
+    return window_.goToRecord(hits_.opusNumber(row));
+}
+
+}  // namespace quick_find
