@@ -124,6 +124,7 @@ void Program::loadMainWindow() {
 void Program::unloadMainWindow() {
     if (!state_) return;
     state_->closeCoverWindows();
+    if (window_) window_->closeQuickFind();
     retiringWindow_ = retire(window_, std::shared_ptr<record::RecordWindow>(std::move(state_)));
     window_ = nullptr;
 }

@@ -22,6 +22,7 @@
 #include "platform/help_viewer.h"
 #include "print/print_selection.h"
 #include "print/range_print.h"
+#include "quick_find/frm_quick_find.h"
 #include "search/search_commands.h"
 #include "store/opus_record.h"
 #include "ui/clickable_label.h"
@@ -188,6 +189,7 @@ FrmIstoriki::~FrmIstoriki() {
     for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
     delete frmCoverImage_;
     delete frmBackImage_;
+    delete quickFind_;
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {
@@ -410,6 +412,7 @@ void FrmIstoriki::buildMenus() {
         {"mnuSearch", "mnuEkdot", QStringLiteral("&Soloists"), K(Qt::Key_F9), nullptr, {}},
         {"mnuSearch", "mnuCover", QStringLiteral("Co&ver"), K(Qt::Key_F11), nullptr, {}},
         {"mnuSearch", "mnuAnyAuthorTitle", QStringLiteral("Any &Name"), K(Qt::SHIFT | Qt::Key_F6), "mnuSepFind2", {}},
+        {"mnuSearch", "mnuQuickFind", QStringLiteral("&Quick Find..."), K(Qt::CTRL | Qt::Key_K), "mnuSepQuickFind", [this] { showQuickFind(); }},
         {"mnuSearch1", "mnuAuthorTitle", QStringLiteral("Composer and Title"), K(Qt::CTRL | Qt::Key_F6), nullptr, {}},
         {"mnuSearch1", "mnuTitleAlloi", QStringLiteral("Title and Orchestra"), K(Qt::CTRL | Qt::Key_F7), nullptr, {}},
         {"mnuSearch1", "mnuAlloiEkdot", QStringLiteral("Orchestra and Soloists"), K(Qt::CTRL | Qt::Key_F8), nullptr, {}},
@@ -543,6 +546,15 @@ void FrmIstoriki::copyState() {
     setFixedSize(ui::windowSize(window_.widthTwips, window_.heightTwips));
     frmCoverImage_->refresh(window_.frmCoverImage);
     frmBackImage_->refresh(window_.frmBackImage);
+}
+
+void FrmIstoriki::showQuickFind() {
+    if (!quickFind_) quickFind_ = new quick_find::FrmQuickFind(window_, this);
+    quickFind_->bringForward();
+}
+
+void FrmIstoriki::closeQuickFind() {
+    if (quickFind_) quickFind_->close();
 }
 
 QAction* FrmIstoriki::menuEntry(const char* name) const {

@@ -16,6 +16,10 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
+namespace quick_find {
+class FrmQuickFind;
+}
+
 namespace main_window {
 
 class FrmCoverImage;
@@ -33,6 +37,10 @@ public:
     std::function<void()> closedByUser;
     // Copies the state into the controls (now and then only, while a long command runs).
     void refresh();
+    // The Quick Find window (Find menu, Ctrl+K): opened or brought forward; closed with this
+    // window's unloading.
+    void showQuickFind();
+    void closeQuickFind();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +73,7 @@ private:
     QLabel* image2_ = nullptr;
     FrmCoverImage* frmCoverImage_ = nullptr;
     FrmCoverImage* frmBackImage_ = nullptr;
+    quick_find::FrmQuickFind* quickFind_ = nullptr;
     void copyState();
     bool refreshing_ = false;
     ui::ThrottledRefresh refresh_{this, [this] { copyState(); }};

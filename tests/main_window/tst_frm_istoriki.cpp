@@ -143,11 +143,12 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
                                          "&Paste Opus No [Shift+F12]", "-mnuSepEdit",
                                          "Delete Opus No [Shift+Del]"};
     QTest::newRow("Find") << "mnuSearch"
-                          << "Fin&d"
-                          << QStringList{"Op&us No [F4]",       "-mnuSepFind1", "&Identity [F5]",
-                                         "&Composer [F6]",      "&Title [F7]",  "&Orchestra [F8]",
-                                         "&Soloists [F9]",      "Co&ver [F11]", "-mnuSepFind2",
-                                         "Any &Name [Shift+F6]"};
+                          << "Fin&d" << QStringList{"Op&us No [F4]",    "-mnuSepFind1",
+                                                    "&Identity [F5]",   "&Composer [F6]",
+                                                    "&Title [F7]",      "&Orchestra [F8]",
+                                                    "&Soloists [F9]",   "Co&ver [F11]",
+                                                    "-mnuSepFind2",     "Any &Name [Shift+F6]",
+                                                    "-mnuSepQuickFind", "&Quick Find... [Ctrl+K]"};
     QTest::newRow("Seek") << "mnuSearch1"
                           << "See&k" << QStringList{"Composer and Title [Ctrl+F6]",
                                                     "Title and Orchestra [Ctrl+F7]",
