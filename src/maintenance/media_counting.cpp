@@ -1,6 +1,5 @@
 #include "maintenance/media_counting.h"
 
-#include <QByteArray>
 #include <cstdint>
 
 #include "common/numbers.h"
@@ -18,13 +17,9 @@ namespace {
 const QString kTitle = QStringLiteral("Sonvella 4.0 - Media Counting");
 const QString kMedia = QStringLiteral(" >  Media (CDs, DVDs, LPs, Tapes)");
 
-// Records of one medium share the first seven characters of their Identity ("No0001 ").
-constexpr int kKeyLength = 7;
-
-// The medium key of the record just shown: its Identity as the window holds it, trimmed and
-// padded again, so leading blanks typed by mistake do not split a medium.
-QByteArray mediumKey(const RecordWindow& window) {
-    return window.record().field(store::Field::Identity).first(kKeyLength).toByteArray();
+// The medium key of the record just shown: leading blanks typed by mistake do not split a medium.
+store::MediumKey mediumKey(const RecordWindow& window) {
+    return store::mediumKey(window.record().field(store::Field::Identity));
 }
 
 void setProgress(RecordWindow& window, std::int32_t opusNumber, std::int32_t counted) {
@@ -40,10 +35,10 @@ void clearProgress(RecordWindow& window) {
 // Both counts stop at a record that cannot be read (its message was shown by then): a count that
 // skipped records would be wrong without saying so.
 bool countEntireCollection(RecordWindow& window, std::int32_t* counted) {
-    QByteArray previous;
+    store::MediumKey previous{};
     for (std::int32_t k = 1; k <= window.N; ++k) {
         if (!window.showRecord(k)) return false;
-        const QByteArray key = mediumKey(window);
+        const store::MediumKey key = mediumKey(window);
         // The first medium has no change of key to mark it; it is counted after the last record.
         if (k > 1 && key != previous) {
             ++*counted;
@@ -62,10 +57,10 @@ bool countMarkedMedia(RecordWindow& window, const QString& special, std::int32_t
     };
     if (!window.showRecord(1)) return false;
     if (marked()) ++*counted;
-    QByteArray previous = mediumKey(window);
+    store::MediumKey previous = mediumKey(window);
     for (std::int32_t k = 2; k <= window.N; ++k) {
         if (!window.showRecord(k)) return false;
-        const QByteArray key = mediumKey(window);
+        const store::MediumKey key = mediumKey(window);
         if (key != previous && marked()) ++*counted;
         previous = key;
         setProgress(window, k, *counted);

@@ -1,8 +1,9 @@
 #pragma once
-// Which icon shows the kind of medium named in a record's Identity.
+// Which icon shows the kind of medium named in a record's Identity, and what that kind is called.
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 namespace record {
 
@@ -10,5 +11,10 @@ namespace record {
 // padding included; the empty text when no kind of medium is named. The tests are made in order,
 // case-sensitively, and the first that matches wins.
 QString mediaIconFor(QByteArrayView identity);
+
+// The kinds of medium the icons tell apart, by the same tests: their names ("CD", "LP", ...) in
+// the order of the tests, and which of them an Identity names (-1: none of them).
+const QStringList& mediaKindNames();
+int mediaKindOf(QByteArrayView identity);
 
 }  // namespace record

@@ -42,6 +42,7 @@ void RecordWindow::cmdPrevious() {
 }
 
 bool RecordWindow::goToRecord(std::int32_t n) {
+    if (n < 1 || n > N) return false;
     if (!SaveCR()) return false;
     const bool shown = showRecord(n);
     if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown

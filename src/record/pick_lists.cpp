@@ -50,7 +50,11 @@ void RecordWindow::pickListChosen(int list, const QString& name) {
 }
 
 void RecordWindow::addToPickList(int list) {
-    const QString name = pickTexts[list];
+    const QString name = pickTexts[list];  // a copy: the view may refresh the box meanwhile
+    addToPickList(list, name);
+}
+
+void RecordWindow::addToPickList(int list, const QString& name) {
     const store::NameListInfo& info = store::kNameLists[list];
     try {
         store::AppendNameToList(QString::fromLatin1(info.file), name);

@@ -117,8 +117,8 @@ public:
     void cmdPrevious();
     void cmdFindcode();  // go to a typed Opus Number
     void cmdMulti();     // multi mode; the record shown is not saved
-    // Moves to record n as next and previous do, for a pick from a list of records: the record
-    // shown is saved first, and when that save fails the window stays where it is.
+    // Shows record n as moving by F2 does: the record shown is saved first, and when that save
+    // fails (or n is no Opus Number of the collection) the window stays where it is.
     bool goToRecord(std::int32_t n);
 
     // The cover panel and the cover windows (cover_panel.cpp).
@@ -137,6 +137,8 @@ public:
     void pickListChosen(int list, const QString& name);
     // "Add": the text of the box's edit field into its list and its file.
     void addToPickList(int list);
+    // The same for a name that comes from elsewhere (the collection check).
+    void addToPickList(int list, const QString& name);
 
     void cmdExit();      // save, close the collection, end
     void mnuEnd();       // save, close the collection, close the cover windows, end

@@ -38,6 +38,11 @@ void CollectionFile::open() {
 }
 
 void CollectionFile::openForReading() {
+    if (file_.isOpen()) return;
+    if (!QFileInfo::exists(path_)) {
+        throw StoreError(StoreError::Kind::NotFound,
+                         QStringLiteral("%1 does not exist").arg(shownPath(path_)));
+    }
     openWith(QIODevice::ReadOnly);
 }
 

@@ -26,8 +26,8 @@ public:
 
     // Opens for reading and writing; a missing file is created empty. Throws StoreError.
     void open();
-    // Opens for reading only, for a scan on a handle of its own: a missing file is an error, and
-    // nothing is ever created or written through this handle. Throws StoreError.
+    // Opens for reading only, for a scan on a handle of its own: a missing file is not created
+    // (NotFound), and nothing is ever written through this handle. Throws StoreError.
     void openForReading();
     void close();
     bool isOpen() const { return file_.isOpen(); }

@@ -21,6 +21,16 @@ QByteArrayView trimBlankBytes(QByteArrayView bytes) {
     return bytes.sliced(first, last - first);
 }
 
+MediumKey mediumKey(QByteArrayView identity) {
+    qsizetype first = 0;
+    while (first < identity.size() && identity[first] == ' ') ++first;
+    MediumKey key;
+    key.fill(' ');
+    const qsizetype length = std::min<qsizetype>(identity.size() - first, kMediumKeyLength);
+    std::memcpy(key.data(), identity.data() + first, length);
+    return key;
+}
+
 OpusRecord::OpusRecord() {
     bytes_.fill(' ');
 }

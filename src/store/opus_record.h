@@ -46,6 +46,13 @@ inline constexpr char kDeletedIdentity[] = "~~~";
 QString trimBlanks(const QString& text);
 QByteArrayView trimBlankBytes(QByteArrayView bytes);
 
+// Records of one medium share the start of their Identity ("No0001 CD", "No0001 CD"): the first
+// seven characters after any leading blanks, padded with blanks. Media counting and the
+// collection check compare these keys exactly.
+constexpr int kMediumKeyLength = 7;
+using MediumKey = std::array<char, kMediumKeyLength>;
+MediumKey mediumKey(QByteArrayView identity);
+
 class OpusRecord {
 public:
     OpusRecord();  // six blank fields
