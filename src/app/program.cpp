@@ -124,7 +124,10 @@ void Program::loadMainWindow() {
 void Program::unloadMainWindow() {
     if (!state_) return;
     state_->closeCoverWindows();
-    if (window_) window_->closeQuickFind();
+    if (window_) {
+        window_->closeQuickFind();
+        window_->closeCollectionCheck();
+    }
     retiringWindow_ = retire(window_, std::shared_ptr<record::RecordWindow>(std::move(state_)));
     window_ = nullptr;
 }

@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 
+#include "collection_check/frm_collection_check.h"
 #include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/pick_list_box.h"
@@ -190,6 +191,21 @@ FrmIstoriki::~FrmIstoriki() {
     delete frmCoverImage_;
     delete frmBackImage_;
     delete quickFind_;
+    delete collectionCheck_.data();
+}
+
+void FrmIstoriki::showCollectionCheck() {
+    if (!collectionCheck_) {
+        collectionCheck_ = new collection_check::FrmCollectionCheck(window_);
+        collectionCheck_->state().start();
+    }
+    collectionCheck_->show();
+    collectionCheck_->raise();
+    collectionCheck_->activateWindow();
+}
+
+void FrmIstoriki::closeCollectionCheck() {
+    delete collectionCheck_.data();
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {
@@ -434,6 +450,7 @@ void FrmIstoriki::buildMenus() {
         {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), nullptr, [&w] { print::mnuPrintRange(w); }},
         {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, nullptr, [&w] { w.services().help.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); }},
         {"mnublb", "mnuDedication", {}, {}, nullptr, {}},
+        {"mnublb", "mnuCollectionCheck", QStringLiteral("Collection &Check..."), K(Qt::CTRL | Qt::SHIFT | Qt::Key_K), "mnuSepMusic", [this] { showCollectionCheck(); }},
         {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, nullptr, [] { info::showDedication(); }},
         {"mnuAbout", "mnuHelp", QStringLiteral("Shortcut Keys"), K(Qt::SHIFT | Qt::Key_F1), nullptr, [] { info::showShortcutKeys(); }},
         {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), nullptr, [&w] { w.services().help.showContents(QStringLiteral("Sonvel400.HLP")); }},

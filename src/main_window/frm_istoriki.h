@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "record/record_window.h"
@@ -18,6 +19,10 @@ class QWidget;
 
 namespace quick_find {
 class FrmQuickFind;
+}
+
+namespace collection_check {
+class FrmCollectionCheck;
 }
 
 namespace main_window {
@@ -41,6 +46,10 @@ public:
     // window's unloading.
     void showQuickFind();
     void closeQuickFind();
+    // Opens the Collection Check window, or brings it to the front; closes it (the window goes
+    // with the main window: it shows records through it).
+    void showCollectionCheck();
+    void closeCollectionCheck();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +83,7 @@ private:
     FrmCoverImage* frmCoverImage_ = nullptr;
     FrmCoverImage* frmBackImage_ = nullptr;
     quick_find::FrmQuickFind* quickFind_ = nullptr;
+    QPointer<collection_check::FrmCollectionCheck> collectionCheck_;
     void copyState();
     bool refreshing_ = false;
     ui::ThrottledRefresh refresh_{this, [this] { copyState(); }};

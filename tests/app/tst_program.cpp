@@ -170,6 +170,20 @@ private slots:
         QCOMPARE(program_->mainState()->boxes[record::txtOno], QStringLiteral("Composer 1"));
     }
 
+    void theCollectionCheckGoesWithTheMainWindow() {
+        startProgram();
+        trigger(program_->mainWindow(), "mnuCollectionCheck");
+        trigger(program_->mainWindow(), "mnuCollectionCheck");  // the same window, to the front
+        QList<QPointer<QWidget>> checks;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("frmCollectionCheck")) checks << widget;
+        }
+        QCOMPARE(checks.size(), 1);
+        QVERIFY(checks.front()->isVisible());
+        trigger(program_->mainWindow(), "mnuMulti");  // unloads the main window
+        QVERIFY(checks.front().isNull());
+    }
+
     void closeWhileACommandRunsWaitsForIt() {
         startProgram();
         main_window::FrmIstoriki* window = program_->mainWindow();

@@ -178,7 +178,9 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
                                 << QStringList{"P&rint Collection (6/A4) [Ctrl+R]",
                                                "Print for &Filing (3/A4) [Ctrl+F]"};
     QTest::newRow("Music") << "mnublb"
-                           << "&Music" << QStringList{"My Collection ...", "Johann Sebastian Bach"};
+                           << "&Music"
+                           << QStringList{"My Collection ...", "Johann Sebastian Bach",
+                                          "-mnuSepMusic", "Collection &Check... [Ctrl+Shift+K]"};
     QTest::newRow("Help") << "mnuAbout"
                           << "&Help"
                           << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]",

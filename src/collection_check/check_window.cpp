@@ -1,0 +1,188 @@
+#include "collection_check/check_window.h"
+
+#include <QChar>
+#include <QFileInfo>
+#include <QThread>
+
+#include "collection_check/check_collection.h"
+#include "record/record_window.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/program_directory.h"
+#include "store/store_error.h"
+
+namespace collection_check {
+
+namespace {
+
+// The pick lists by their place in the main window's load order.
+constexpr int kComposers = 0, kConductors = 1, kOrchestras = 3, kSoloistsAK = 4, kSoloistsLZ = 5,
+              kVocal = 6;
+
+// Whether a name files under A to K: its first letter without case or accents, Latin or Greek.
+bool filesUnderAToK(const QString& name) {
+    for (QChar c : name) {
+        if (!c.isLetter()) continue;
+        while (!c.decomposition().isEmpty()) c = c.decomposition().front();
+        const char16_t small = QChar::toCaseFolded(c.unicode());
+        if (small >= u'a' && small <= u'z') return small <= u'k';
+        if (small >= u'α' && small <= u'ω') return small <= u'κ';
+        return true;
+    }
+    return true;
+}
+
+}  // namespace
+
+CheckWindow::CheckWindow(record::RecordWindow& window) : window_(window) {}
+
+CheckWindow::~CheckWindow() {
+    stopThread();
+}
+
+void CheckWindow::notify() {
+    if (changed) changed();
+}
+
+void CheckWindow::setStatus(Phase phase, const QString& status) {
+    phase_ = phase;
+    status_ = status;
+    notify();
+}
+
+void CheckWindow::stopThread() {
+    if (!thread_) return;
+    cancelled_->store(true);
+    thread_->wait();
+    delete thread_;
+    thread_ = nullptr;
+}
+
+void CheckWindow::start() {
+    stopThread();
+    const int run = ++run_;
+    model_.clear();
+    done_ = 0;
+    total_ = 0;
+    setStatus(Phase::Running, QStringLiteral("Reading the collection ..."));
+
+    // The thread works on copies: its own handle on the file and the pick lists as they are now.
+    const QString path = QFileInfo(window_.file().path()).absoluteFilePath();
+    const CollectionPass::PickLists lists = window_.lists;
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    cancelled_ = cancelled;
+    thread_ = QThread::create([this, run, path, lists, cancelled] {
+        const auto progress = [&](std::int64_t done, std::int64_t total) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, done, total] {
+                    if (run != run_ || phase_ != Phase::Running) return;
+                    done_ = done;
+                    total_ = total;
+                    status_ = QStringLiteral("Reading the collection ... %1 of %2 records")
+                                  .arg(done)
+                                  .arg(total);
+                    notify();
+                },
+                Qt::QueuedConnection);
+        };
+        try {
+            std::optional<Report> report = checkCollection(path, lists, progress, *cancelled);
+            if (!report) return;
+            auto shared = std::make_shared<Report>(std::move(*report));
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, shared] {
+                    if (run != run_ || phase_ != Phase::Running) return;
+                    stopThread();
+                    const std::int64_t records = shared->figures.records;
+                    model_.setReport(std::move(*shared));
+                    setStatus(Phase::Done, QStringLiteral("%1 records checked: %2 findings.")
+                                               .arg(records)
+                                               .arg(model_.rowCount()));
+                },
+                Qt::QueuedConnection);
+        } catch (const store::StoreError& e) {
+            const QString reason = e.message();
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, reason] {
+                    if (run != run_ || phase_ != Phase::Running) return;
+                    stopThread();
+                    setStatus(
+                        Phase::Failed,
+                        QStringLiteral("The check stopped: the collection could not be read."));
+                    window_.dialogs().show(
+                        kCheckTitle, QStringLiteral("The collection could not be read:\n") + reason,
+                        platform::Icon::Exclamation);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+    thread_->start();
+}
+
+void CheckWindow::cancel() {
+    if (phase_ != Phase::Running) return;
+    if (cancelled_) cancelled_->store(true);
+    model_.clear();
+    setStatus(Phase::Cancelled,
+              QStringLiteral("The check was cancelled. Click \"Check again\" to run it anew."));
+}
+
+bool CheckWindow::goToFinding(int row) {
+    if (row < 0 || row >= model_.rowCount()) return false;
+    const Finding& finding = model_.finding(row);
+    // While a command of the main window runs, its record must not change under it.
+    if (finding.opusNumbers.isEmpty() || window_.busy) {
+        window_.dialogs().beep();
+        return false;
+    }
+    return window_.goToRecord(finding.opusNumbers.front());
+}
+
+QList<int> CheckWindow::listsFor(int row) const {
+    if (row < 0 || row >= model_.rowCount()) return {};
+    const Finding& finding = model_.report().findings[size_t(row)];
+    if (finding.kind != FindingKind::NotInList) return {};
+    switch (finding.field) {
+        case NameField::Composer:
+            return {kComposers};
+        case NameField::Orchestra:
+            return {kConductors, kOrchestras};
+        case NameField::Soloists:
+            return {filesUnderAToK(finding.name) ? kSoloistsAK : kSoloistsLZ, kVocal};
+        default:
+            return {};
+    }
+}
+
+void CheckWindow::addToList(int row, int list) {
+    if (!listsFor(row).contains(list)) return;
+    const QString name = model_.finding(row).name;
+    const int before = window_.listsVersion;
+    window_.addToPickList(list, name);
+    if (window_.listsVersion != before) model_.removeFinding(row);
+    notify();
+}
+
+void CheckWindow::saveAsHtml(const ChartPictures& charts) {
+    if (phase_ != Phase::Done) return;
+    const QString path = platform::programFile(QStringLiteral("Collection Check.html"));
+    const QByteArray html =
+        htmlReport(model_.report(), charts, QFileInfo(window_.file().path()).absoluteFilePath(),
+                   window_.services().clock.now());
+    QString reason;
+    if (!writeFile(path, html, &reason)) {
+        window_.dialogs().show(kCheckTitle,
+                               QStringLiteral("The Collection Check could not be saved in:\n") +
+                                   path + QLatin1Char('\n') + reason,
+                               platform::Icon::Exclamation);
+        return;
+    }
+    window_.dialogs().show(kCheckTitle,
+                           QStringLiteral("The Collection Check was saved in:\n") + path,
+                           platform::Icon::Information);
+}
+
+}  // namespace collection_check

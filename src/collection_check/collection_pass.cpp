@@ -1,0 +1,542 @@
+#include "collection_check/collection_pass.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "collection_check/check_fold.h"
+#include "record/media_icon.h"
+#include "store/codepage.h"
+#include "store/collation.h"
+
+namespace collection_check {
+
+using store::Field;
+
+namespace {
+
+constexpr int kTopComposers = 15;
+
+// The pick lists by their place in the main window's load order.
+constexpr int kComposers = 0, kConductors = 1, kOrchestras = 3, kSoloistsAK = 4, kSoloistsLZ = 5,
+              kVocal = 6;
+
+int index(NameField field) {
+    return static_cast<int>(field);
+}
+
+const char* fieldBytes(const char* record, Field f) {
+    return record + store::fieldOffset(f);
+}
+
+QByteArrayView fieldView(const char* record, Field f) {
+    return {fieldBytes(record, f), store::fieldWidth(f)};
+}
+
+// The medium key's seven bytes as one number, exactly and folded.
+std::uint64_t packed(const store::MediumKey& key) {
+    std::uint64_t n = 0;
+    std::memcpy(&n, key.data(), key.size());
+    return n;
+}
+
+std::uint64_t foldedKey(std::uint64_t key) {
+    store::MediumKey bytes;
+    std::memcpy(bytes.data(), &key, bytes.size());
+    for (char& c : bytes) c = static_cast<char>(store::foldByte(static_cast<unsigned char>(c)));
+    return packed(bytes);
+}
+
+QString keyText(std::uint64_t key) {
+    char bytes[store::kMediumKeyLength];
+    std::memcpy(bytes, &key, sizeof bytes);
+    return store::trimBlanks(store::fromDisk(QByteArrayView(bytes, sizeof bytes)));
+}
+
+// Each name is counted per field: the same name in Orchestra and in Soloists is two entries.
+std::uint64_t nameKey(std::uint64_t exact, NameField field) {
+    return exact ^ (0x9E3779B97F4A7C15ull * std::uint64_t(index(field)));
+}
+
+std::uint64_t workKey(std::uint64_t composer, std::uint64_t title, std::uint64_t orchestra,
+                      std::uint64_t soloists) {
+    std::uint64_t h = composer * 0xff51afd7ed558ccdull;
+    h = (h ^ title) * 0xc4ceb9fe1a85ec53ull;
+    h = (h ^ orchestra) * 0xff51afd7ed558ccdull;
+    h = (h ^ soloists) * 0xc4ceb9fe1a85ec53ull;
+    return h ^ (h >> 33);
+}
+
+bool isBlank(const char* from, const char* to) {
+    for (; from != to; ++from) {
+        if (*from != ' ') return false;
+    }
+    return true;
+}
+
+QString times(std::int64_t n, const char* one, const char* many) {
+    return n == 1 ? QString::fromLatin1(one)
+                  : QString::number(n) + QLatin1Char(' ') + QLatin1String(many);
+}
+
+QString records(std::int64_t n) {
+    return times(n, "1 record", "records");
+}
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The records a finding names, ascending, the first kMaxNumbers of them.
+QList<std::int32_t> firstNumbers(std::vector<std::int32_t> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    if (numbers.size() > size_t(kMaxNumbers)) numbers.resize(kMaxNumbers);
+    return QList<std::int32_t>(numbers.begin(), numbers.end());
+}
+
+// Reads records back for the texts of the findings, each once.
+class Texts {
+public:
+    explicit Texts(const std::function<store::OpusRecord(std::int32_t)>& read) : read_(read) {}
+
+    const store::OpusRecord& record(std::int32_t opus) {
+        auto it = records_.find(opus);
+        if (it == records_.end()) it = records_.emplace(opus, read_(opus)).first;
+        return it->second;
+    }
+
+    // The name as written in that record: the one of the same bytes, else one that folds alike
+    // (the record was edited since the pass), else the whole field.
+    QString name(const CollectionPass::Name& name) {
+        const Field f =
+            name.field == NameField::Composer
+                ? Field::Composer
+                : (name.field == NameField::Orchestra ? Field::Orchestra : Field::Soloists);
+        const QByteArrayView field = record(name.firstOpus).field(f);
+        QByteArrayView same, alike;
+        const auto look = [&](QByteArrayView candidate) {
+            const NameHashes h = hashName(candidate);
+            if (h.exact == name.exact && same.isNull()) same = candidate;
+            if (h.folded == name.folded && alike.isNull()) alike = candidate;
+        };
+        if (name.field == NameField::Composer) {
+            look(store::trimBlankBytes(field));
+        } else {
+            forEachName(field, look);
+        }
+        const QByteArrayView chosen =
+            !same.isNull() ? same : (!alike.isNull() ? alike : store::trimBlankBytes(field));
+        return store::fromDisk(chosen);
+    }
+
+private:
+    const std::function<store::OpusRecord(std::int32_t)>& read_;
+    std::map<std::int32_t, store::OpusRecord> records_;
+};
+
+// A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
+struct Group {
+    size_t from = 0, to = 0;
+    std::int64_t total = 0;
+    std::int32_t firstOpus = 0;
+};
+
+// Splits sorted names into runs of equal `sameGroup`, keeping those `wanted` says.
+template <class Same, class Wanted>
+std::vector<Group> groups(const std::vector<CollectionPass::Name>& names, Same sameGroup,
+                          Wanted wanted) {
+    std::vector<Group> out;
+    for (size_t i = 0; i < names.size();) {
+        Group g{i, i + 1, names[i].count, names[i].firstOpus};
+        while (g.to < names.size() && sameGroup(names[i], names[g.to])) {
+            g.total += names[g.to].count;
+            g.firstOpus = std::min(g.firstOpus, names[g.to].firstOpus);
+            ++g.to;
+        }
+        if (wanted(g)) out.push_back(g);
+        i = g.to;
+    }
+    return out;
+}
+
+// The spellings of a group: one per way of writing (the same writing in two fields counts once,
+// found where it came first), most common first.
+std::vector<CollectionPass::Name> spellings(const std::vector<CollectionPass::Name>& names,
+                                            const Group& g) {
+    std::vector<CollectionPass::Name> out;
+    for (size_t i = g.from; i < g.to; ++i) {
+        auto same = std::find_if(out.begin(), out.end(),
+                                 [&](const auto& s) { return s.exact == names[i].exact; });
+        if (same == out.end()) {
+            out.push_back(names[i]);
+        } else {
+            same->count += names[i].count;
+            if (names[i].firstOpus < same->firstOpus) {
+                same->firstOpus = names[i].firstOpus;
+                same->field = names[i].field;
+            }
+        }
+    }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return a.count != b.count ? a.count > b.count : a.firstOpus < b.firstOpus;
+    });
+    return out;
+}
+
+std::vector<std::int32_t> firstOpusOf(const std::vector<CollectionPass::Name>& spellings) {
+    std::vector<std::int32_t> numbers;
+    for (const auto& s : spellings) numbers.push_back(s.firstOpus);
+    return numbers;
+}
+
+// The commonest groups first (then by their first record, then as they came), at most a kind's
+// worth; how many were left out.
+std::int64_t keepCommonest(std::vector<Group>& groups, size_t most) {
+    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
+        return a.total != b.total ? a.total > b.total : a.firstOpus < b.firstOpus;
+    });
+    if (groups.size() <= most) return 0;
+    const auto leftOut = std::int64_t(groups.size() - most);
+    groups.resize(most);
+    return leftOut;
+}
+
+// At most a kind's worth of findings; how many were left out.
+std::int64_t keepFirst(std::vector<Finding>& findings) {
+    if (findings.size() <= size_t(kMaxFindingsPerKind)) return 0;
+    const auto leftOut = std::int64_t(findings.size()) - kMaxFindingsPerKind;
+    findings.resize(kMaxFindingsPerKind);
+    return leftOut;
+}
+
+void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t leftOut) {
+    if (leftOut <= 0) return;
+    Finding more;
+    more.kind = kind;
+    more.text = QStringLiteral("... and %1 more of this kind, not listed").arg(leftOut);
+    findings.push_back(more);
+}
+
+}  // namespace
+
+QString kindName(FindingKind kind) {
+    switch (kind) {
+        case FindingKind::Duplicate:
+            return QStringLiteral("Probable duplicates");
+        case FindingKind::NameVariant:
+            return QStringLiteral("Name variants");
+        case FindingKind::Identity:
+            return QStringLiteral("Identities");
+        case FindingKind::NotInList:
+            return QStringLiteral("Names not in the pick lists");
+        case FindingKind::Unfinished:
+            return QStringLiteral("Unfinished records");
+    }
+    return {};
+}
+
+CollectionPass::CollectionPass(const PickLists& lists)
+    : mediaByKind_(record::mediaKindNames().size() + 1, 0) {
+    const auto listed = [&](NameField field, std::initializer_list<int> which) {
+        for (int list : which) {
+            for (const QString& name : lists[list]) {
+                if (const std::uint64_t h = foldedHash(store::toDisk(name)))
+                    listed_[index(field)].insert(h);
+            }
+        }
+    };
+    listed(NameField::Composer, {kComposers});
+    listed(NameField::Orchestra, {kConductors, kOrchestras});
+    listed(NameField::Soloists, {kSoloistsAK, kSoloistsLZ, kVocal});
+}
+
+void CollectionPass::addName(NameField field, QByteArrayView name, std::int32_t opus) {
+    const NameHashes h = hashName(name);
+    if (h.folded == 0) return;  // no letter or digit: no name
+    auto it = names_.find(nameKey(h.exact, field));
+    if (it == names_.end()) {
+        names_.insert(nameKey(h.exact, field), Name{h.folded, h.exact, 1, opus, field});
+    } else {
+        ++it->count;
+    }
+}
+
+void CollectionPass::endMediumRun() {
+    if (runLength_ == 0) return;
+    auto it = identities_.find(runKey_);
+    if (it == identities_.end()) {
+        identities_.insert(runKey_, Identity{runLength_, runFirst_});
+    } else {
+        it->count += runLength_;
+    }
+    runLength_ = 0;
+}
+
+void CollectionPass::add(std::int32_t opus, const char* record) {
+    ++figures_.records;
+    const QByteArrayView identity = fieldView(record, Field::Identity);
+
+    // Media: runs of neighbouring records whose keys match, deleted records included.
+    const std::uint64_t key = packed(store::mediumKey(identity));
+    if (!anyRecord_ || key != runKey_) {
+        endMediumRun();
+        ++figures_.media;
+        const int kind = record::mediaKindOf(identity);
+        ++mediaByKind_[kind < 0 ? mediaByKind_.size() - 1 : size_t(kind)];
+        anyRecord_ = true;
+        runKey_ = key;
+        runFirst_ = opus;
+    }
+    ++runLength_;
+
+    const QByteArrayView id = store::trimBlankBytes(identity);
+    if (id == store::kDeletedIdentity) {
+        ++figures_.deleted;
+        if (deleted_.size() < size_t(kMaxNumbers)) deleted_.push_back(opus);
+        return;
+    }
+    if (!id.isEmpty() && identity.front() == ' ') leadingBlanks_.emplace_back(key, opus);
+    const char* rest = record + store::fieldOffset(Field::Composer);
+    if (id == store::kNewIdentity && isBlank(rest, record + store::kRecordLength)) {
+        ++figures_.unfinished;
+        unfinished_.push_back(opus);
+        return;
+    }
+
+    const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
+    if (!composer.isEmpty()) addName(NameField::Composer, composer, opus);
+    const QByteArrayView orchestra = fieldView(record, Field::Orchestra);
+    forEachName(orchestra, [&](QByteArrayView name) { addName(NameField::Orchestra, name, opus); });
+    const QByteArrayView soloists = fieldView(record, Field::Soloists);
+    forEachName(soloists, [&](QByteArrayView name) { addName(NameField::Soloists, name, opus); });
+
+    const std::uint64_t c = foldedHash(composer);
+    const std::uint64_t t = foldedHash(fieldView(record, Field::Title));
+    const std::uint64_t o = foldedHash(orchestra);
+    const std::uint64_t s = foldedHash(soloists);
+    if (c | t | o | s) works_.push_back({workKey(c, t, o, s), key, opus});
+}
+
+Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t)>& read) {
+    endMediumRun();
+    Texts texts(read);
+    Report report;
+    report.figures = figures_;
+    Figures& figures = report.figures;
+    std::vector<Finding>& findings = report.findings;
+
+    const QStringList& kinds = record::mediaKindNames();
+    for (size_t i = 0; i < mediaByKind_.size(); ++i) {
+        if (mediaByKind_[i] == 0) continue;
+        const QString name = i < size_t(kinds.size()) ? kinds[i] : QStringLiteral("other");
+        figures.mediaByKind.append({name, mediaByKind_[i]});
+    }
+
+    // Names in the order of their field and fold: one run per name of a field.
+    std::vector<Name> names(names_.cbegin(), names_.cend());
+    names_ = {};
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+        return std::tie(a.field, a.folded, a.exact) < std::tie(b.field, b.folded, b.exact);
+    });
+    const auto sameName = [](const Name& a, const Name& b) {
+        return a.field == b.field && a.folded == b.folded;
+    };
+
+    // The composers with the most records.
+    std::vector<Group> composers = groups(names, sameName, [&](const Group& g) {
+        return names[g.from].field == NameField::Composer;
+    });
+    keepCommonest(composers, kTopComposers);
+    for (const Group& g : composers)
+        figures.topComposers.append({texts.name(spellings(names, g).front()), g.total});
+
+    // Names that none of their pick lists holds (finding 4, added in its place below).
+    std::vector<Group> unlisted = groups(names, sameName, [&](const Group& g) {
+        return !listed_[index(names[g.from].field)].contains(names[g.from].folded);
+    });
+    const std::int64_t unlistedLeftOut = keepCommonest(unlisted, kMaxFindingsPerKind);
+    std::vector<Finding> unlistedFindings;
+    for (const Group& g : unlisted) {
+        const std::vector<Name> written = spellings(names, g);
+        Finding f;
+        f.kind = FindingKind::NotInList;
+        f.field = written.front().field;
+        f.name = texts.name(written.front());
+        f.records = g.total;
+        f.opusNumbers = firstNumbers(firstOpusOf(written));
+        switch (f.field) {
+            case NameField::Composer:
+                f.text = QStringLiteral("Composer %1 is not in Composers.txt");
+                break;
+            case NameField::Orchestra:
+                f.text = QStringLiteral(
+                    "Orchestra/Conductor %1 is in neither Orchestras.txt nor Conductors.txt");
+                break;
+            default:
+                f.text = QStringLiteral(
+                    "Soloist %1 is in none of AKSoloists.txt, LZSoloists.txt and Vocal.txt");
+                break;
+        }
+        f.text = f.text.arg(quoted(f.name)) + QStringLiteral(": ") + records(f.records);
+        unlistedFindings.push_back(f);
+    }
+
+    // One name written in more than one way, in any of the fields (finding 2).
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+        return std::tie(a.folded, a.exact, a.firstOpus) < std::tie(b.folded, b.exact, b.firstOpus);
+    });
+    std::vector<Group> variants = groups(
+        names, [](const Name& a, const Name& b) { return a.folded == b.folded; },
+        [&](const Group& g) { return names[g.from].exact != names[g.to - 1].exact; });
+    const std::int64_t variantsLeftOut = keepCommonest(variants, kMaxFindingsPerKind);
+    std::vector<Finding> variantFindings;
+    for (const Group& g : variants) {
+        const std::vector<Name> written = spellings(names, g);
+        Finding f;
+        f.kind = FindingKind::NameVariant;
+        QStringList shown;
+        for (const Name& s : written)
+            shown << quoted(texts.name(s)) + QLatin1Char(' ') + times(s.count, "once", "times");
+        f.text = shown.join(QStringLiteral(", "));
+        f.records = g.total;
+        f.opusNumbers = firstNumbers(firstOpusOf(written));
+        variantFindings.push_back(f);
+    }
+    names = {};
+
+    // 1. The same work twice: runs of equal keys once the works are in key order.
+    std::sort(works_.begin(), works_.end(), [](const Work& a, const Work& b) {
+        return a.key != b.key ? a.key < b.key : a.opus < b.opus;
+    });
+    std::vector<std::pair<size_t, size_t>> runs;  // [from, to) of works_
+    for (size_t i = 0; i < works_.size();) {
+        size_t j = i + 1;
+        while (j < works_.size() && works_[j].key == works_[i].key) ++j;
+        if (j - i > 1) runs.emplace_back(i, j);
+        i = j;
+    }
+    std::sort(runs.begin(), runs.end(), [&](const auto& a, const auto& b) {
+        return works_[a.first].opus < works_[b.first].opus;
+    });
+    const std::int64_t duplicatesLeftOut =
+        std::max<std::int64_t>(0, std::int64_t(runs.size()) - kMaxFindingsPerKind);
+    if (duplicatesLeftOut > 0) runs.resize(kMaxFindingsPerKind);
+    for (const auto& [from, to] : runs) {
+        Finding f;
+        f.kind = FindingKind::Duplicate;
+        std::vector<std::int32_t> numbers;
+        bool oneMedium = true;
+        for (size_t i = from; i < to; ++i) {
+            numbers.push_back(works_[i].opus);
+            oneMedium = oneMedium && works_[i].medium == works_[from].medium;
+        }
+        f.records = std::int64_t(to - from);
+        f.opusNumbers = firstNumbers(numbers);
+        const store::OpusRecord& first = texts.record(f.opusNumbers.front());
+        QStringList parts;
+        for (Field field : {Field::Composer, Field::Title, Field::Orchestra, Field::Soloists}) {
+            const QString text = first.trimmed(field);
+            if (!text.isEmpty()) parts << text;
+        }
+        f.text = parts.join(QStringLiteral(" / ")) + QStringLiteral(": ") + records(f.records) +
+                 (oneMedium ? QStringLiteral(" on the same medium")
+                            : QStringLiteral(" on different media"));
+        findings.push_back(f);
+    }
+    addLeftOut(findings, FindingKind::Duplicate, duplicatesLeftOut);
+    works_ = {};
+
+    findings.insert(findings.end(), variantFindings.begin(), variantFindings.end());
+    addLeftOut(findings, FindingKind::NameVariant, variantsLeftOut);
+
+    // 3. Identities that differ only in case, and Identities with leading blanks.
+    struct Written {
+        std::uint64_t folded, key;
+        Identity identity;
+    };
+    std::vector<Written> written;
+    const std::uint64_t deletedKey = packed(store::mediumKey(store::kDeletedIdentity));
+    for (auto it = identities_.cbegin(); it != identities_.cend(); ++it) {
+        if (it.key() != deletedKey) written.push_back({foldedKey(it.key()), it.key(), *it});
+    }
+    identities_ = {};
+    std::sort(written.begin(), written.end(), [](const Written& a, const Written& b) {
+        if (a.folded != b.folded) return a.folded < b.folded;
+        if (a.identity.count != b.identity.count) return a.identity.count > b.identity.count;
+        return a.identity.firstOpus < b.identity.firstOpus;
+    });
+    std::vector<Finding> identityFindings;
+    for (size_t i = 0; i < written.size();) {
+        size_t j = i + 1;
+        while (j < written.size() && written[j].folded == written[i].folded) ++j;
+        if (j - i > 1) {
+            Finding f;
+            f.kind = FindingKind::Identity;
+            QStringList spellings;
+            std::vector<std::int32_t> numbers;
+            for (size_t k = i; k < j; ++k) {
+                spellings << quoted(keyText(written[k].key)) + QLatin1Char(' ') +
+                                 records(written[k].identity.count);
+                numbers.push_back(written[k].identity.firstOpus);
+                f.records += written[k].identity.count;
+            }
+            f.text = spellings.join(QStringLiteral(", ")) +
+                     QStringLiteral(": Identities that differ only in case");
+            f.opusNumbers = firstNumbers(numbers);
+            identityFindings.push_back(f);
+        }
+        i = j;
+    }
+    written = {};
+    std::sort(leadingBlanks_.begin(), leadingBlanks_.end());
+    for (size_t i = 0; i < leadingBlanks_.size();) {
+        std::vector<std::int32_t> numbers;
+        size_t j = i;
+        for (; j < leadingBlanks_.size() && leadingBlanks_[j].first == leadingBlanks_[i].first; ++j)
+            numbers.push_back(leadingBlanks_[j].second);
+        Finding f;
+        f.kind = FindingKind::Identity;
+        f.records = std::int64_t(numbers.size());
+        f.text = quoted(keyText(leadingBlanks_[i].first)) +
+                 QStringLiteral(" stored with leading blanks: ") + records(f.records);
+        f.opusNumbers = firstNumbers(numbers);
+        identityFindings.push_back(f);
+        i = j;
+    }
+    leadingBlanks_ = {};
+    std::sort(identityFindings.begin(), identityFindings.end(),
+              [](const Finding& a, const Finding& b) {
+                  return a.opusNumbers.front() < b.opusNumbers.front();
+              });
+    const std::int64_t identitiesLeftOut = keepFirst(identityFindings);
+    findings.insert(findings.end(), identityFindings.begin(), identityFindings.end());
+    addLeftOut(findings, FindingKind::Identity, identitiesLeftOut);
+
+    findings.insert(findings.end(), unlistedFindings.begin(), unlistedFindings.end());
+    addLeftOut(findings, FindingKind::NotInList, unlistedLeftOut);
+
+    // 5. Records started and never filled in, and the deleted ones.
+    const std::int64_t unfinishedLeftOut =
+        std::max<std::int64_t>(0, std::int64_t(unfinished_.size()) - kMaxFindingsPerKind);
+    for (size_t i = 0; i < unfinished_.size() && i < size_t(kMaxFindingsPerKind); ++i) {
+        Finding f;
+        f.kind = FindingKind::Unfinished;
+        f.text = QStringLiteral("Identity \"No\" and every other field blank: never filled in");
+        f.records = 1;
+        f.opusNumbers = {unfinished_[i]};
+        findings.push_back(f);
+    }
+    addLeftOut(findings, FindingKind::Unfinished, unfinishedLeftOut);
+    if (figures.deleted > 0) {
+        Finding f;
+        f.kind = FindingKind::Unfinished;
+        f.records = figures.deleted;
+        f.text = QStringLiteral("Deleted records (Identity \"~~~\"): %1").arg(figures.deleted);
+        f.opusNumbers = firstNumbers(deleted_);
+        findings.push_back(f);
+    }
+    return report;
+}
+
+}  // namespace collection_check

@@ -1,0 +1,281 @@
+// The collection check over real collection files: one of each kind of finding and the near
+// misses that must not be reported, the figures of the demo collection, an empty and an
+// unreadable collection, and what the findings lead to (a record shown, a name added to a pick
+// list, the check saved as HTML).
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTest>
+#include <atomic>
+
+#include "collection_check/check_collection.h"
+#include "collection_check/check_window.h"
+#include "record/record_window.h"
+#include "platform/program_directory.h"
+#include "store/name_list.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+
+using collection_check::CheckWindow;
+using collection_check::ReportModel;
+using record::RecordWindow;
+using platform::Icon;
+using testing::CollectionDir;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Sonvella 4.0 - Collection Check");
+
+// One of each kind of finding, and near misses: Bacharach is not Bach, the same work by other
+// performers is no duplicate, and names that fold alike to a listed name are listed.
+const std::vector<QStringList> kHandMade = {
+    {"No0001 CD", "Bach, J.S.", "Goldberg Variations",
+     "Berliner Philharmoniker  Herbert von Karajan", "Glenn Gould, piano"},
+    {"No0002 CD", "BACH, J. S.", "Goldberg  Variations",
+     "Berliner Philharmoniker  Herbert von Karajan", "Glenn Gould, piano"},
+    {"No0002 CD", "Bacharach", "Goldberg Variations",
+     "Berliner Philharmoniker  Herbert von Karajan", "Glenn Gould, piano"},
+    {"no0002 CD", "Bach, J.S.", "Goldberg Variations", "Κρατική Ορχήστρα Αθηνών  Karl Boehm",
+     "Maurizio Pollini, piano"},
+    {"  No0003 LP", "Bach, J.S.", "Mass in B minor"},
+    {"No"},
+    {"~~~"},
+    {"No0004 CD", "Bach, J.S.", "Goldberg Variations", "", "Glenn Gould, piano"},
+    {"No0004 CD", "Bach, J.S.", "Goldberg Variations", "", "Glenn Gould, piano"},
+};
+
+const QStringList kHandMadeFindings = {
+    "Probable duplicates | Bach, J.S. / Goldberg Variations / Berliner Philharmoniker  Herbert von "
+    "Karajan / Glenn Gould, piano: 2 records on different media | 1, 2",
+    "Probable duplicates | Bach, J.S. / Goldberg Variations / Glenn Gould, piano: 2 records on the "
+    "same medium | 8, 9",
+    "Name variants | \"Bach, J.S.\" 5 times, \"BACH, J. S.\" once | 1, 2",
+    "Identities | \"No0002\" 2 records, \"no0002\" 1 record: Identities that differ only in case | "
+    "2, 4",
+    "Identities | \"No0003\" stored with leading blanks: 1 record | 5",
+    "Names not in the pick lists | Composer \"Bacharach\" is not in Composers.txt: 1 record | 3",
+    "Names not in the pick lists | Orchestra/Conductor \"Κρατική Ορχήστρα Αθηνών\" is in neither "
+    "Orchestras.txt nor Conductors.txt: 1 record | 4",
+    "Names not in the pick lists | Soloist \"Maurizio Pollini, piano\" is in none of "
+    "AKSoloists.txt, LZSoloists.txt and Vocal.txt: 1 record | 4",
+    "Unfinished records | Identity \"No\" and every other field blank: never filled in | 6",
+    "Unfinished records | Deleted records (Identity \"~~~\"): 1 | 7",
+};
+constexpr int kBacharachRow = 5;
+constexpr int kPolliniRow = 7;
+
+void writeLists(const CollectionDir& dir) {
+    dir.write("Composers.txt", "\"Bach, J.S.\"\r\n");
+    dir.write("Conductors.txt", "Herbert von Karajan\r\nKarl Boehm\r\n");
+    dir.write("Orchestras.txt", "Berliner Philharmoniker\r\n");
+    dir.write("AKSoloists.txt", "\"Glenn Gould, piano\"\r\n");
+}
+
+QStringList rows(const ReportModel& model) {
+    QStringList out;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < ReportModel::ColumnCount; ++c)
+            cells << model.data(model.index(r, c)).toString();
+        out << cells.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+}  // namespace
+
+class CollectionCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void findsOneOfEachKindAndNoNearMiss();
+    void countsTheDemoCollection();
+    void anEmptyCollectionShowsZeros();
+    void aCollectionThatCannotBeReadSaysWhy();
+    void goingToAFindingSavesTheRecordShownFirst();
+    void addToListGoesThroughThePickListPanel();
+    void savesTheCheckAsOneHtmlPage();
+    void aPageThatCannotBeWrittenSaysWhere();
+
+private:
+    // Loads the main window on the collection and runs a check to its end.
+    void check(const std::vector<QStringList>& records);
+
+    std::unique_ptr<CollectionDir> dir_;
+    testing::Fakes fakes_;
+    record::Session session_;
+    std::unique_ptr<RecordWindow> window_;
+    std::unique_ptr<CheckWindow> check_;
+};
+
+void CollectionCheckTest::cleanup() {
+    fakes_.dialogs.verifyDone();
+    check_.reset();
+    window_.reset();
+    dir_.reset();
+    fakes_.reset();
+}
+
+void CollectionCheckTest::check(const std::vector<QStringList>& records) {
+    dir_ = std::make_unique<CollectionDir>(records);
+    writeLists(*dir_);
+    window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(window_->Form_Load());
+    check_ = std::make_unique<CheckWindow>(*window_);
+    check_->start();
+    QTRY_VERIFY(check_->phase() != CheckWindow::Phase::Running);
+}
+
+void CollectionCheckTest::findsOneOfEachKindAndNoNearMiss() {
+    check(kHandMade);
+    QCOMPARE(check_->phase(), CheckWindow::Phase::Done);
+    QCOMPARE(rows(check_->model()), kHandMadeFindings);
+    const collection_check::Figures& f = check_->figures();
+    QCOMPARE(f.records, 9);
+    QCOMPARE(f.media, 7);  // as media counting counts: no0002 splits No0002
+    QCOMPARE(f.deleted, 1);
+    QCOMPARE(f.unfinished, 1);
+    using Counts = QList<QPair<QString, std::int64_t>>;
+    QCOMPARE(f.mediaByKind, (Counts{{"CD", 4}, {"LP", 1}, {"other", 2}}));
+    QCOMPARE(f.topComposers, (Counts{{"Bach, J.S.", 6}, {"Bacharach", 1}}));
+}
+
+void CollectionCheckTest::countsTheDemoCollection() {
+    dir_ = std::make_unique<CollectionDir>();
+    const QDir demo(QStringLiteral(SONVELLA_SOURCE_DIR "/data/demo"));
+    collection_check::CollectionPass::PickLists lists;
+    for (size_t i = 0; i < store::kNameLists.size(); ++i)
+        store::LoadNameList(demo.filePath(QString::fromLatin1(store::kNameLists[i].file)),
+                            lists[i]);
+    const std::atomic<bool> cancelled{false};
+    const auto report =
+        collection_check::checkCollection(demo.filePath("Clasical.dat"), lists, nullptr, cancelled);
+    QVERIFY(report);
+    ReportModel model;
+    model.setReport(*report);
+    QCOMPARE(report->figures.records, 64);
+    QCOMPARE(report->figures.media, 42);  // "no0016" splits a MiniDisc; the deleted count too
+    QCOMPARE(report->figures.deleted, 2);
+    QCOMPARE(report->figures.unfinished, 0);
+    QCOMPARE(report->figures.mediaByKind.size(), 14);  // every kind, and "other" for the deleted
+    QCOMPARE(report->figures.topComposers.size(), 15);
+    QCOMPARE(report->figures.topComposers.front(),
+             qMakePair(QStringLiteral("Johann Sebastian Bach"), std::int64_t(8)));
+    // The few mistakes the demo holds on purpose.
+    QCOMPARE(rows(model),
+             (QStringList{"Probable duplicates | Erik Satie / Gymnopedies / Pascal Roge, piano: 2 "
+                          "records on different media | 60, 64",
+                          "Name variants | \"Wiener Philharmoniker\" 4 times, \"wiener "
+                          "philharmoniker\" once | 2, 37",
+                          "Identities | \"No0016\" 1 record, \"no0016\" 1 record: Identities "
+                          "that differ only in case | 28, 29",
+                          "Names not in the pick lists | Soloist \"Felix Ayo, violin\" is in none "
+                          "of AKSoloists.txt, LZSoloists.txt and Vocal.txt: 4 records | 13",
+                          "Names not in the pick lists | Composer \"Ruggero Leoncavallo\" is not "
+                          "in Composers.txt: 1 record | 17",
+                          "Unfinished records | Deleted records (Identity \"~~~\"): 2 | 11, 47"}));
+}
+
+void CollectionCheckTest::anEmptyCollectionShowsZeros() {
+    check({});
+    QCOMPARE(check_->phase(), CheckWindow::Phase::Done);
+    QCOMPARE(check_->figures().records, 0);
+    QCOMPARE(check_->figures().media, 0);
+    QVERIFY(check_->figures().mediaByKind.isEmpty());
+    QCOMPARE(check_->model().rowCount(), 0);
+}
+
+void CollectionCheckTest::aCollectionThatCannotBeReadSaysWhy() {
+    dir_ = std::make_unique<CollectionDir>(kHandMade);
+    window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(window_->Form_Load());
+    QVERIFY(QFile::remove(dir_->path("Clasical.dat")));
+    QVERIFY(QDir(dir_->path()).mkdir("Clasical.dat"));
+    fakes_.dialogs.expectMessage(
+        kTitle, "The collection could not be read:\n" + dir_->path("Clasical.dat") + " is a folder",
+        Icon::Exclamation);
+    check_ = std::make_unique<CheckWindow>(*window_);
+    check_->start();
+    QTRY_COMPARE(check_->phase(), CheckWindow::Phase::Failed);
+    QCOMPARE(check_->model().rowCount(), 0);
+}
+
+void CollectionCheckTest::goingToAFindingSavesTheRecordShownFirst() {
+    check(kHandMade);
+    window_->boxes[record::txtSp] = QStringLiteral("typed on record 1");
+    QVERIFY(check_->goToFinding(kBacharachRow));
+    QCOMPARE(window_->current, 3);
+    QCOMPARE(window_->boxes[record::txtOno], QStringLiteral("Bacharach"));
+    QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)),
+             QStringLiteral("typed on record 1"));
+
+    // A record that cannot be saved keeps the window where it is, with what was typed.
+    const QString path = dir_->path("Clasical.dat");
+    QVERIFY(QFile::copy(path, path + ".new") && QFile::remove(path) &&
+            QFile::rename(path + ".new", path));
+    window_->boxes[record::txtSp] = QStringLiteral("typed on record 3");
+    fakes_.dialogs.expectMessage(
+        "Sonvella 4.0",
+        "Opus Number  3 could not be saved:\n" + path + " has been replaced by another file",
+        Icon::Exclamation);
+    QVERIFY(!check_->goToFinding(0));
+    QCOMPARE(window_->current, 3);
+    QCOMPARE(window_->boxes[record::txtSp], QStringLiteral("typed on record 3"));
+}
+
+void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
+    check(kHandMade);
+    QCOMPARE(check_->listsFor(0), QList<int>());
+    QCOMPARE(check_->listsFor(kBacharachRow), QList<int>{0});
+    QCOMPARE(check_->listsFor(kBacharachRow + 1), (QList<int>{1, 3}));  // Conductors, Orchestras
+    QCOMPARE(check_->listsFor(kPolliniRow), (QList<int>{5, 6}));        // L-Z by "M", or Vocal
+
+    fakes_.dialogs.expectMessage("Sonvella 4.0", "Composer <Bacharach> has been added to the list",
+                                 Icon::Information);
+    check_->addToList(kBacharachRow, 0);
+    QCOMPARE(dir_->bytes("Composers.txt"), QByteArray("\"Bach, J.S.\"\r\nBacharach\r\n"));
+    QVERIFY(window_->lists[0].contains("Bacharach"));
+    QCOMPARE(check_->model().rowCount(), kHandMadeFindings.size() - 1);
+    QCOMPARE(rows(check_->model())[kBacharachRow], kHandMadeFindings[kBacharachRow + 1]);
+}
+
+void CollectionCheckTest::savesTheCheckAsOneHtmlPage() {
+    check(kHandMade);
+    const QString path = platform::programFile("Collection Check.html");
+    fakes_.dialogs.expectMessage(kTitle, "The Collection Check was saved in:\n" + path,
+                                 Icon::Information);
+    const QByteArray media("\x89PNG media chart"), composers("\x89PNG composers chart");
+    check_->saveAsHtml({media, composers});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    QVERIFY(html.startsWith("<!DOCTYPE html>"));
+    QVERIFY(html.contains("<meta charset=\"utf-8\">"));
+    QVERIFY(html.contains("data:image/png;base64," + media.toBase64() + '"'));
+    QVERIFY(html.contains("data:image/png;base64," + composers.toBase64() + '"'));
+    QVERIFY(html.contains("&quot;Bach, J.S.&quot; 5 times"));
+    QVERIFY(html.contains(QStringLiteral("Κρατική Ορχήστρα Αθηνών").toUtf8()));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(html);
+    QVERIFY(!utf8.hasError());
+    QVERIFY(!decoded.contains("src=\"http") && !decoded.contains("<link"));  // nothing outside
+}
+
+void CollectionCheckTest::aPageThatCannotBeWrittenSaysWhere() {
+    check(kHandMade);
+    const QString path = platform::programFile("Collection Check.html");
+    QVERIFY(QDir().mkpath(path));  // a folder where the page would go
+    QSaveFile probe(path);
+    QVERIFY(!probe.open(QIODevice::WriteOnly));
+    fakes_.dialogs.expectMessage(
+        kTitle, "The Collection Check could not be saved in:\n" + path + "\n" + probe.errorString(),
+        Icon::Exclamation);
+    check_->saveAsHtml({});
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+QTEST_GUILESS_MAIN(CollectionCheckTest)
+#include "tst_collection_check.moc"
