@@ -1,21 +1,13 @@
 #include "collection_check/check_fold.h"
 
 #include <QChar>
-#include <array>
 
 #include "store/codepage.h"
 #include "store/collation.h"
 
 namespace collection_check {
 
-namespace {
-
-// FNV-1a: byte by byte, good enough to tell a collection's names apart.
-constexpr std::uint64_t kOffset = 14695981039346656037ull;
-constexpr std::uint64_t kPrime = 1099511628211ull;
-
-// For each byte of the code page its folded byte, or 0 when it is neither a letter nor a digit.
-std::array<unsigned char, 256> makeTable() {
+std::array<unsigned char, 256> makeCheckFoldTable() {
     std::array<unsigned char, 256> table{};
     const std::array<unsigned char, 256>& fold = store::foldTable();
     for (int b = 1; b < 256; ++b) {
@@ -27,40 +19,15 @@ std::array<unsigned char, 256> makeTable() {
     return table;
 }
 
-const std::array<unsigned char, 256>& table() {
-    static const std::array<unsigned char, 256> t = makeTable();
-    return t;
+namespace detail {
+
+std::array<std::uint64_t, 128> makeBasePowers() {
+    std::array<std::uint64_t, 128> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * kBase;
+    return p;
 }
 
-}  // namespace
-
-NameHashes hashName(QByteArrayView text) {
-    const std::array<unsigned char, 256>& fold = table();
-    std::uint64_t exact = kOffset, folded = kOffset;
-    bool any = false;
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        exact = (exact ^ byte) * kPrime;
-        if (const unsigned char kept = fold[byte]) {
-            folded = (folded ^ kept) * kPrime;
-            any = true;
-        }
-    }
-    // 0 stands for "names nothing"; a real name that hashes to 0 moves aside.
-    return {exact, any ? (folded ? folded : 1) : 0};
-}
-
-std::uint64_t foldedHash(QByteArrayView text) {
-    const std::array<unsigned char, 256>& fold = table();
-    std::uint64_t folded = kOffset;
-    bool any = false;
-    for (const char ch : text) {
-        if (const unsigned char kept = fold[static_cast<unsigned char>(ch)]) {
-            folded = (folded ^ kept) * kPrime;
-            any = true;
-        }
-    }
-    return any ? (folded ? folded : 1) : 0;
-}
+}  // namespace detail
 
 }  // namespace collection_check

@@ -16,6 +16,7 @@ using store::Field;
 namespace {
 
 constexpr int kTopComposers = 15;
+constexpr size_t kBatch = 4096;  // names counted together
 
 // The pick lists by their place in the main window's load order.
 constexpr int kComposers = 0, kConductors = 1, kOrchestras = 3, kSoloistsAK = 4, kSoloistsLZ = 5,
@@ -54,8 +55,15 @@ QString keyText(std::uint64_t key) {
 }
 
 // Each name is counted per field: the same name in Orchestra and in Soloists is two entries.
+std::uint64_t fieldSalt(NameField field) {
+    return 0xC2B2AE3D27D4EB4Full * std::uint64_t(index(field));
+}
 std::uint64_t nameKey(std::uint64_t exact, NameField field) {
-    return exact ^ (0x9E3779B97F4A7C15ull * std::uint64_t(index(field)));
+    const std::uint64_t key = exact ^ fieldSalt(field);
+    return key ? key : 1;  // 0 marks an empty slot of the table
+}
+std::uint64_t exactOf(std::uint64_t key, NameField field) {
+    return key ^ fieldSalt(field);
 }
 
 std::uint64_t workKey(std::uint64_t composer, std::uint64_t title, std::uint64_t orchestra,
@@ -65,6 +73,14 @@ std::uint64_t workKey(std::uint64_t composer, std::uint64_t title, std::uint64_t
     h = (h ^ orchestra) * 0xff51afd7ed558ccdull;
     h = (h ^ soloists) * 0xc4ceb9fe1a85ec53ull;
     return h ^ (h >> 33);
+}
+
+// The store's trimBlankBytes, made for the pass: inline, and the trailing blanks eight at a time.
+inline QByteArrayView trimmed(QByteArrayView bytes) {
+    const char* first = bytes.data();
+    const char* last = first + lengthWithoutTrailingBlanks(first, bytes.size());
+    while (first < last && *first == ' ') ++first;
+    return {first, last - first};
 }
 
 bool isBlank(const char* from, const char* to) {
@@ -116,9 +132,8 @@ public:
         const QByteArrayView field = record(name.firstOpus).field(f);
         QByteArrayView same, alike;
         const auto look = [&](QByteArrayView candidate) {
-            const NameHashes h = hashName(candidate);
-            if (h.exact == name.exact && same.isNull()) same = candidate;
-            if (h.folded == name.folded && alike.isNull()) alike = candidate;
+            if (same.isNull() && exactHash(candidate) == name.exact) same = candidate;
+            if (alike.isNull() && nameFold(candidate) == name.folded) alike = candidate;
         };
         if (name.field == NameField::Composer) {
             look(store::trimBlankBytes(field));
@@ -134,6 +149,27 @@ private:
     const std::function<store::OpusRecord(std::int32_t)>& read_;
     std::map<std::int32_t, store::OpusRecord> records_;
 };
+
+// Works in the order of their keys, and of their records within a key. The keys are hashes,
+// spread evenly: one pass deals them into 256 piles by their first byte, and each pile, small
+// enough for the processor's cache, is sorted on its own.
+void sortByKey(std::vector<CollectionPass::Work>& works) {
+    constexpr int kPiles = 256;
+    const auto pile = [](const CollectionPass::Work& w) { return size_t(w.key >> 56); };
+    std::array<size_t, kPiles + 1> start{};
+    for (const auto& w : works) ++start[pile(w) + 1];
+    for (int i = 0; i < kPiles; ++i) start[i + 1] += start[i];
+    std::vector<CollectionPass::Work> dealt(works.size());
+    std::array<size_t, kPiles + 1> next = start;
+    for (const auto& w : works) dealt[next[pile(w)]++] = w;
+    for (int i = 0; i < kPiles; ++i) {
+        std::sort(dealt.begin() + start[i], dealt.begin() + start[i + 1],
+                  [](const auto& a, const auto& b) {
+                      return a.key != b.key ? a.key < b.key : a.opus < b.opus;
+                  });
+    }
+    works = std::move(dealt);
+}
 
 // A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
 struct Group {
@@ -241,7 +277,7 @@ CollectionPass::CollectionPass(const PickLists& lists)
     const auto listed = [&](NameField field, std::initializer_list<int> which) {
         for (int list : which) {
             for (const QString& name : lists[list]) {
-                if (const std::uint64_t h = foldedHash(store::toDisk(name)))
+                if (const std::uint64_t h = nameFold(store::toDisk(name)))
                     listed_[index(field)].insert(h);
             }
         }
@@ -251,25 +287,50 @@ CollectionPass::CollectionPass(const PickLists& lists)
     listed(NameField::Soloists, {kSoloistsAK, kSoloistsLZ, kVocal});
 }
 
-void CollectionPass::addName(NameField field, QByteArrayView name, std::int32_t opus) {
-    const NameHashes h = hashName(name);
-    if (h.folded == 0) return;  // no letter or digit: no name
-    auto it = names_.find(nameKey(h.exact, field));
-    if (it == names_.end()) {
-        names_.insert(nameKey(h.exact, field), Name{h.folded, h.exact, 1, opus, field});
-    } else {
-        ++it->count;
+void CollectionPass::queueName(NameField field, QByteArrayView name) {
+    const auto offset = std::uint32_t(pendingBytes_.size());
+    pendingBytes_.insert(pendingBytes_.end(), name.begin(), name.end());
+    pendingNames_.push_back(
+        {nameKey(exactHash(name), field), offset, std::uint32_t(name.size()), field});
+}
+
+void CollectionPass::countPending() {
+    constexpr size_t kAhead = 16;
+    size_t n = 0;
+    for (const PendingRecord& record : pendingRecords_) {
+        Folded fields[4];  // by NameField: the fold of each field, name after name
+        for (std::uint32_t k = 0; k < record.names; ++k, ++n) {
+            if (n + kAhead < pendingNames_.size()) names_.prefetch(pendingNames_[n + kAhead].key);
+            const PendingName& pending = pendingNames_[n];
+            bool added = false;
+            NameCount& name = names_.findOrAdd(pending.key, [&] {
+                added = true;
+                const QByteArrayView text(pendingBytes_.data() + pending.offset, pending.length);
+                return NameCount{fold(text), record.opus, 1, pending.field};
+            });
+            if (!added) ++name.count;
+            Folded& whole = fields[index(pending.field)];
+            whole = then(whole, name.fold);
+        }
+        const std::uint64_t c = fields[index(NameField::Composer)].key();
+        const std::uint64_t o = fields[index(NameField::Orchestra)].key();
+        const std::uint64_t s = fields[index(NameField::Soloists)].key();
+        if (c | record.title | o | s)
+            works_.push_back({workKey(c, record.title, o, s), record.opus});
     }
+    pendingNames_.clear();
+    pendingRecords_.clear();
+    pendingBytes_.clear();
 }
 
 void CollectionPass::endMediumRun() {
     if (runLength_ == 0) return;
-    auto it = identities_.find(runKey_);
-    if (it == identities_.end()) {
-        identities_.insert(runKey_, Identity{runLength_, runFirst_});
-    } else {
-        it->count += runLength_;
-    }
+    bool added = false;
+    Identity& entry = identities_.findOrAdd(runKey_, [&] {
+        added = true;
+        return Identity{runLength_, runFirst_};
+    });
+    if (!added) entry.count += runLength_;
     runLength_ = 0;
 }
 
@@ -290,7 +351,7 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
     }
     ++runLength_;
 
-    const QByteArrayView id = store::trimBlankBytes(identity);
+    const QByteArrayView id = trimmed(identity);
     if (id == store::kDeletedIdentity) {
         ++figures_.deleted;
         if (deleted_.size() < size_t(kMaxNumbers)) deleted_.push_back(opus);
@@ -304,22 +365,21 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
         return;
     }
 
-    const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
-    if (!composer.isEmpty()) addName(NameField::Composer, composer, opus);
-    const QByteArrayView orchestra = fieldView(record, Field::Orchestra);
-    forEachName(orchestra, [&](QByteArrayView name) { addName(NameField::Orchestra, name, opus); });
-    const QByteArrayView soloists = fieldView(record, Field::Soloists);
-    forEachName(soloists, [&](QByteArrayView name) { addName(NameField::Soloists, name, opus); });
-
-    const std::uint64_t c = foldedHash(composer);
-    const std::uint64_t t = foldedHash(fieldView(record, Field::Title));
-    const std::uint64_t o = foldedHash(orchestra);
-    const std::uint64_t s = foldedHash(soloists);
-    if (c | t | o | s) works_.push_back({workKey(c, t, o, s), key, opus});
+    const auto first = pendingNames_.size();
+    const QByteArrayView composer = trimmed(fieldView(record, Field::Composer));
+    if (!composer.isEmpty()) queueName(NameField::Composer, composer);
+    forEachName(fieldView(record, Field::Orchestra),
+                [&](QByteArrayView name) { queueName(NameField::Orchestra, name); });
+    forEachName(fieldView(record, Field::Soloists),
+                [&](QByteArrayView name) { queueName(NameField::Soloists, name); });
+    pendingRecords_.push_back({wholeFold(trimmed(fieldView(record, Field::Title))), opus,
+                               std::uint32_t(pendingNames_.size() - first)});
+    if (pendingNames_.size() >= kBatch) countPending();
 }
 
 Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t)>& read) {
     endMediumRun();
+    countPending();
     Texts texts(read);
     Report report;
     report.figures = figures_;
@@ -334,8 +394,15 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     }
 
     // Names in the order of their field and fold: one run per name of a field.
-    std::vector<Name> names(names_.cbegin(), names_.cend());
-    names_ = {};
+    std::vector<Name> names;
+    names.reserve(names_.size());
+    names_.forEach([&](std::uint64_t key, const NameCount& name) {
+        const std::uint64_t folded = name.fold.key();
+        if (folded == 0) return;  // no letter or digit: no name
+        names.push_back(Name{folded, exactOf(key, name.field), std::int64_t(name.count),
+                             name.firstOpus, name.field});
+    });
+    names_.clear();
     std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
         return std::tie(a.field, a.folded, a.exact) < std::tie(b.field, b.folded, b.exact);
     });
@@ -406,9 +473,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     names = {};
 
     // 1. The same work twice: runs of equal keys once the works are in key order.
-    std::sort(works_.begin(), works_.end(), [](const Work& a, const Work& b) {
-        return a.key != b.key ? a.key < b.key : a.opus < b.opus;
-    });
+    sortByKey(works_);
     std::vector<std::pair<size_t, size_t>> runs;  // [from, to) of works_
     for (size_t i = 0; i < works_.size();) {
         size_t j = i + 1;
@@ -426,11 +491,14 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         Finding f;
         f.kind = FindingKind::Duplicate;
         std::vector<std::int32_t> numbers;
+        for (size_t i = from; i < to; ++i) numbers.push_back(works_[i].opus);
+        // Only the few records of a duplicate are read again to tell their media apart.
+        const auto mediumOf = [&](std::int32_t opus) {
+            return store::mediumKey(texts.record(opus).field(Field::Identity));
+        };
         bool oneMedium = true;
-        for (size_t i = from; i < to; ++i) {
-            numbers.push_back(works_[i].opus);
-            oneMedium = oneMedium && works_[i].medium == works_[from].medium;
-        }
+        for (std::int32_t n : numbers)
+            oneMedium = oneMedium && mediumOf(n) == mediumOf(numbers.front());
         f.records = std::int64_t(to - from);
         f.opusNumbers = firstNumbers(numbers);
         const store::OpusRecord& first = texts.record(f.opusNumbers.front());
@@ -457,10 +525,10 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     };
     std::vector<Written> written;
     const std::uint64_t deletedKey = packed(store::mediumKey(store::kDeletedIdentity));
-    for (auto it = identities_.cbegin(); it != identities_.cend(); ++it) {
-        if (it.key() != deletedKey) written.push_back({foldedKey(it.key()), it.key(), *it});
-    }
-    identities_ = {};
+    identities_.forEach([&](std::uint64_t key, const Identity& identity) {
+        if (key != deletedKey) written.push_back({foldedKey(key), key, identity});
+    });
+    identities_.clear();
     std::sort(written.begin(), written.end(), [](const Written& a, const Written& b) {
         if (a.folded != b.folded) return a.folded < b.folded;
         if (a.identity.count != b.identity.count) return a.identity.count > b.identity.count;

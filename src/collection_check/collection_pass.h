@@ -3,7 +3,6 @@
 // counts and 64-bit hashes with the first Opus Number of each, never the texts; at the end it
 // reads back the few records its findings name, for their texts.
 
-#include <QHash>
 #include <QSet>
 #include <QStringList>
 #include <array>
@@ -11,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+#include "collection_check/check_fold.h"
+#include "collection_check/hash_table.h"
 #include "collection_check/report.h"
 #include "store/opus_record.h"
 
@@ -30,8 +31,8 @@ public:
     // What the pass found; `read` reads a record again for the texts. Throws what `read` throws.
     Report finish(const std::function<store::OpusRecord(std::int32_t)>& read);
 
-    struct Name {  // one way of writing a name in one field
-        std::uint64_t folded;
+    struct Name {              // one way of writing a name in one field
+        std::uint64_t folded;  // its fold's key
         std::uint64_t exact;
         std::int64_t count;
         std::int32_t firstOpus;
@@ -39,7 +40,6 @@ public:
     };
     struct Work {  // one record's Composer, Title, Orchestra and Soloists, folded together
         std::uint64_t key;
-        std::uint64_t medium;
         std::int32_t opus;
     };
     struct Identity {  // one medium key as written
@@ -48,16 +48,43 @@ public:
     };
 
 private:
-    void addName(NameField field, QByteArrayView name, std::int32_t opus);
+    void queueName(NameField field, QByteArrayView name);
+    void countPending();
     void endMediumRun();
 
     std::array<QSet<std::uint64_t>, 4> listed_;  // folded names each NameField may be found in
 
     Figures figures_;
     std::vector<std::int64_t> mediaByKind_;  // the media icons' kinds, then "other"
-    QHash<std::uint64_t, Name> names_;       // by exact hash and field
+    // What the pass keeps of a name, in 24 bytes: a table slot and its key fill half a cache
+    // line. Its exact hash is in the key.
+    struct NameCount {
+        Folded fold;
+        std::int32_t firstOpus;
+        std::uint32_t count;  // a name in more than four thousand million records: never
+        NameField field;
+    };
+    HashTable<NameCount> names_;  // by exact hash and field
+
+    // Records whose names are not yet counted: counted in batches, so that the lookups of many
+    // names overlap their waits for memory. A name's bytes are kept until then.
+    struct PendingName {
+        std::uint64_t key;
+        std::uint32_t offset;  // of its bytes in pendingBytes_
+        std::uint32_t length;
+        NameField field;
+    };
+    struct PendingRecord {
+        std::uint64_t title;  // folded whole
+        std::int32_t opus;
+        std::uint32_t names;  // how many of pendingNames_ are its
+    };
+    std::vector<PendingName> pendingNames_;
+    std::vector<PendingRecord> pendingRecords_;
+    std::vector<char> pendingBytes_;
+
     std::vector<Work> works_;
-    QHash<std::uint64_t, Identity> identities_;                          // by medium key
+    HashTable<Identity> identities_;                                     // by medium key
     std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks_;  // medium key, record
     std::vector<std::int32_t> unfinished_;
     std::vector<std::int32_t> deleted_;  // the first kMaxNumbers only

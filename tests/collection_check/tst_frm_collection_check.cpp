@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QThread>
 
 #include "collection_check/frm_collection_check.h"
 #include "record/record_window.h"
@@ -89,9 +90,11 @@ void FrmCollectionCheckTest::showsProgressAndCancelLeavesNothingDrawn() {
 
     QTest::mouseClick(child<QPushButton>("cmdCheckAgain"), Qt::LeftButton);
     QVERIFY(nothingDrawn());
+    // The thread may be done before the click reaches Cancel: what it sent waits in the queue.
+    QThread::msleep(500);
     QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
     QCOMPARE(frm_->state().phase(), CheckWindow::Phase::Cancelled);
-    QTest::qWait(300);  // whatever the thread still sends is not drawn
+    QTest::qWait(300);  // whatever the thread sent is not drawn
     QCOMPARE(frm_->state().phase(), CheckWindow::Phase::Cancelled);
     QVERIFY(nothingDrawn());
     QVERIFY(!child<QPushButton>("cmdSaveHtml")->isEnabled());

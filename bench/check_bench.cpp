@@ -1,0 +1,195 @@
+// How fast the Collection Check reads a collection of a million records, against a plain floor
+// pass in the same run (the file read in blocks of 1 MB, one field of every record looked at),
+// and how much memory it needs. The collection has the variety of a real one: thousands of
+// composers and performers, most of them in the pick lists, and now and then a duplicate, a name
+// written another way, an Identity in small letters or with leading blanks, an unfinished record.
+// Prints figures; run it from the build's bin folder:  check_bench [records]  (1000000 by default)
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <optional>
+
+#include "bench/bench_support.h"
+#include "collection_check/check_collection.h"
+#include "store/opus_record.h"
+
+namespace {
+
+constexpr int kComposers = 2000, kOrchestras = 500, kConductors = 1000, kSoloists = 20000;
+
+QString composer(std::int64_t i) {
+    return QStringLiteral("Surname%1, Firstname").arg(i % kComposers);
+}
+QString orchestra(std::int64_t i) {
+    return QStringLiteral("Orchestra of City %1").arg(i % kOrchestras);
+}
+QString conductor(std::int64_t i) {
+    return QStringLiteral("Conductor Name %1").arg(i % kConductors);
+}
+QString soloist(std::int64_t i) {
+    return QStringLiteral("Soloist Person %1, piano").arg(i % kSoloists);
+}
+
+void writeCollection(const QString& path, std::int64_t records) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    const char* kinds[] = {"CD", "CD", "CD", "LP", "SACD", "DVD", "MC", "CD 45-45"};
+    QByteArray block;
+    for (std::int64_t n = 1; n <= records; ++n) {
+        const std::int64_t medium = (n + 3) / 4;
+        QString identity =
+            QStringLiteral("No%1 %2").arg(medium, 5, 10, QLatin1Char('0')).arg(kinds[medium % 8]);
+        if (n % 10007 == 0) identity[0] = u'n';                      // small letters
+        if (n % 20011 == 0) identity.prepend(QStringLiteral("  "));  // leading blanks
+        store::OpusRecord r;
+        if (n % 50021 == 0) {  // started with F12, never filled in
+            r.setText(store::Field::Identity, QStringLiteral("No"));
+        } else {
+            r.setText(store::Field::Identity, identity);
+            QString c = composer(n * 7919);
+            if (n % 5003 == 0) c = c.toUpper();  // another way of writing it
+            r.setText(store::Field::Composer, c);
+            // Most works once; every 997th record catalogues record n - 1's work again.
+            const std::int64_t work = n % 997 == 0 ? n - 1 : n;
+            r.setText(store::Field::Title,
+                      QStringLiteral("Work No. %1, Op. %2").arg(work).arg(work % 120));
+            if (n % 997 == 0) r.setText(store::Field::Composer, composer((n - 1) * 7919));
+            r.setText(store::Field::Orchestra,
+                      orchestra(work * 31) + QStringLiteral("  ") + conductor(work * 17));
+            QString soloists;
+            for (int s = 0; s < int(work % 4); ++s) {
+                if (s) soloists += QStringLiteral("  ");
+                soloists += soloist(work * 104729 + s);
+            }
+            r.setText(store::Field::Soloists, soloists);
+            r.setText(store::Field::Cover,
+                      QStringLiteral("Label %1, recorded %2").arg(n % 300).arg(1950 + n % 70));
+        }
+        block.append(r.data(), store::kRecordLength);
+        if (n % 4096 == 0 || n == records) {
+            file.write(block);
+            block.clear();
+        }
+    }
+}
+
+// The pick lists hold nine names in ten.
+collection_check::CollectionPass::PickLists pickLists() {
+    collection_check::CollectionPass::PickLists lists;
+    for (int i = 0; i < kComposers; ++i)
+        if (i % 10) lists[0] << composer(i);
+    for (int i = 0; i < kConductors; ++i)
+        if (i % 10) lists[1] << conductor(i);
+    for (int i = 0; i < kOrchestras; ++i)
+        if (i % 10) lists[3] << orchestra(i);
+    for (int i = 0; i < kSoloists; ++i)
+        if (i % 10) lists[4 + i % 2] << soloist(i);
+    return lists;
+}
+
+struct Timing {
+    double seconds = 0;  // wall clock
+    double cpu = 0;      // processor time
+};
+
+template <class F>
+Timing timed(F f) {
+    const double start = bench::now(), startCpu = bench::cpuSeconds();
+    f();
+    return {bench::now() - start, bench::cpuSeconds() - startCpu};
+}
+
+// The best of two timings, each clock on its own; `first` takes the new one.
+Timing best(Timing a, Timing b, bool first) {
+    return first ? b : Timing{std::min(a.seconds, b.seconds), std::min(a.cpu, b.cpu)};
+}
+
+// The floor of any one pass: the file read in blocks of about 1 MB (whole records) and one field
+// of every record looked at. Returns how many records it counted.
+std::int64_t floorPass(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    constexpr qint64 kRecords = (1 << 20) / store::kRecordLength;
+    QByteArray block(kRecords * store::kRecordLength, Qt::Uninitialized);
+    std::int64_t n = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), block.size());
+        if (got <= 0) break;
+        for (qint64 at = 0; at + store::kRecordLength <= got; at += store::kRecordLength) {
+            // The first letter of the Composer: enough to make the pass look at every record.
+            if (block[at + store::fieldOffset(store::Field::Composer)] == 'S') ++n;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
+    std::printf("Collection Check benchmark: %lld records\n", static_cast<long long>(records));
+    writeCollection(path, records);
+    bench::warmCache(path);
+    const collection_check::CollectionPass::PickLists lists = pickLists();
+    const double memoryBefore = bench::peakMemoryMb();
+
+    // The best of several runs of each, by the wall clock and by processor time: the machine is
+    // shared, and processor time is what other programs running beside it do not change.
+    Timing check, floor;
+    double scan = 0;
+    collection_check::Report report;
+    for (int run = 0; run < 9; ++run) {
+        std::int64_t counted = 0;
+        const Timing f = timed([&] { counted = floorPass(path); });
+        const std::atomic<bool> cancelled{false};
+        double scanned = 0;
+        std::optional<collection_check::Report> result;
+        const double start = bench::now();
+        const Timing c = timed([&] {
+            result = collection_check::checkCollection(
+                path, lists,
+                [&](std::int64_t done, std::int64_t total) {
+                    if (done == total) scanned = bench::now();
+                },
+                cancelled);
+        });
+        if (!result || counted == 0) qFatal("the check did not run");
+        if (run == 0 || c.seconds < check.seconds) scan = scanned - start;
+        check = best(check, c, run == 0);
+        floor = best(floor, f, run == 0);
+        report = std::move(*result);
+    }
+
+    int kinds[5] = {};
+    for (const auto& finding : report.findings) ++kinds[int(finding.kind)];
+    std::printf("Figures: %lld records, %lld media, %lld deleted, %lld never filled in\n",
+                static_cast<long long>(report.figures.records),
+                static_cast<long long>(report.figures.media),
+                static_cast<long long>(report.figures.deleted),
+                static_cast<long long>(report.figures.unfinished));
+    std::printf(
+        "Findings: %d duplicates, %d name variants, %d Identities, %d names not in the "
+        "lists, %d unfinished (rows, each kind at most %d and a line for the rest)\n",
+        kinds[0], kinds[1], kinds[2], kinds[3], kinds[4], collection_check::kMaxFindingsPerKind);
+    std::printf("Collection Check  %7.3f s (processor %.3f s)  %.0f records/s  %.1f MB/s\n",
+                check.seconds, check.cpu, records / check.seconds,
+                records * 455.0 / 1e6 / check.seconds);
+    std::printf("  of which        %7.3f s reading and counting, %.3f s the findings\n", scan,
+                check.seconds - scan);
+    std::printf("Floor pass        %7.3f s (processor %.3f s)  1 MB blocks, one field a record\n",
+                floor.seconds, floor.cpu);
+    std::printf("Ratio             %7.1f (processor %.1f)\n", check.seconds / floor.seconds,
+                check.cpu / floor.cpu);
+    std::printf("Peak memory: %.1f MB (%.1f MB before the first check)\n", bench::peakMemoryMb(),
+                memoryBefore);
+    return 0;
+}
