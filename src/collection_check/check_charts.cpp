@@ -1,7 +1,6 @@
 #include "collection_check/check_charts.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
@@ -23,50 +22,63 @@ void clearChart(QChart* chart) {
     }
 }
 
-// Bars for the rows, the category names along one axis and whole counts along the other.
-void drawBars(QChart* chart, QAbstractBarSeries* series,
-              const QList<QPair<QString, std::int64_t>>& rows, Qt::Alignment categoriesAt,
-              Qt::Alignment valuesAt) {
-    clearChart(chart);
-    if (rows.isEmpty()) {
-        delete series;
-        return;
+// A step of whole numbers for an axis up to `most`: 1, 2 or 5 times a power of ten, for about
+// five steps.
+std::int64_t niceStep(std::int64_t most) {
+    std::int64_t step = 1;
+    for (;;) {
+        for (const std::int64_t times : {1, 2, 5}) {
+            if (most / (step * times) <= 5) return step * times;
+        }
+        step *= 10;
     }
+}
+
+// Lying bars for the rows, the first at the top, their names at the left in full, and whole
+// counts along the bottom.
+void drawBars(QChart* chart, const QList<QPair<QString, std::int64_t>>& rows) {
+    clearChart(chart);
+    if (rows.isEmpty()) return;
     auto* set = new QBarSet(chart->title());
     set->setColor(QColor(0x4f, 0x6d, 0x8f));
+    set->setLabelColor(QColor(0x20, 0x20, 0x20));
     QStringList names;
     std::int64_t most = 0;
-    for (const auto& [name, count] : rows) {
-        *set << double(count);
-        names << name;
-        most = std::max(most, count);
+    // A lying bar chart draws its first category at the bottom: reversed, the first is on top.
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        *set << double(row->second);
+        names << row->first;
+        most = std::max(most, row->second);
     }
+    auto* series = new QHorizontalBarSeries;
     series->append(set);
     series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(names);
-    chart->addAxis(categories, categoriesAt);
+    categories->setTruncateLabels(false);
+    chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
+    const std::int64_t step = niceStep(most);
     values->setLabelFormat(QStringLiteral("%d"));
-    values->setRange(0, double(most) * 1.15 + 1);
-    values->setTickCount(std::min<int>(int(most) + 2, 6));
-    chart->addAxis(values, valuesAt);
+    values->setRange(0, double((most / step + 1) * step));
+    values->setTickType(QValueAxis::TicksDynamic);
+    values->setTickAnchor(0);
+    values->setTickInterval(double(step));
+    chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
 }
 
 }  // namespace
 
 void drawMediaByKind(QChart* chart, const Figures& figures) {
-    drawBars(chart, new QBarSeries, figures.mediaByKind, Qt::AlignBottom, Qt::AlignLeft);
+    drawBars(chart, figures.mediaByKind);
 }
 
 void drawTopComposers(QChart* chart, const Figures& figures) {
-    // A lying bar chart draws its first category at the bottom: reversed, the most come first.
-    QList<QPair<QString, std::int64_t>> rows = figures.topComposers;
-    std::reverse(rows.begin(), rows.end());
-    drawBars(chart, new QHorizontalBarSeries, rows, Qt::AlignLeft, Qt::AlignBottom);
+    drawBars(chart, figures.topComposers);
 }
 
 QByteArray chartPng(QChartView* view) {

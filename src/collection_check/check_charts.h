@@ -11,7 +11,7 @@ class QChartView;
 
 namespace collection_check {
 
-// Media by kind as upright bars; nothing for no figures.
+// Media by kind as lying bars, in the media icons' order from the top; nothing for no figures.
 void drawMediaByKind(QChart* chart, const Figures& figures);
 // The composers with the most records as lying bars, the most at the top.
 void drawTopComposers(QChart* chart, const Figures& figures);

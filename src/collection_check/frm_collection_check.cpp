@@ -116,8 +116,10 @@ QWidget* FrmCollectionCheck::buildFindings() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(true);
+    // One line a finding; a long one shows whole in its tool tip.
+    table_->setWordWrap(false);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->horizontalHeader()->setSectionResizeMode(ReportModel::TextColumn, QHeaderView::Stretch);
     table_->installEventFilter(this);
     connect(table_, &QTableView::doubleClicked, this, [this] { goToCurrent(); });
@@ -188,7 +190,6 @@ void FrmCollectionCheck::drawReport() {
     drawTopComposers(composerChart_->chart(), f);
     table_->resizeColumnToContents(ReportModel::KindColumn);
     table_->resizeColumnToContents(ReportModel::NumbersColumn);
-    table_->resizeRowsToContents();
 }
 
 void FrmCollectionCheck::refresh() {

@@ -159,7 +159,9 @@ void ManualTest::theBuiltProgramFindsThem() {
 void ManualTest::everyLinkLeadsSomewhere_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("href");
-    static const QRegularExpression link(QStringLiteral("href\\s*=\\s*\"([^\"]*)\""));
+    // Links, and the pictures a page shows.
+    static const QRegularExpression link(
+        QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""));
     int links = 0;
     for (const QString& name : pages()) {
         auto it = link.globalMatch(readPage(name));
@@ -229,6 +231,7 @@ void ManualTest::theManualExplains_data() {
         "Johann Sebastian Bach (1685-1750)",
         "Shortcut Keys",
         "About ...",
+        "Collection Check...",
         // Multi mode's own entries.
         "Print Shown",
         "Save Shown",
@@ -291,6 +294,9 @@ void ManualTest::theManualExplains_data() {
         "System Information Is Unavailable At This Time",
         "The help file",
         "could not be saved",
+        "The collection could not be read:",
+        "The Collection Check was saved in:",
+        "The Collection Check could not be saved in:",
     };
     for (const char* message : messages) {
         QString text = QString::fromUtf8(message);

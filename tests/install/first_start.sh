@@ -18,6 +18,7 @@ grep -q '^Exec=sonvella --home$' "$desktop"
 test -f "$prefix/share/icons/hicolor/256x256/apps/sonvella.png"
 test -x "$prefix/bin/Varnel" && test -x "$prefix/bin/Tormin"
 test -f "$prefix/share/sonvella/help/Sonvel400.html"
+test -f "$prefix/share/sonvella/help/collection_check.png"  # the manual's picture of the check
 # The version the program tells is the project's.
 version=$(sed -n 's/^project(Sonvella VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 test "$("$prefix/bin/sonvella" --version)" = "Sonvella $version"
