@@ -34,13 +34,14 @@ QByteArrayView fieldView(const char* record, Field f) {
     return {fieldBytes(record, f), store::fieldWidth(f)};
 }
 
-// The medium key's seven bytes as one number, exactly and folded.
+// The medium key's seven bytes as one number (never 0: a key holds blanks at least).
 std::uint64_t packed(const store::MediumKey& key) {
     std::uint64_t n = 0;
     std::memcpy(&n, key.data(), key.size());
     return n;
 }
 
+// The same with each byte through the store's fold: keys that differ only in case fold alike.
 std::uint64_t foldedKey(std::uint64_t key) {
     store::MediumKey bytes;
     std::memcpy(bytes.data(), &key, bytes.size());
