@@ -160,8 +160,7 @@ void ManualTest::everyLinkLeadsSomewhere_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("href");
     // Links, and the pictures a page shows.
-    static const QRegularExpression link(
-        QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""));
+    static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""));
     int links = 0;
     for (const QString& name : pages()) {
         auto it = link.globalMatch(readPage(name));
