@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "record/record_window.h"
 #include "quick_find/frm_quick_find.h"
 #include "quick_find/quick_find_pass.h"
+#include "record/record_window.h"
 #include "support/fakes.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <QThread>
 
 #include "collection_check/check_collection.h"
-#include "record/record_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
+#include "record/record_window.h"
 #include "store/store_error.h"
 
 namespace collection_check {

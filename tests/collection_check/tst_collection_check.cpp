@@ -13,16 +13,16 @@
 
 #include "collection_check/check_collection.h"
 #include "collection_check/check_window.h"
-#include "record/record_window.h"
 #include "platform/program_directory.h"
+#include "record/record_window.h"
 #include "store/name_list.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
 using collection_check::CheckWindow;
 using collection_check::ReportModel;
-using record::RecordWindow;
 using platform::Icon;
+using record::RecordWindow;
 using testing::CollectionDir;
 
 namespace {

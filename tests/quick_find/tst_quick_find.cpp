@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QThread>
 
-#include "record/record_window.h"
 #include "quick_find/quick_find.h"
+#include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 
