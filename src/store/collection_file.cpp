@@ -187,31 +187,83 @@ OpusRecord CollectionFile::read(std::int32_t n) {
     return OpusRecord::fromBytes(QByteArrayView(buffer, got));
 }
 
-void CollectionFile::write(std::int32_t n, const OpusRecord& record) {
+CollectionFile::Change CollectionFile::beginChange(std::int32_t n, std::int64_t* blanks) {
     checkNumber(n);
     const std::int64_t offset = std::int64_t(n - 1) * kRecordLength;
-    const std::int64_t length = openLength();
-    // A trailing partial record shows as blank-padded; a record written after it completes it
-    // with those blanks, so that no hole of NUL bytes is left inside it.
-    const std::int64_t start = std::min(offset, length);
-    QByteArray bytes(offset - start, ' ');
-    bytes.append(record.data(), kRecordLength);
+    Change change;
+    change.length = openLength();
+    // A trailing partial record shows as blank-padded; records written after it complete it with
+    // those blanks, so that no hole of NUL bytes is left inside it.
+    change.start = std::min(offset, change.length);
+    change.end = change.start;
+    *blanks = offset - change.start;
+    return change;
+}
 
-    // All or nothing: a write cut short gets back the bytes it replaced and the file's length.
-    QByteArray replaced(std::min<std::int64_t>(length - start, bytes.size()), Qt::Uninitialized);
-    replaced.truncate(readAt(start, replaced.data(), replaced.size()));
+void CollectionFile::writeOn(Change& change, const char* data, std::int64_t size) {
+    // Only the bytes the file held before the change can be replaced: a few, at its end, for an
+    // append.
+    const std::int64_t overlap = std::min(change.length - change.end, size);
+    if (overlap > 0) {
+        const qsizetype had = change.replaced.size();
+        change.replaced.resize(had + overlap);
+        change.replaced.truncate(had + readAt(change.end, change.replaced.data() + had, overlap));
+    }
+    writeAt(change.end, data, size);
+    change.end += size;
+}
+
+void CollectionFile::takeBack(const Change& change) {
+    // The change's own failure is the one to report, whatever putting back meets. Cutting the file
+    // back to the length it had is the one time the store shortens it.
+    file_.resize(change.length);
     try {
-        writeAt(start, bytes.constData(), bytes.size());
+        writeAt(change.start, change.replaced.constData(), change.replaced.size());
     } catch (const StoreError&) {
-        // The write's own failure is the one to report, whatever putting back meets. Cutting the
-        // file back to the length it had is the one time the store shortens it.
-        file_.resize(length);
-        try {
-            writeAt(start, replaced.constData(), replaced.size());
-        } catch (const StoreError&) {
-        }
+    }
+}
+
+void CollectionFile::write(std::int32_t n, const OpusRecord& record) {
+    std::int64_t blanks = 0;
+    Change change = beginChange(n, &blanks);
+    QByteArray bytes(blanks, ' ');
+    bytes.append(record.data(), kRecordLength);
+    // All or nothing: a write cut short gets back the bytes it replaced and the file's length.
+    try {
+        writeOn(change, bytes.constData(), bytes.size());
+    } catch (const StoreError&) {
+        takeBack(change);
         throw;
     }
+}
+
+std::int32_t CollectionFile::writeRecords(std::int32_t first, const RecordSource& source) {
+    constexpr std::int32_t kBlockRecords = 2048;
+    std::int64_t blanks = 0;
+    Change change = beginChange(first, &blanks);
+    QByteArray block(blanks, ' ');
+    std::int64_t written = 0;
+    try {
+        for (;;) {
+            const qsizetype filled = block.size();
+            block.resize(filled + qsizetype(kBlockRecords) * kRecordLength);
+            const std::int32_t got = source(block.data() + filled, kBlockRecords);
+            if (got <= 0) break;
+            if (first - 1 + written + got > std::numeric_limits<std::int32_t>::max()) {
+                throw StoreError(StoreError::Kind::TooLarge,
+                                 QStringLiteral("%1 cannot hold more records than Opus Numbers "
+                                                "can count")
+                                     .arg(shownPath(path_)));
+            }
+            writeOn(change, block.constData(), filled + qsizetype(got) * kRecordLength);
+            written += got;
+            block.resize(0);
+        }
+    } catch (...) {
+        takeBack(change);
+        throw;
+    }
+    return static_cast<std::int32_t>(written);
 }
 
 std::int64_t CollectionFile::readRecords(std::int32_t first, std::int32_t count, char* buffer) {

@@ -3,9 +3,11 @@
 // 1-based Opus Number. Every write goes straight to the operating system, so a second handle on
 // the same file (multi mode's) sees it at once.
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "store/opus_record.h"
 
@@ -47,6 +49,15 @@ public:
     // completed with blanks first. Throws StoreError (BadRecordNumber, WriteFailed).
     void write(std::int32_t n, const OpusRecord& record);
 
+    // Puts up to `room` records of 455 bytes into `buffer` and returns how many; 0 at the end.
+    using RecordSource = std::function<std::int32_t(char* buffer, std::int32_t room)>;
+    // Writes the records `source` hands out from record `first` on, as one change, all or nothing:
+    // when a write fails, or `source` throws, the file gets back the bytes and the length it had,
+    // and the failure goes on to the caller. A trailing partial record before `first` is completed
+    // with blanks first, as write() does. Returns how many records were written. Throws StoreError
+    // (BadRecordNumber, WriteFailed, TooLarge when the records would pass the last Opus Number).
+    std::int32_t writeRecords(std::int32_t first, const RecordSource& source);
+
     // Reads up to `count` whole records from record `first` on into `buffer`; returns the bytes
     // read (fewer at the end of the file). For scans over the whole collection.
     std::int64_t readRecords(std::int32_t first, std::int32_t count, char* buffer);
@@ -58,6 +69,22 @@ private:
     void writeAt(std::int64_t offset, const char* data, std::int64_t size);
     void checkStillTheFile() const;
     std::int64_t openLength() const;  // of the file the handle holds
+
+    // A change of the file that can be taken back: the length the file had, and the bytes it held
+    // where the change has written so far, from `start` on.
+    struct Change {
+        std::int64_t length = 0;
+        std::int64_t start = 0;
+        std::int64_t end = 0;  // where the change writes next
+        QByteArray replaced;
+    };
+    // A change that writes records from record n on; `blanks` is how many blanks complete a
+    // trailing partial record before it (they are written first).
+    Change beginChange(std::int32_t n, std::int64_t* blanks);
+    // Writes bytes where the change goes on, keeping the bytes of the file they replace.
+    void writeOn(Change& change, const char* data, std::int64_t size);
+    // Gives the file back its length and the bytes the change replaced; never throws.
+    void takeBack(const Change& change);
 
     QString path_;
     QFile file_;
