@@ -22,10 +22,14 @@ struct ExportPass {
     std::function<bool(const char* record)> passes;
     // Called for every record looked at, after its line (if any) is written.
     std::function<void(std::int32_t opusNumber, bool written)> progress;
+    // Asked after every block of records read, with the Opus Number of its last record: the pass
+    // ends there when it answers true (the user cancelled). Never asked when empty.
+    std::function<bool(std::int32_t opusNumber)> stop = {};
 };
 
-// Writes records 1 to `last` that pass; returns how many were written. Throws StoreError when the
-// collection cannot be read; a failed write is kept by `file` (see TextFile::close()).
+// Writes records 1 to `last` that pass, until `stop` says so; returns how many were written.
+// Throws StoreError when the collection cannot be read; a failed write is kept by `file` (see
+// TextFile::close()).
 std::int64_t exportRecords(store::CollectionFile& collection, std::int32_t last,
                            const ExportPass& pass, TextFile& file);
 

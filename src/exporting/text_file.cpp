@@ -1,5 +1,8 @@
 #include "exporting/text_file.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 namespace exporting {
 
 namespace {
@@ -7,19 +10,29 @@ constexpr qsizetype kBufferSize = 1 << 20;
 }
 
 TextFile::~TextFile() {
-    close();
+    if (replacing_) {
+        discard();
+    } else {
+        close();
+    }
 }
 
 bool TextFile::open(const QString& path, Mode mode) {
+    discard();
     error_.clear();
     buffer_.clear();
-    file_.setFileName(path);
+    replacing_ = mode == Mode::Replace;
+    QIODevice::OpenMode flags = QIODevice::WriteOnly;
+    if (replacing_) {
+        file_ = std::make_unique<QSaveFile>(path);
+    } else {
+        file_ = std::make_unique<QFile>(path);
+        flags |= mode == Mode::Create ? QIODevice::Truncate : QIODevice::Append;
+    }
     // Unbuffered: the buffer here is large, and a short write must show in the count it returns.
-    const auto flags =
-        QIODevice::Unbuffered | (mode == Mode::Create ? QIODevice::WriteOnly | QIODevice::Truncate
-                                                      : QIODevice::WriteOnly | QIODevice::Append);
-    if (!file_.open(flags)) {
-        error_ = file_.errorString();
+    if (!file_->open(flags | QIODevice::Unbuffered)) {
+        error_ = file_->errorString();
+        file_.reset();
         return false;
     }
     buffer_.reserve(kBufferSize + 1024);
@@ -27,25 +40,43 @@ bool TextFile::open(const QString& path, Mode mode) {
 }
 
 void TextFile::writeLine(QByteArrayView line) {
-    if (!file_.isOpen()) return;
-    buffer_.append(line);
-    buffer_.append("\r\n", 2);
+    write(line);
+    write(QByteArrayView("\r\n", 2));
+}
+
+void TextFile::write(QByteArrayView bytes) {
+    if (!file_) return;
+    buffer_.append(bytes);
     if (buffer_.size() >= kBufferSize) flush();
 }
 
 void TextFile::flush() {
-    if (buffer_.isEmpty() || !file_.isOpen()) return;
-    if (file_.write(buffer_) != buffer_.size() && error_.isEmpty()) error_ = file_.errorString();
+    if (buffer_.isEmpty() || !file_) return;
+    if (file_->write(buffer_) != buffer_.size() && error_.isEmpty()) error_ = file_->errorString();
     buffer_.clear();
 }
 
 bool TextFile::close() {
-    if (file_.isOpen()) {
+    if (file_) {
         flush();
-        if (!file_.flush() && error_.isEmpty()) error_ = file_.errorString();
-        file_.close();
+        if (auto* saved = dynamic_cast<QSaveFile*>(file_.get())) {
+            // A file that was not written whole does not take the old one's place.
+            if (!error_.isEmpty()) saved->cancelWriting();
+            if (!saved->commit() && error_.isEmpty()) error_ = saved->errorString();
+        } else {
+            if (!file_->flush() && error_.isEmpty()) error_ = file_->errorString();
+            file_->close();
+        }
+        file_.reset();
     }
     return error_.isEmpty();
+}
+
+void TextFile::discard() {
+    if (!file_) return;
+    buffer_.clear();
+    if (auto* saved = dynamic_cast<QSaveFile*>(file_.get())) saved->cancelWriting();
+    file_.reset();  // a QSaveFile not committed removes its temporary file
 }
 
 }  // namespace exporting

@@ -4,23 +4,33 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
+#include <QFileDevice>
 #include <QString>
+#include <memory>
 
 namespace exporting {
 
 class TextFile {
 public:
-    enum class Mode { Create, Append };
+    // Create empties the file, Append adds to it. Replace writes under a temporary name in the same
+    // folder, and close() puts the new file in the old one's place only when all of it was
+    // written: until then, and for good when anything failed or the file is discarded, the file
+    // of that name stays as it was.
+    enum class Mode { Create, Append, Replace };
 
+    // Closes the file; a file opened with Replace and not closed yet is discarded.
     ~TextFile();
 
-    // Opens (and creates) the file: emptied with Create, added to with Append.
+    // Opens (and creates) the file.
     bool open(const QString& path, Mode mode);
     // Writes a line of bytes already in the code page, and CR LF.
     void writeLine(QByteArrayView line);
+    // Writes bytes as they are, without a line end (a byte-order mark).
+    void write(QByteArrayView bytes);
     // Writes what is buffered and closes; false when anything failed since open().
     bool close();
+    // Closes without finishing: a file opened with Replace leaves nothing behind.
+    void discard();
 
     bool failed() const { return !error_.isEmpty(); }
     const QString& error() const { return error_; }
@@ -28,7 +38,8 @@ public:
 private:
     void flush();
 
-    QFile file_;
+    std::unique_ptr<QFileDevice> file_;
+    bool replacing_ = false;
     QByteArray buffer_;
     QString error_;
 };
