@@ -42,6 +42,24 @@ void RecordWindow::cmdNew() {
     if (focusBox) focusBox(txtEpo);
 }
 
+std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
+    const store::CollectionFile::RecordSource& source) {
+    // An empty collection shows a blank record 1 that is not in the file yet, or that the last
+    // save put there: the first record appended takes its place.
+    const bool empty = N == 1 && file_.read(1) == store::OpusRecord();
+    if (!empty && N == std::numeric_limits<std::int32_t>::max()) {
+        throw store::StoreError(
+            store::StoreError::Kind::TooLarge,
+            QStringLiteral("The collection holds as many records as there are Opus Numbers"));
+    }
+    const std::int32_t first = empty ? 1 : N + 1;
+    const std::int32_t count = file_.writeRecords(first, source);
+    if (count == 0) return {0, 0};
+    N = first + count - 1;
+    showRecord(first);
+    return {first, N};
+}
+
 void RecordWindow::mnuDelete() {
     const Answer answer = dialogs_.ask(common::kTitle,
                                        QStringLiteral("Do you wish to Delete Opus Number") +

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "common/busy_scope.h"
 #include "platform/services.h"
@@ -109,6 +110,13 @@ public:
     void cmdNew();      // append a fresh record and show it
     void mnuDelete();   // blank the shown record after a question
     void mnuPaste();    // copy another record into the empty shown record (also cmdPaste)
+    // Appends the records `source` hands out after the last one (from record 1 in an empty
+    // collection: N = 1 and record 1 blank) as new records, all or nothing, as cmdNew appends one;
+    // N grows and the first of them is shown. Returns the Opus Numbers of the first and the last
+    // (0 and 0 when `source` had none). Throws StoreError, or what `source` throws, when nothing
+    // was appended. The record shown is not saved first: the caller does that.
+    std::pair<std::int32_t, std::int32_t> appendRecords(
+        const store::CollectionFile::RecordSource& source);
 
     // Navigation (navigation.cpp).
     void CmdFirst();
