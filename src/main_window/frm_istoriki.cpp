@@ -11,6 +11,7 @@
 #include <QStatusBar>
 
 #include "collection_check/frm_collection_check.h"
+#include "csv/frm_csv_import.h"
 #include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/pick_list_box.h"
@@ -413,6 +414,8 @@ void FrmIstoriki::buildMenus() {
         {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), nullptr, [&w] { maintenance::mnuCountMedia(w); }},
         {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, "mnuSepFile1", [] {}},
         {"mnuFile", "mnuEnd", QStringLiteral("E&xit         Alt+X"), {}, "mnuSepFile2", [&w] { w.mnuEnd(); }},
+        {"mnuFile", "mnuExportCsv", QStringLiteral("Export as &CSV..."), {}, "mnuSepFile3", [this] { csv::exportCsv(window_, this); }},
+        {"mnuFile", "mnuImportCsv", QStringLiteral("&Import from CSV..."), {}, nullptr, [this] { csv::importCsv(window_, this); }},
         {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), nullptr, [&w] { w.cmdNext(); }},
         {"mnuRecords", "mnuPrevious", QStringLiteral("P&revious Opus No"), K(Qt::Key_F1), nullptr, [&w] { w.cmdPrevious(); }},
         {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, "mnuSepRecords", [&w] { w.cmdMulti(); }},

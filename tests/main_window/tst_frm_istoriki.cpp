@@ -132,7 +132,8 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
         << "&File"
         << QStringList{"Cover Image [Ctrl+G]", "&BackUp [Ctrl+B]", "&Media Counting [Ctrl+M]",
                        "-mnuSepFile1",         "Menu      F10",    "-mnuSepFile2",
-                       "E&xit         Alt+X"};
+                       "E&xit         Alt+X",  "-mnuSepFile3",     "Export as &CSV...",
+                       "&Import from CSV..."};
     QTest::newRow("View") << "mnuRecords"
                           << "Vie&w"
                           << QStringList{"Nex&t Opus No [F2]", "P&revious Opus No [F1]",

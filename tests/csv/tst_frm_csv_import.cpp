@@ -1,0 +1,112 @@
+// The preview window of Import from CSV on the offscreen platform: a file holding "Dvořák" and a
+// title too long shows both problems before anything is written; the choices read the file again;
+// Import appends and closes; Cancel writes nothing.
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "csv/frm_csv_import.h"
+#include "record/record_window.h"
+#include "support/collection_dir.h"
+#include "support/fakes.h"
+
+using csv::FrmCsvImport;
+using testing::CollectionDir;
+
+class FrmCsvImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void bothProblemsShowBeforeAnythingIsWritten();
+    void cancelWritesNothing();
+
+private:
+    template <class T>
+    T* child(const char* name) {
+        T* found = frm_->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no %s", name);
+        return found;
+    }
+    QString cell(const char* table, int row, int column) {
+        const QAbstractItemModel* model = child<QTableView>(table)->model();
+        return model->data(model->index(row, column)).toString();
+    }
+
+    std::unique_ptr<CollectionDir> dir_;
+    testing::Fakes fakes_;
+    record::Session session_;
+    std::unique_ptr<record::RecordWindow> window_;
+    std::unique_ptr<FrmCsvImport> frm_;
+};
+
+void FrmCsvImportTest::init() {
+    dir_ = std::make_unique<CollectionDir>(
+        std::vector<QStringList>{{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}});
+    window_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
+    QVERIFY(window_->Form_Load());
+    dir_->write(QStringLiteral("in.csv"),
+                "Identity,Composer,Title\r\nNo0003 CD,Antonín Dvořák,Symphony No. 9\r\n"
+                "No0004 CD,Bach," +
+                    QByteArray(70, 't') + "\r\n");
+    frm_ = std::make_unique<FrmCsvImport>(*window_, dir_->path(QStringLiteral("in.csv")));
+    QVERIFY(frm_->state().open());
+    frm_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm_.get()));
+    QTRY_VERIFY(frm_->state().phase() == csv::CsvImport::Phase::Ready);
+}
+
+void FrmCsvImportTest::cleanup() {
+    fakes_.dialogs.verifyDone();
+    frm_.reset();
+    window_.reset();
+    dir_.reset();
+    fakes_.reset();
+}
+
+void FrmCsvImportTest::bothProblemsShowBeforeAnythingIsWritten() {
+    const QByteArray before = dir_->bytes();
+    QCOMPARE(child<QComboBox>("cboColumn2")->currentText(), QStringLiteral("Composer"));
+    QCOMPARE(child<QTableView>("tblProblems")->model()->rowCount(), 2);
+    QCOMPARE(cell("tblProblems", 0, 1), QStringLiteral("Composer"));
+    QVERIFY(cell("tblProblems", 0, 2).startsWith(QStringLiteral("\"í\", \"ř\", \"á\": ")));
+    QCOMPARE(cell("tblProblems", 1, 0), QStringLiteral("3"));
+    QCOMPARE(cell("tblProblems", 1, 1), QStringLiteral("Title"));
+    QVERIFY(cell("tblProblems", 1, 2).startsWith(QStringLiteral("70 characters where 60 fit")));
+    QCOMPARE(cell("tblPreview", 0, 1), QStringLiteral("refused"));
+    QCOMPARE(cell("tblPreview", 1, 1), QStringLiteral("cut to fit"));
+    QCOMPARE(cell("tblPreview", 1, 4), QString(60, u't'));
+    QCOMPARE(dir_->bytes(), before);
+
+    child<QCheckBox>("chkReplaceAccents")->click();
+    QTRY_VERIFY(child<QPushButton>("cmdImport")->isEnabled());
+    QCOMPARE(cell("tblProblems", 0, 2),
+             QStringLiteral("í → i, ř → r, á → a: accented letters stored as the plain letter."));
+    QCOMPARE(cell("tblPreview", 0, 3), QStringLiteral("Antonin Dvorak"));
+    QCOMPARE(dir_->bytes(), before);
+
+    fakes_.dialogs.expectMessage(csv::kImportTitle,
+                                 QStringLiteral("2 records were imported as Opus Numbers 3 to 4."),
+                                 platform::Icon::Information);
+    child<QPushButton>("cmdImport")->click();
+    QVERIFY(!frm_->isVisible());
+    QCOMPARE(frm_->result(), int(QDialog::Accepted));
+    QCOMPARE(dir_->field(3, store::Field::Composer).trimmed(), QStringLiteral("Antonin Dvorak"));
+    QCOMPARE(window_->N, 4);
+}
+
+void FrmCsvImportTest::cancelWritesNothing() {
+    const QByteArray before = dir_->bytes();
+    child<QPushButton>("cmdCancel")->click();
+    QVERIFY(!frm_->isVisible());
+    QCOMPARE(frm_->result(), int(QDialog::Rejected));
+    QCOMPARE(dir_->bytes(), before);
+    QCOMPARE(window_->N, 2);
+}
+
+QTEST_MAIN(FrmCsvImportTest)
+#include "tst_frm_csv_import.moc"
