@@ -231,6 +231,8 @@ void ManualTest::theManualExplains_data() {
         "Shortcut Keys",
         "About ...",
         "Collection Check...",
+        "Export as CSV...",
+        "Import from CSV...",
         // Multi mode's own entries.
         "Print Shown",
         "Save Shown",
@@ -296,6 +298,20 @@ void ManualTest::theManualExplains_data() {
         "The collection could not be read:",
         "The Collection Check was saved in:",
         "The Collection Check could not be saved in:",
+        "Leave out deleted records?",
+        "records were written to:",
+        "could not be written:",
+        "is empty: there are no records in it to import.",
+        "holds no records to import.",
+        "holds only a row of column names: there are no records in it to import.",
+        "is not a CSV file: it holds NUL bytes, as only binary files do.",
+        "could not be read:",
+        "Nothing was imported.",
+        "records were imported as Opus Numbers",
+        "The records could not be written into the collection:",
+        "Nothing was imported: the collection is as it was.",
+        "has changed since it was read.",
+        "Replace accented Latin letters by the plain letter",
     };
     for (const char* message : messages) {
         QString text = QString::fromUtf8(message);
