@@ -45,6 +45,7 @@ QTableView* makeTable(const char* name, QAbstractItemModel* model, QWidget* pare
     table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setMaximumSectionSize(320);
     return table;
 }
 
@@ -229,6 +230,12 @@ void FrmCsvImport::refresh() {
     progress_->setValue(state_.percentRead());
     progress_->setVisible(state_.phase() == CsvImport::Phase::Reading);
     import_->setEnabled(state_.canImport());
+    if (state_.phase() == CsvImport::Phase::Ready && fitted_ != &state_.analysis()) {
+        fitted_ = &state_.analysis();
+        preview_->resizeColumnsToContents();
+        problems_->resizeColumnToContents(ProblemModel::RowColumn);
+        problems_->resizeColumnToContents(ProblemModel::FieldColumn);
+    }
 
     switch (state_.phase()) {
         case CsvImport::Phase::Failed:

@@ -54,6 +54,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QPushButton* import_ = nullptr;
     bool refreshing_ = false;
+    const Analysis* fitted_ = nullptr;  // the reading the tables' columns were fitted to
 };
 
 // The File menu's two entries, with the boxes of the program.

@@ -19,7 +19,8 @@ void ProgressBox::begin(const QString& text, std::int64_t total) {
     box_ = new QProgressDialog(text, QStringLiteral("Cancel"), 0, kSteps, parent_);
     box_->setObjectName(QStringLiteral("csvProgress"));
     box_->setWindowTitle(title_);
-    box_->setWindowModality(Qt::WindowModal);
+    // Nothing else may change the collection meanwhile: no other window takes input.
+    box_->setWindowModality(Qt::ApplicationModal);
     box_->setMinimumDuration(400);
     box_->setAutoClose(false);
     box_->setAutoReset(false);
