@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
 
 #include "store/opus_record.h"
 
@@ -42,6 +43,26 @@ void warmCache(const QString& path) {
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     while (file.read(buffer.data(), buffer.size()) > 0) {
     }
+}
+
+std::int64_t floorPass(const QString& path, std::int64_t records) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        qFatal("cannot read %s", qPrintable(path));
+    constexpr qint64 kRecords = (1 << 20) / store::kRecordLength;
+    QByteArray block(kRecords * store::kRecordLength, Qt::Uninitialized);
+    std::int64_t left = records < 0 ? file.size() / store::kRecordLength : records;
+    std::int64_t counted = 0;
+    while (left > 0) {
+        const qint64 want = std::min<std::int64_t>(left, kRecords) * store::kRecordLength;
+        const qint64 got = file.read(block.data(), want);
+        if (got <= 0) break;
+        for (qint64 at = 0; at + store::kRecordLength <= got; at += store::kRecordLength) {
+            if (block[at + store::fieldOffset(store::Field::Composer)] == 'S') ++counted;
+        }
+        left -= got / store::kRecordLength;
+    }
+    return counted;
 }
 
 double timeProgram(const QString& program, const QStringList& arguments) {
@@ -108,6 +129,22 @@ double cpuSeconds() {
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+Timing timed(const std::function<void()>& run) {
+    const double start = now(), startCpu = cpuSeconds();
+    run();
+    return {now() - start, cpuSeconds() - startCpu};
+}
+
+Timing bestOf(int runs, const std::function<void()>& run) {
+    Timing best = timed(run);
+    for (int i = 1; i < runs; ++i) {
+        const Timing t = timed(run);
+        best.seconds = std::min(best.seconds, t.seconds);
+        best.cpu = std::min(best.cpu, t.cpu);
+    }
+    return best;
 }
 
 double now() {

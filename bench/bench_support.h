@@ -1,10 +1,11 @@
 #pragma once
-// What the benchmarks share: a large collection written to disk, a clock, a baseline program run
-// on the same file, and the peak memory of the process.
+// What the benchmarks share: a large collection written to disk, a clock, the floor pass and
+// baseline programs run on the same file, and the peak memory of the process.
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace bench {
 
@@ -14,6 +15,12 @@ void writeCollection(const QString& path, std::int64_t records);
 
 // Reads the file once so every run that follows finds it in the page cache.
 void warmCache(const QString& path);
+
+// The floor of any one pass over a collection file: the file read from its start in blocks of
+// about 1 MB (whole records) and one field of every record looked at, `records` records at most
+// (all of them when negative). Returns how many records it counted (those whose Composer starts
+// with an S), so that the look cannot be left out.
+std::int64_t floorPass(const QString& path, std::int64_t records = -1);
 
 // Seconds a program takes on the same file; a negative value when it cannot run.
 double timeProgram(const QString& program, const QStringList& arguments);
@@ -36,5 +43,15 @@ double now();
 // Processor seconds this process has used (user and system): unlike the wall clock, untouched by
 // other machines sharing the processor.
 double cpuSeconds();
+
+// The wall clock and the processor time of one run.
+struct Timing {
+    double seconds = 0;
+    double cpu = 0;
+};
+Timing timed(const std::function<void()>& run);
+// The best of `runs` runs, each clock on its own: the figures of a quiet moment of the machine,
+// which is shared with others.
+Timing bestOf(int runs, const std::function<void()>& run);
 
 }  // namespace bench

@@ -93,40 +93,9 @@ collection_check::CollectionPass::PickLists pickLists() {
     return lists;
 }
 
-struct Timing {
-    double seconds = 0;  // wall clock
-    double cpu = 0;      // processor time
-};
-
-template <class F>
-Timing timed(F f) {
-    const double start = bench::now(), startCpu = bench::cpuSeconds();
-    f();
-    return {bench::now() - start, bench::cpuSeconds() - startCpu};
-}
-
 // The best of two timings, each clock on its own; `first` takes the new one.
-Timing best(Timing a, Timing b, bool first) {
-    return first ? b : Timing{std::min(a.seconds, b.seconds), std::min(a.cpu, b.cpu)};
-}
-
-// The floor of any one pass: the file read in blocks of about 1 MB (whole records) and one field
-// of every record looked at. Returns how many records it counted.
-std::int64_t floorPass(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
-    constexpr qint64 kRecords = (1 << 20) / store::kRecordLength;
-    QByteArray block(kRecords * store::kRecordLength, Qt::Uninitialized);
-    std::int64_t n = 0;
-    for (;;) {
-        const qint64 got = file.read(block.data(), block.size());
-        if (got <= 0) break;
-        for (qint64 at = 0; at + store::kRecordLength <= got; at += store::kRecordLength) {
-            // The first letter of the Composer: enough to make the pass look at every record.
-            if (block[at + store::fieldOffset(store::Field::Composer)] == 'S') ++n;
-        }
-    }
-    return n;
+bench::Timing best(bench::Timing a, bench::Timing b, bool first) {
+    return first ? b : bench::Timing{std::min(a.seconds, b.seconds), std::min(a.cpu, b.cpu)};
 }
 
 }  // namespace
@@ -144,17 +113,17 @@ int main(int argc, char* argv[]) {
 
     // The best of several runs of each, by the wall clock and by processor time: the machine is
     // shared, and processor time is what other programs running beside it do not change.
-    Timing check, floor;
+    bench::Timing check, floor;
     double scan = 0;
     collection_check::Report report;
     for (int run = 0; run < 9; ++run) {
         std::int64_t counted = 0;
-        const Timing f = timed([&] { counted = floorPass(path); });
+        const bench::Timing f = bench::timed([&] { counted = bench::floorPass(path); });
         const std::atomic<bool> cancelled{false};
         double scanned = 0;
         std::optional<collection_check::Report> result;
         const double start = bench::now();
-        const Timing c = timed([&] {
+        const bench::Timing c = bench::timed([&] {
             result = collection_check::checkCollection(
                 path, lists,
                 [&](std::int64_t done, std::int64_t total) {

@@ -1,6 +1,7 @@
 // How fast multi mode scans and exports a collection of a million records, against a baseline
-// run in the same process on the same file (grep for the scan; cat and a plain C++ reformatting
-// for the exports), and how much memory it needs. Prints figures; run it from the build's bin
+// run in the same process on the same file (the floor pass for the scan: the file read in 1 MB
+// blocks, one field of every record looked at; cat and a plain C++ reformatting for the exports),
+// and how much memory it needs. Prints figures; run it from the build's bin
 // folder:  multi_bench [records]   (1000000 by default)
 
 #include <QCoreApplication>
@@ -94,11 +95,10 @@ int main(int argc, char* argv[]) {
     std::printf("Multi mode benchmark: %lld records (%.0f MB)\n", static_cast<long long>(records),
                 mb);
 
-    const double scan = best(3, [&] { return timeComposerSearch(window, fakes); });
-    const double grep =
-        bench::timeProgram(QStringLiteral("grep"), {"-c", "-F", "Zelenka", collection});
-    std::printf("%-28s %8.3f s %9.1f MB/s   grep   %7.3f s   ratio %5.2f\n", "Composer search",
-                scan, mb / scan, grep, scan / grep);
+    const double scan = best(11, [&] { return timeComposerSearch(window, fakes); });
+    const double floor = bench::bestOf(11, [&] { bench::floorPass(collection); }).seconds;
+    std::printf("%-28s %8.3f s %9.1f MB/s   floor  %7.3f s   ratio %5.2f\n", "Composer search",
+                scan, mb / scan, floor, scan / floor);
 
     const QString out = dir.filePath(QStringLiteral("baseline.txt"));
     const double cat = bench::timeProgramInto(QStringLiteral("cat"), {collection}, out);
