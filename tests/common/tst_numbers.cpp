@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "common/numbered_text.h"
 #include "common/numbers.h"
 
 using common::NumberStatus;
@@ -14,6 +15,7 @@ private slots:
     void readsTypedNumbers_data();
     void readsTypedNumbers();
     void readsDecimals();
+    void aNumberedTextIsRewrittenInPlace();
 };
 
 void NumbersTest::writesTheSignPlace_data() {
@@ -77,6 +79,29 @@ void NumbersTest::readsDecimals() {
     QCOMPARE(v, 2.5);
     QVERIFY(!common::readDecimal(QStringLiteral("abc"), &v));
     QVERIFY(!common::readDecimal(QString(), &v));
+}
+
+void NumbersTest::aNumberedTextIsRewrittenInPlace() {
+    // Counting up, down, past a new digit and below zero, with a reader holding copies: every
+    // text is the one written afresh, and a copy taken keeps what it held.
+    common::NumberedText progress(QStringLiteral("Opus No:"), QStringLiteral("  of"),
+                                  QStringLiteral("!"));
+    QString text;
+    QStringList copies, expected;
+    const std::vector<std::pair<qint64, qint64>> steps = {
+        {0, 5}, {1, 5}, {9, 5}, {10, 5}, {11, 5}, {99, 5}, {100, 5}, {7, 5}, {-3, 5}, {-4, 12}};
+    for (const auto& [first, second] : steps) {
+        progress.write(text, first, second);
+        const QString fresh =
+            "Opus No:" + common::numberText(first) + "  of" + common::numberText(second) + "!";
+        QCOMPARE(text, fresh);
+        copies << text;
+        expected << fresh;
+    }
+    text = QStringLiteral("something else");  // written by another hand
+    progress.write(text, 1, 2);
+    QCOMPARE(text, QStringLiteral("Opus No: 1  of 2!"));
+    QCOMPARE(copies, expected);
 }
 
 QTEST_APPLESS_MAIN(NumbersTest)
