@@ -34,19 +34,12 @@ QByteArrayView fieldView(const char* record, Field f) {
     return {fieldBytes(record, f), store::fieldWidth(f)};
 }
 
-// The medium key's seven bytes as one number (never 0: a key holds blanks at least).
-std::uint64_t packed(const store::MediumKey& key) {
-    std::uint64_t n = 0;
-    std::memcpy(&n, key.data(), key.size());
-    return n;
-}
-
 // The same with each byte through the store's fold: keys that differ only in case fold alike.
 std::uint64_t foldedKey(std::uint64_t key) {
     store::MediumKey bytes;
     std::memcpy(bytes.data(), &key, bytes.size());
     for (char& c : bytes) c = static_cast<char>(store::foldByte(static_cast<unsigned char>(c)));
-    return packed(bytes);
+    return store::packedMediumKey(bytes);
 }
 
 QString keyText(std::uint64_t key) {
@@ -340,7 +333,7 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
     const QByteArrayView identity = fieldView(record, Field::Identity);
 
     // Media: runs of neighbouring records whose keys match, deleted records included.
-    const std::uint64_t key = packed(store::mediumKey(identity));
+    const std::uint64_t key = store::packedMediumKey(identity);
     if (!anyRecord_ || key != runKey_) {
         endMediumRun();
         ++figures_.media;
@@ -525,7 +518,8 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         Identity identity;
     };
     std::vector<Written> written;
-    const std::uint64_t deletedKey = packed(store::mediumKey(store::kDeletedIdentity));
+    const std::uint64_t deletedKey =
+        store::packedMediumKey(store::mediumKey(store::kDeletedIdentity));
     identities_.forEach([&](std::uint64_t key, const Identity& identity) {
         if (key != deletedKey) written.push_back({foldedKey(key), key, identity});
     });

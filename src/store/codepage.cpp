@@ -1,6 +1,8 @@
 #include "store/codepage.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace store {
 
@@ -31,16 +33,43 @@ int byteOf(char16_t c) {
     return -1;
 }
 
+// The code page agrees with Latin-1 below 0x80: the text is widened as Latin-1, which Qt does
+// many bytes at a time, and the few bytes of the upper half are put right after.
+void putHighHalf(QByteArrayView bytes, QChar* out) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (in[i] >= 0x80) out[i] = QChar(kHighHalf[in[i] - 0x80]);
+    }
+}
+
 }  // namespace
 
-QString fromDisk(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b < 0x80 ? b : kHighHalf[b - 0x80];
+bool isAscii(QByteArrayView bytes) {
+    // Eight bytes at a time.
+    const char* data = bytes.data();
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, data + at, sizeof eight);
+        if (eight & 0x8080808080808080u) return false;
     }
+    for (; at < bytes.size(); ++at) {
+        if (static_cast<unsigned char>(data[at]) >= 0x80) return false;
+    }
+    return true;
+}
+
+QString fromDisk(QByteArrayView bytes) {
+    if (bytes.isEmpty()) return QString(0, Qt::Uninitialized);
+    QString text = QLatin1StringView(bytes.data(), bytes.size());
+    if (!isAscii(bytes)) putHighHalf(bytes, text.data());
     return text;
+}
+
+void fromDiskInto(QString& text, QByteArrayView bytes) {
+    // Assigning Latin-1 reuses the text's storage when it is big enough and not shared.
+    text = QLatin1StringView(bytes.data(), bytes.size());
+    if (!isAscii(bytes)) putHighHalf(bytes, text.data());
 }
 
 QByteArray toDisk(QStringView text) {

@@ -1,9 +1,15 @@
 #include "store/opus_record.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "store/codepage.h"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace store {
 
@@ -14,10 +20,52 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
+namespace {
+
+// Fields are mostly padding, so their blanks are looked at many at a time: the bits of `mask`
+// are the bytes from `at` on that are not blanks, `width` bytes of them (16 or 8).
+#ifdef __SSE2__
+constexpr int kWidth = 16;
+std::uint32_t notBlanks(const char* at) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return ~std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')))) & 0xFFFFu;
+}
+#else
+constexpr int kWidth = 8;
+std::uint32_t notBlanks(const char* at) {
+    std::uint32_t mask = 0;
+    for (int i = 0; i < 8; ++i) mask |= std::uint32_t(at[i] != ' ') << i;
+    return mask;
+}
+#endif
+
+}  // namespace
+
 QByteArrayView trimBlankBytes(QByteArrayView bytes) {
+    const char* data = bytes.data();
     qsizetype first = 0, last = bytes.size();
-    while (first < last && bytes[first] == ' ') ++first;
-    while (last > first && bytes[last - 1] == ' ') --last;
+    for (;;) {
+        if (last - first < kWidth) {
+            while (first < last && data[first] == ' ') ++first;
+            break;
+        }
+        if (const std::uint32_t found = notBlanks(data + first)) {
+            first += std::countr_zero(found);
+            break;
+        }
+        first += kWidth;
+    }
+    for (;;) {
+        if (last - first < kWidth) {
+            while (last > first && data[last - 1] == ' ') --last;
+            break;
+        }
+        if (const std::uint32_t found = notBlanks(data + last - kWidth)) {
+            last -= kWidth - (std::bit_width(found));
+            break;
+        }
+        last -= kWidth;
+    }
     return bytes.sliced(first, last - first);
 }
 
@@ -29,6 +77,19 @@ MediumKey mediumKey(QByteArrayView identity) {
     const qsizetype length = std::min<qsizetype>(identity.size() - first, kMediumKeyLength);
     std::memcpy(key.data(), identity.data() + first, length);
     return key;
+}
+
+std::uint64_t packedMediumKey(QByteArrayView identity) {
+    // The usual Identity starts without a blank and runs past eight bytes: its key is then its
+    // first eight bytes in one word, less the eighth.
+    if constexpr (std::endian::native == std::endian::little) {
+        if (identity.size() >= 8 && identity[0] != ' ') {
+            std::uint64_t eight;
+            std::memcpy(&eight, identity.data(), sizeof eight);
+            return eight & 0x00FFFFFFFFFFFFFFu;
+        }
+    }
+    return packedMediumKey(mediumKey(identity));
 }
 
 OpusRecord::OpusRecord() {
@@ -47,10 +108,6 @@ OpusRecord OpusRecord::withIdentity(const char* identity) {
     return r;
 }
 
-QByteArrayView OpusRecord::field(Field f) const {
-    return {bytes_.data() + fieldOffset(f), fieldWidth(f)};
-}
-
 QString OpusRecord::text(Field f) const {
     return fromDisk(field(f));
 }
@@ -67,7 +124,22 @@ void OpusRecord::setText(Field f, const QString& text) {
 }
 
 void OpusRecord::trimAll() {
-    for (Field f : kAllFields) setText(f, trimmed(f));
+    // Padding the trimmed text with blanks again gives back the trailing blanks: only leading
+    // blanks move anything. Done on the bytes, as a pass over the collection does it for every
+    // record.
+    for (Field f : kAllFields) {
+        char* start = bytes_.data() + fieldOffset(f);
+        if (*start != ' ') continue;
+        const int width = fieldWidth(f);
+        int first = 1;
+        while (first < width && start[first] == ' ') ++first;
+        std::memmove(start, start + first, width - first);
+        std::memset(start + width - first, ' ', first);
+    }
+}
+
+void OpusRecord::assign(const char* bytes) {
+    std::memcpy(bytes_.data(), bytes, kRecordLength);
 }
 
 }  // namespace store

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace store {
 
@@ -52,6 +53,14 @@ QByteArrayView trimBlankBytes(QByteArrayView bytes);
 constexpr int kMediumKeyLength = 7;
 using MediumKey = std::array<char, kMediumKeyLength>;
 MediumKey mediumKey(QByteArrayView identity);
+// The same key as one number, its seven bytes in the order they stand (never 0: a key holds
+// blanks at least), for passes that compare millions of keys.
+std::uint64_t packedMediumKey(QByteArrayView identity);
+inline std::uint64_t packedMediumKey(const MediumKey& key) {
+    std::uint64_t n = 0;
+    std::memcpy(&n, key.data(), key.size());
+    return n;
+}
 
 class OpusRecord {
 public:
@@ -63,7 +72,7 @@ public:
     static OpusRecord withIdentity(const char* identity);
 
     // The field as stored: blank-padded to its width.
-    QByteArrayView field(Field f) const;
+    QByteArrayView field(Field f) const { return {bytes_.data() + fieldOffset(f), fieldWidth(f)}; }
     QString text(Field f) const;
     // The field with its leading and trailing blanks removed, as it is shown.
     QString trimmed(Field f) const;
@@ -72,6 +81,8 @@ public:
     void setText(Field f, const QString& text);
     // Trims every field and stores the trimmed text back, as showing a record does.
     void trimAll();
+    // Takes the 455 bytes of a record (from a scan's buffer) in place of its own.
+    void assign(const char* bytes);
 
     const char* data() const { return bytes_.data(); }
     QByteArrayView bytes() const { return {bytes_.data(), kRecordLength}; }
