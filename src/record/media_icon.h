@@ -14,7 +14,10 @@ QString mediaIconFor(QByteArrayView identity);
 
 // The kinds of medium the icons tell apart, by the same tests: their names ("CD", "LP", ...) in
 // the order of the tests, and which of them an Identity names (-1: none of them).
+constexpr int kMediaKinds = 13;
 const QStringList& mediaKindNames();
 int mediaKindOf(QByteArrayView identity);
+// The icon file of a kind (0 to kMediaKinds - 1).
+QString mediaIconFile(int kind);
 
 }  // namespace record

@@ -1,6 +1,6 @@
 #include "record/record_window.h"
 
-#include <QStringBuilder>
+#include <cstring>
 
 #include "common/numbers.h"
 #include "common/texts.h"
@@ -9,8 +9,10 @@
 #include "platform/shell.h"
 #include "record/media_icon.h"
 #include "record/pick_lists.h"
+#include "store/codepage.h"
 #include "store/collation.h"
 #include "store/name_list.h"
+#include "store/record_scanner.h"
 #include "store/store_error.h"
 
 namespace record {
@@ -33,7 +35,11 @@ RecordWindow::RecordWindow(Session& session, platform::Services services)
     : sortStateLine(kNotResorted),
       session_(session),
       services_(services),
-      dialogs_(services.dialogs) {
+      dialogs_(services.dialogs),
+      recordCaption_(QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No: "),
+                     QStringLiteral("  of "), QString()),
+      searchCaption_(QStringLiteral("Sonvella 4.0 - My Music Collection - Searching Opus No: "),
+                     QStringLiteral("  of "), QString()) {
     for (size_t i = 0; i < kPickLists.size(); ++i)
         pickTexts[i] = QString::fromLatin1(kPickLists[i].initialText);
 }
@@ -44,6 +50,12 @@ void RecordWindow::notify() {
 
 void RecordWindow::setStatus(const QString& text) {
     status = text;
+    notify();
+}
+
+void RecordWindow::setStatus(common::NumberedText& progress, std::int64_t first,
+                             std::int64_t second) {
+    progress.write(status, first, second);
     notify();
 }
 
@@ -69,6 +81,8 @@ bool RecordWindow::Form_Load() {
         file_.open();
         N = file_.recordCount();
         current = 1;
+        icons_.clear();  // decoded afresh with each load: a changed icon file shows then
+        iconKind_ = -1;
 
         for (size_t i = 0; i < store::kNameLists.size(); ++i) {
             QStringList names;
@@ -110,15 +124,22 @@ bool RecordWindow::Form_Load() {
 }
 
 void RecordWindow::setRecordCaption() {
-    caption = QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No: ") +
-              numberText(current) + QStringLiteral("  of ") + numberText(N);
+    searchCaption_.forget();
+    recordCaption_.write(caption, current, N);
 }
 
 void RecordWindow::ShowSRN() {
-    // Runs once for every record a search looks at: one allocation for the whole caption.
-    caption = u"Sonvella 4.0 - My Music Collection - Searching Opus No: " %
-              numberText(searchPosition) % u"  of " % numberText(N);
+    // Runs once for every record a search looks at: the count's digits change in place.
+    recordCaption_.forget();
+    searchCaption_.write(caption, searchPosition, N);
     notify();
+}
+
+void RecordWindow::showSearchProgress(std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        stepSearchPosition();
+        ShowSRN();
+    }
 }
 
 void RecordWindow::reportFailure(const QString& what, std::int32_t opusNumber,
@@ -130,25 +151,79 @@ void RecordWindow::reportFailure(const QString& what, std::int32_t opusNumber,
 }
 
 void RecordWindow::showCurrentRecord() {
-    record_ = file_.read(current);
+    const store::OpusRecord read = file_.read(current);
+    fillFromBytes(current, read.data(), false);
+}
+
+void RecordWindow::fillFromBytes(std::int32_t n, const char* bytes, bool boxesShowRecord) {
+    current = n;
+    // A field as the record before held it (no leading blank to trim, the same bytes) leaves its
+    // box as it is, when the boxes are known to show that record.
+    std::array<bool, store::kFieldCount> same{};
+    if (boxesShowRecord) {
+        for (store::Field f : store::kAllFields) {
+            const int at = store::fieldOffset(f);
+            same[static_cast<int>(f)] =
+                bytes[at] != ' ' &&
+                std::memcmp(bytes + at, record_.data() + at, store::fieldWidth(f)) == 0;
+        }
+    }
+    record_.assign(bytes);
     record_.trimAll();
     for (store::Field f : store::kAllFields) {
-        boxes[static_cast<int>(f)] = store::trimBlanks(record_.text(f));
+        // The boxes' texts are rewritten in place: a pass shows a million records a second.
+        const int box = static_cast<int>(f);
+        if (!same[box]) store::fromDiskInto(boxes[box], store::trimBlankBytes(record_.field(f)));
     }
     setRecordCaption();
     showMediaIcon();
 }
 
+void RecordWindow::showRecordBytes(std::int32_t n, const char* bytes) {
+    fillFromBytes(n, bytes, false);
+    notify();
+}
+
+bool RecordWindow::showRecords(std::int32_t first, std::int32_t last,
+                               const std::function<void()>& each) {
+    store::RecordScanner records(file_, first, last);
+    std::int32_t next = first;
+    // From the second record on the boxes show the record before: nothing else writes them while
+    // the pass runs (user input waits until it is done).
+    bool boxesShowRecord = false;
+    try {
+        for (;;) {
+            const store::RecordScanner::Block block = records.nextBlock();
+            if (!block.data) return true;
+            for (std::int32_t i = 0; i < block.count; ++i) {
+                fillFromBytes(block.first + i, block.data + qsizetype(i) * store::kRecordLength,
+                              boxesShowRecord);
+                boxesShowRecord = true;
+                notify();
+                each();
+            }
+            next = block.first + block.count;
+        }
+    } catch (const store::StoreError& e) {
+        reportFailure(QStringLiteral("could not be shown"), next, e.message());
+        return false;
+    }
+}
+
 void RecordWindow::showMediaIcon() {
-    const QString file = mediaIconFor(record_.field(store::Field::Identity));
-    iconBorder = !file.isEmpty();
-    if (file.isEmpty()) {
+    const int kind = icons_.kindOf(record_.field(store::Field::Identity));
+    iconBorder = kind >= 0;
+    if (kind == iconKind_) return;  // the picture shown already
+    if (kind < 0) {
         icon = QImage();
+        iconKind_ = kind;
         return;
     }
     // A missing or broken icon file keeps the icon shown before, without a word.
-    QImage loaded;
-    if (loaded.load(file)) icon = loaded;
+    if (const QImage* decoded = icons_.icon(kind)) {
+        icon = *decoded;
+        iconKind_ = kind;
+    }
 }
 
 bool RecordWindow::ShowCR() {

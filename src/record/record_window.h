@@ -13,7 +13,9 @@
 #include <utility>
 
 #include "common/busy_scope.h"
+#include "common/numbered_text.h"
 #include "platform/services.h"
+#include "record/icon_cache.h"
 #include "record/session.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
@@ -104,6 +106,9 @@ public:
     bool SaveCR();
     // The caption of a running search.
     void ShowSRN();
+    // A running search looked at `count` more records: the caption counts them one by one
+    // (stepSearchPosition and ShowSRN for each).
+    void showSearchProgress(std::int32_t count);
 
     // Editing (editing.cpp).
     void cmdCorrect();  // save and confirm
@@ -163,6 +168,9 @@ public:
     // What other subsystems change in the window goes through these; the view reads the fields.
     // The status bar's message panel: a command's progress, cleared at its end.
     void setStatus(const QString& text);
+    // The same for a progress text that changes with every record: its numbers are written into
+    // the text in place.
+    void setStatus(common::NumberedText& progress, std::int64_t first, std::int64_t second = 0);
     void clearStatus();
     // The count a running search shows in the caption (ShowSRN): from 0, one step a record looked
     // at, never past N.
@@ -175,9 +183,23 @@ public:
     // Makes n the current Opus Number and shows it; when it cannot be read, the current record
     // and the boxes stay as they were.
     bool showRecord(std::int32_t n);
+    // Shows the 455 bytes of a record, read from the file or from a scan's block, as record n,
+    // exactly as ShowCR shows what it reads: the fields trimmed into the in-memory record and the
+    // text boxes, the caption, the media icon.
+    void showRecordBytes(std::int32_t n, const char* bytes);
+    // Shows records first to last one after another, read a block at a time, and runs `each`
+    // after each is shown: a pass over the collection (media counting, the range prints). False
+    // (after a message naming the Opus Number) when a record cannot be read; the pass stops
+    // there.
+    bool showRecords(std::int32_t first, std::int32_t last, const std::function<void()>& each);
+    // The decoded media icons, kept while the window is loaded.
+    IconCache& mediaIcons() { return icons_; }
 
 private:
     void showCurrentRecord();  // ShowCR without its failure message: throws StoreError
+    // showRecordBytes without the notice. With `boxesShowRecord` the boxes are known to show the
+    // in-memory record, and the fields that stay as they were are not decoded again.
+    void fillFromBytes(std::int32_t n, const char* bytes, bool boxesShowRecord);
     void setRecordCaption();
     void showMediaIcon();
     void reportFailure(const QString& what, std::int32_t opusNumber, const QString& reason);
@@ -194,6 +216,11 @@ private:
     platform::Dialogs& dialogs_;
     store::CollectionFile file_;
     store::OpusRecord record_;
+    IconCache icons_;
+    int iconKind_ = -1;  // the kind of medium whose picture `icon` holds (-1: none)
+    // The two captions of the window, rewritten in place while a pass or a search runs.
+    common::NumberedText recordCaption_;
+    common::NumberedText searchCaption_;
 };
 
 }  // namespace record

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QMap>
 #include <QTest>
 
 #include "record/cover_names.h"
@@ -34,6 +35,7 @@ private slots:
     void iconFollowsTheIdentity_data();
     void iconFollowsTheIdentity();
     void showingARecordLoadsItsIcon();
+    void eachIconIsDecodedOncePerLoad();
     void coverNamesComeFromTheIdentity_data();
     void coverNamesComeFromTheIdentity();
     void showAndHideThePanel();
@@ -140,7 +142,11 @@ void CoversTest::showingARecordLoadsItsIcon() {
     QVERIFY(w_->icon.isNull());  // no icon files yet: nothing was shown
     dir_->write("Cd.jpg", {});
     QVERIFY(picture(40, 30, Qt::red).save(dir_->path("Cd.jpg"), "JPG"));
+    // Icons are decoded once for each load of the window: the new file shows after the next.
     QVERIFY(w_->ShowCR());
+    QVERIFY(w_->icon.isNull());
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(w_->Form_Load());
     QCOMPARE(w_->icon.size(), QSize(40, 30));
     QVERIFY(w_->iconBorder);
     // No "Lp.jpg": the CD icon stays, with its border.
@@ -151,6 +157,37 @@ void CoversTest::showingARecordLoadsItsIcon() {
     w_->cmdNext();
     QVERIFY(w_->icon.isNull());
     QVERIFY(!w_->iconBorder);
+}
+
+void CoversTest::eachIconIsDecodedOncePerLoad() {
+    // Sixty records of three kinds and one that names none; there is no LP icon file.
+    const QStringList kinds = {"CD", "LP", "DVD", "Tape"};
+    std::vector<QStringList> records;
+    for (int n = 1; n <= 60; ++n)
+        records.push_back(
+            {QStringLiteral("No%1 %2").arg(n, 4, 10, QLatin1Char('0')).arg(kinds[n % 4])});
+    load(records);
+    QVERIFY(picture(40, 30, Qt::red).save(dir_->path("Cd.jpg"), "JPG"));
+    QVERIFY(picture(20, 10, Qt::blue).save(dir_->path("Dv.jpg"), "JPG"));
+    QMap<QString, int> decoded;
+    w_->mediaIcons().setDecoder([&decoded](const QString& file) {
+        ++decoded[file];
+        return QImage(file);
+    });
+    // By hand (F2), back (F1), and in a pass over the whole collection.
+    for (int n = 1; n < 60; ++n) w_->cmdNext();
+    for (int n = 1; n < 30; ++n) w_->cmdPrevious();
+    QVERIFY(w_->showRecords(1, w_->N, [] {}));
+    QCOMPARE(decoded, (QMap<QString, int>{{"Cd.jpg", 1}, {"Lp.jpg", 1}, {"Dv.jpg", 1}}));
+    QCOMPARE(w_->current, 60);  // a CD
+    QCOMPARE(w_->icon.size(), QSize(40, 30));
+    QVERIFY(w_->showRecord(57));  // an LP, without its icon file: the CD's icon stays
+    QCOMPARE(w_->icon.size(), QSize(40, 30));
+    QVERIFY(w_->showRecord(58));
+    QCOMPARE(w_->icon.size(), QSize(20, 10));
+    QVERIFY(w_->showRecord(59));  // no kind of medium named
+    QVERIFY(w_->icon.isNull() && !w_->iconBorder);
+    QCOMPARE(decoded.size(), 3);
 }
 
 void CoversTest::coverNamesComeFromTheIdentity_data() {
