@@ -11,6 +11,7 @@
 #include "platform/print_job.h"
 #include "print_conventions/print_conventions.h"
 #include "store/match_rule.h"
+#include "store/record_scanner.h"
 
 namespace multi {
 
@@ -137,15 +138,12 @@ void disablePageEntries(MultiWindow& window) {
     window.notify();
 }
 
-// Scans from `start` with the progress count in the caption.
-Scan scan(MultiWindow& window, const store::MatchRule& rule, std::int32_t start,
+// Scans on to the next hit with the progress count in the caption.
+Scan scan(MultiWindow& window, store::RecordScanner& records, const store::MatchRule& rule,
           std::int32_t* hit) {
     BusyScope busy(window);
-    const auto step = [&window] {
-        common::countUpTo(window.progress, window.N);
-        window.ShowSRN();
-    };
-    return search::scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);
+    const auto looked = [&window](std::int32_t count) { window.showSearchProgress(count); };
+    return search::scanForNext(records, rule, looked, window.dialogs(), hit);
 }
 
 void printPage(MultiWindow& window, const QString& title) {
@@ -180,7 +178,6 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     if (search.clearsPageTitle) window.pageTitle.clear();
     window.pageNumber = 0;
     int hitsOnPage = 0;
-    std::int32_t start = 1;
     window.progress = 0;
 
     const std::optional<QStringList> texts =
@@ -196,9 +193,11 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     bool found = false;
 
     bool passedTheEnd = false;
+    // One scan from record 1 to N, which goes on after each hit.
+    store::RecordScanner records(window.file(), 1, window.N);
     for (;;) {
         std::int32_t hit = 0;
-        const Scan result = scan(window, rule, start, &hit);
+        const Scan result = scan(window, records, rule, &hit);
         if (result == Scan::Failed) {
             window.showCA();
             return;
@@ -235,11 +234,9 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
                 window.clearDrawing();
             }
             hitsOnPage = 0;
-            start = window.current + 1;
             continue;
         }
         if (hit == window.N) break;
-        start = window.current + 1;
     }
 
     // The last page: not full, or empty after a full one.

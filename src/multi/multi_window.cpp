@@ -16,7 +16,10 @@ using common::numberText;
 using store::Field;
 
 MultiWindow::MultiWindow(platform::Services services)
-    : caption(common::kCollectionCaption), services_(services) {}
+    : caption(common::kCollectionCaption),
+      services_(services),
+      searchCaption_(QStringLiteral("Sonvella 4.0 - My Music Collection - Searching Opus #: "),
+                     QStringLiteral("  of "), QString()) {}
 
 void MultiWindow::notify() {
     if (changed) changed();
@@ -68,17 +71,25 @@ void MultiWindow::ShowCR() {
     row.cover = bytes(Field::Cover);
     row.composer = bytes(Field::Composer);
     row.title = bytes(Field::Title);
+    searchCaption_.forget();
     caption = u"Sonvella 4.0 - My Music Collection - Opus No: " % number % u"  of " % numberText(N);
     notify();
 }
 
 void MultiWindow::ShowSRN() {
-    caption = u"Sonvella 4.0 - My Music Collection - Searching Opus #: " % numberText(progress) %
-              u"  of " % numberText(N);
+    searchCaption_.write(caption, progress, N);
     notify();
 }
 
+void MultiWindow::showSearchProgress(std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        common::countUpTo(progress, N);
+        ShowSRN();
+    }
+}
+
 void MultiWindow::showCA() {
+    searchCaption_.forget();
     caption = common::kCollectionCaption;
     notify();
 }

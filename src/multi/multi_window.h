@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/busy_scope.h"
+#include "common/numbered_text.h"
 #include "platform/services.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
@@ -74,7 +75,9 @@ public:
     // Reads the current record, draws it below what is drawn and stores it in the next row.
     void ShowCR();
     void ShowSRN();  // the caption of a running search
-    void showCA();   // the plain caption
+    // A running search looked at `count` more records: the caption counts them one by one.
+    void showSearchProgress(std::int32_t count);
+    void showCA();  // the plain caption
     void ClearArrays();
     void clearDrawing();
 
@@ -94,6 +97,7 @@ private:
     platform::Services services_;
     store::CollectionFile file_;
     store::OpusRecord record_;
+    common::NumberedText searchCaption_;  // rewritten in place while a search runs
 };
 
 }  // namespace multi

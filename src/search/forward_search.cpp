@@ -6,6 +6,7 @@
 #include "print/print_selection.h"
 #include "record/record_window.h"
 #include "search/search_request.h"
+#include "store/record_scanner.h"
 
 namespace search {
 
@@ -15,15 +16,12 @@ using record::RecordWindow;
 
 namespace {
 
-// Scans from `start` with the progress count in the caption.
-Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start,
+// Scans on to the next hit with the progress count in the caption.
+Scan scan(RecordWindow& window, store::RecordScanner& records, const store::MatchRule& rule,
           std::int32_t* hit) {
     record::BusyScope busy(window);
-    const auto step = [&window] {
-        window.stepSearchPosition();
-        window.ShowSRN();
-    };
-    return scanForNext(window.file(), start, window.N, rule, step, window.dialogs(), hit);
+    const auto looked = [&window](std::int32_t count) { window.showSearchProgress(count); };
+    return scanForNext(records, rule, looked, window.dialogs(), hit);
 }
 
 }  // namespace
@@ -31,10 +29,12 @@ Scan scan(RecordWindow& window, const store::MatchRule& rule, std::int32_t start
 void ForwardSearch(RecordWindow& window, const store::MatchRule& rule, const QString& notFound) {
     platform::Dialogs& dialogs = window.dialogs();
     bool found = false;
-    std::int32_t start = 1;
+    // One scan from record 1 to N, which goes on after each hit: the user can change nothing in
+    // the collection while the question about a hit is open.
+    store::RecordScanner records(window.file(), 1, window.N);
     for (;;) {
         std::int32_t hit = 0;
-        const Scan result = start > window.N ? Scan::PassedTheEnd : scan(window, rule, start, &hit);
+        const Scan result = scan(window, records, rule, &hit);
         if (result == Scan::Failed) {
             window.ShowCR();
             return;
@@ -54,7 +54,6 @@ void ForwardSearch(RecordWindow& window, const store::MatchRule& rule, const QSt
         if (answer == Answer::Cancel) return;
         if (answer == Answer::Yes) print::cmdPrint(window);
         if (hit == window.N) break;
-        start = window.current + 1;
     }
     dialogs.show(common::kTitle, QStringLiteral("None Other Similar Opus Number Found"),
                  Icon::Exclamation);

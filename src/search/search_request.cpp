@@ -35,17 +35,17 @@ QString notFoundText(const char* pattern, const QStringList& texts) {
                                : text.arg(texts[0], texts[1], texts[2]);
 }
 
-Scan scanForNext(store::CollectionFile& file, std::int32_t start, std::int32_t n,
-                 const store::MatchRule& rule, const std::function<void()>& step,
-                 platform::Dialogs& dialogs, std::int32_t* hit) {
+Scan scanForNext(store::RecordScanner& records, const store::MatchRule& rule,
+                 const std::function<void(std::int32_t)>& looked, platform::Dialogs& dialogs,
+                 std::int32_t* hit) {
     try {
-        *hit = store::findNext(file, start, n, rule, step);
+        *hit = store::findNext(records, rule, looked);
     } catch (const store::StoreError& e) {
         dialogs.show(common::kTitle, e.message(), platform::Icon::Exclamation);
         return Scan::Failed;
     }
     if (*hit != 0) return Scan::Hit;
-    step();  // the step past record N, which never matches
+    looked(1);  // the step past record N, which never matches
     return Scan::PassedTheEnd;
 }
 

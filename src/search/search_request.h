@@ -21,7 +21,7 @@ class Dialogs;
 }
 
 namespace store {
-class CollectionFile;
+class RecordScanner;
 }
 
 namespace search {
@@ -47,11 +47,12 @@ QString notFoundText(const char* pattern, const QStringList& texts);
 
 enum class Scan { Hit, PassedTheEnd, Failed };
 
-// Scans from `start` up to N and one step beyond it, calling `step` for every record looked at
-// and for the step past N; `hit` gets the first record the rule matches. A record that cannot be
-// read ends the scan with a message.
-Scan scanForNext(store::CollectionFile& file, std::int32_t start, std::int32_t n,
-                 const store::MatchRule& rule, const std::function<void()>& step,
-                 platform::Dialogs& dialogs, std::int32_t* hit);
+// Scans on from where `records` stands (after the last hit) up to N and one step beyond it;
+// `hit` gets the next record the rule matches. `looked` is told how many records were looked at,
+// a block at a time, and once more (1) for the step past N: the caller counts them one by one in
+// its caption. A record that cannot be read ends the scan with a message.
+Scan scanForNext(store::RecordScanner& records, const store::MatchRule& rule,
+                 const std::function<void(std::int32_t)>& looked, platform::Dialogs& dialogs,
+                 std::int32_t* hit);
 
 }  // namespace search

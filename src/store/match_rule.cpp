@@ -44,4 +44,12 @@ bool MatchRule::matches(const char* record) const {
     return !any_;
 }
 
+std::int32_t MatchRule::firstMatch(const char* records, std::int32_t count) const {
+    if (impossible_) return count;
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (matches(records + qsizetype(i) * kRecordLength)) return i;
+    }
+    return count;
+}
+
 }  // namespace store

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 #include "store/opus_record.h"
@@ -20,6 +21,9 @@ public:
 
     // `record` points at the 455 bytes of a record.
     bool matches(const char* record) const;
+    // The index of the first of `count` records at `records` that the rule matches; `count`
+    // when none does.
+    std::int32_t firstMatch(const char* records, std::int32_t count) const;
 
 private:
     struct Wanted {

@@ -20,9 +20,12 @@ const char* RecordScanner::next() {
 
 RecordScanner::Block RecordScanner::nextBlock() {
     if (number_ >= last_) return {};
-    readBlock(number_ + 1);
+    const std::int32_t first = number_ + 1;
+    if (blockCount_ == 0 || first < blockFirst_ || first >= blockFirst_ + blockCount_)
+        readBlock(first);
     number_ = blockFirst_ + blockCount_ - 1;
-    return {block_.constData(), blockFirst_, blockCount_};
+    return {block_.constData() + qsizetype(first - blockFirst_) * kRecordLength, first,
+            number_ - first + 1};
 }
 
 void RecordScanner::readBlock(std::int32_t first) {
@@ -36,14 +39,19 @@ void RecordScanner::readBlock(std::int32_t first) {
     std::fill(block_.data() + got, block_.data() + size, ' ');
 }
 
-std::int32_t findNext(CollectionFile& file, std::int32_t start, std::int32_t last,
-                      const MatchRule& rule, const std::function<void()>& eachRecord) {
-    RecordScanner records(file, start, last);
-    while (const char* record = records.next()) {
-        eachRecord();
-        if (rule.matches(record)) return records.number();
+std::int32_t findNext(RecordScanner& records, const MatchRule& rule,
+                      const std::function<void(std::int32_t)>& looked) {
+    for (;;) {
+        const RecordScanner::Block block = records.nextBlock();
+        if (!block.data) return 0;
+        const std::int32_t at = rule.firstMatch(block.data, block.count);
+        if (at < block.count) {
+            looked(at + 1);
+            records.resumeAfter(block.first + at);
+            return block.first + at;
+        }
+        looked(block.count);
     }
-    return 0;
 }
 
 }  // namespace store

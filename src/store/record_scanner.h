@@ -25,13 +25,17 @@ public:
 
     // The records of the next block at once, for scans that look at many records in one go:
     // `count` records of 455 bytes from `data`, the first of them record `first`; `data` is
-    // nullptr after the last. Throws StoreError when the file cannot be read.
+    // nullptr after the last. Records of the block at hand not given yet (see resumeAfter) come
+    // first. Throws StoreError when the file cannot be read.
     struct Block {
         const char* data = nullptr;
         std::int32_t first = 0;
         std::int32_t count = 0;
     };
     Block nextBlock();
+    // Takes back the records after record n of the block nextBlock() gave last: the scan goes on
+    // from record n + 1, without reading them again.
+    void resumeAfter(std::int32_t n) { number_ = n; }
 
 private:
     void readBlock(std::int32_t first);
@@ -46,10 +50,10 @@ private:
     std::int32_t blockCount_ = 0;
 };
 
-// The Opus Number of the first record from `start` to `last` that the rule matches, or 0 when
-// none does. `eachRecord` runs before each record is looked at: the caller's progress. Throws
-// StoreError when the file cannot be read.
-std::int32_t findNext(CollectionFile& file, std::int32_t start, std::int32_t last,
-                      const MatchRule& rule, const std::function<void()>& eachRecord);
+// The Opus Number of the next record the rule matches from where `records` stands, or 0 when none
+// does; the scan can go on after it. `looked` is told how many records were looked at, a block at
+// a time, the hit included: the caller's progress. Throws StoreError when the file cannot be read.
+std::int32_t findNext(RecordScanner& records, const MatchRule& rule,
+                      const std::function<void(std::int32_t)>& looked);
 
 }  // namespace store
