@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "common/numbered_text.h"
 #include "common/numbers.h"
 #include "platform/dialogs.h"
 #include "record/record_window.h"
+#include "store/codepage.h"
 
 namespace maintenance {
 
@@ -17,55 +19,66 @@ namespace {
 const QString kTitle = QStringLiteral("Sonvella 4.0 - Media Counting");
 const QString kMedia = QStringLiteral(" >  Media (CDs, DVDs, LPs, Tapes)");
 
-// The medium key of the record just shown: leading blanks typed by mistake do not split a medium.
-store::MediumKey mediumKey(const RecordWindow& window) {
-    return store::mediumKey(window.record().field(store::Field::Identity));
+// "Examined ... Opus Number < k > ... and Counted < c >  Media ...", set for many records.
+common::NumberedText progressText() {
+    return common::NumberedText(QStringLiteral("Examined ... Opus Number <"),
+                                QStringLiteral(" > ... and Counted <"), kMedia + QLatin1Char('.'));
 }
 
-void setProgress(RecordWindow& window, std::int32_t opusNumber, std::int32_t counted) {
-    window.setStatus(QStringLiteral("Examined ... Opus Number <") + numberText(opusNumber) +
-                     QStringLiteral(" > ... and Counted <") + numberText(counted) + kMedia +
-                     QLatin1Char('.'));
+// The medium key of the record just shown: leading blanks typed by mistake do not split a medium.
+std::uint64_t mediumKey(const RecordWindow& window) {
+    return store::packedMediumKey(window.record().field(store::Field::Identity));
 }
 
 void clearProgress(RecordWindow& window) {
     window.clearStatus();
 }
 
-// Both counts stop at a record that cannot be read (its message was shown by then): a count that
-// skipped records would be wrong without saying so.
+// Both counts go through the records as the window shows them, a block of the file at a time,
+// and stop at a record that cannot be read (its message was shown by then): a count that skipped
+// records would be wrong without saying so.
 bool countEntireCollection(RecordWindow& window, std::int32_t* counted) {
-    store::MediumKey previous{};
-    for (std::int32_t k = 1; k <= window.N; ++k) {
-        if (!window.showRecord(k)) return false;
-        const store::MediumKey key = mediumKey(window);
+    common::NumberedText progress = progressText();
+    std::uint64_t previous = 0;
+    const bool read = window.showRecords(1, window.N, [&] {
+        const std::int32_t k = window.current;
+        const std::uint64_t key = mediumKey(window);
         // The first medium has no change of key to mark it; it is counted after the last record.
         if (k > 1 && key != previous) {
             ++*counted;
-            setProgress(window, k, *counted);
+            window.setStatus(progress, k, *counted);
         }
         previous = key;
-    }
+    });
+    if (!read) return false;
     ++*counted;
-    setProgress(window, window.N, *counted);
+    window.setStatus(progress, window.N, *counted);
     return true;
 }
 
 bool countMarkedMedia(RecordWindow& window, const QString& special, std::int32_t* counted) {
+    // Looked for in the bytes of the Identity as shown: the special text as the file holds it.
+    // A text the code page cannot hold stands in no Identity.
+    const QByteArray wanted = store::canStore(special) ? store::toDisk(special) : QByteArray();
     const auto marked = [&] {
-        return window.record().text(store::Field::Identity).contains(special, Qt::CaseSensitive);
+        return !wanted.isEmpty() &&
+               window.record().field(store::Field::Identity).contains(QByteArrayView(wanted));
     };
-    if (!window.showRecord(1)) return false;
-    if (marked()) ++*counted;
-    store::MediumKey previous = mediumKey(window);
-    for (std::int32_t k = 2; k <= window.N; ++k) {
-        if (!window.showRecord(k)) return false;
-        const store::MediumKey key = mediumKey(window);
-        if (key != previous && marked()) ++*counted;
+    common::NumberedText progress = progressText();
+    std::uint64_t previous = 0;
+    const bool read = window.showRecords(1, window.N, [&] {
+        const std::int32_t k = window.current;
+        const std::uint64_t key = mediumKey(window);
+        if (k == 1) {
+            if (marked()) ++*counted;
+        } else {
+            if (key != previous && marked()) ++*counted;
+            window.setStatus(progress, k, *counted);
+        }
         previous = key;
-        setProgress(window, k, *counted);
-    }
-    setProgress(window, window.N, *counted);
+    });
+    if (!read) return false;
+    window.setStatus(progress, window.N, *counted);
     return true;
 }
 

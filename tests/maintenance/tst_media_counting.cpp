@@ -74,6 +74,7 @@ private slots:
     void cancelChangesNothing();
     void anEmptyAnswerCountsEverything();
     void countsPast32767();
+    void aMediumOverTheEndOfABlockCountsOnce();
 
 private:
     void load(const std::vector<QStringList>& records);
@@ -251,6 +252,34 @@ void MediaCountingTest::countsPast32767() {
 
     expectStart("mark");
     dialogs_.expectMessage(kTitle, markedResult(kRecords / 10, "mark"), Icon::Information);
+    maintenance::mnuCountMedia(*w_);
+    QCOMPARE(w_->current, 1);
+}
+
+void MediaCountingTest::aMediumOverTheEndOfABlockCountsOnce() {
+    // The collection is read 2048 records at a time: records 2046 to 2052 are one marked medium
+    // that begins in the first block and ends in the second; every other record is a medium of
+    // its own.
+    std::vector<QStringList> records;
+    for (int n = 1; n <= 2100; ++n) {
+        const int medium = n >= 2046 && n <= 2052 ? 2046 : n;
+        records.push_back({QStringLiteral("N%1 %2")
+                               .arg(medium, 6, 10, QLatin1Char('0'))
+                               .arg(medium == 2046 ? "mark" : "plain"),
+                           QStringLiteral("Composer %1").arg(n)});
+    }
+    load(records);
+    expectStart("");
+    dialogs_.expectMessage(kTitle, entireResult(2100 - 6), Icon::Information);
+    maintenance::mnuCountMedia(*w_);
+    QCOMPARE(statuses_.mid(statuses_.size() - 3),
+             QStringList({progress(2100, 2093), progress(2100, 2094), ""}));
+    QVERIFY(statuses_.contains(progress(2046, 2045)));
+    QVERIFY(statuses_.contains(progress(2053, 2046)));
+    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 2100"));
+
+    expectStart("mark");
+    dialogs_.expectMessage(kTitle, markedResult(1, "mark"), Icon::Information);
     maintenance::mnuCountMedia(*w_);
     QCOMPARE(w_->current, 1);
 }
