@@ -21,5 +21,8 @@ using Sheet = std::vector<PlacedLine>;
 // needs. `sheetTwips` is the height of the printable area, `lineTwips` how tall a line comes out.
 std::vector<Sheet> layOutSheets(const std::vector<PrintPage>& pages, double sheetTwips,
                                 const std::function<double(const PrintLine&)>& lineTwips);
+// The sheets of one page, for outputs that go through a job page by page.
+std::vector<Sheet> layOutPage(const PrintPage& page, double sheetTwips,
+                              const std::function<double(const PrintLine&)>& lineTwips);
 
 }  // namespace platform

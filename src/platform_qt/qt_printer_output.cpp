@@ -80,21 +80,50 @@ void drawLine(QPainter& painter, DeviceFonts& fonts, const PrintLine& line, doub
     }
 }
 
+}  // namespace
+
+// The pages of a job one at a time: a job as PrintJob keeps it is read back page by page, so the
+// whole of a long job is never held as items at once. A page handed out stays valid until the
+// next is asked for.
+class QtPrinterOutput::PageReader {
+public:
+    explicit PageReader(const std::vector<PrintPage>& pages) : all_(&pages) {}
+    explicit PageReader(const PrintPages& pages) : kept_(&pages) {}
+
+    std::size_t size() const { return all_ ? all_->size() : kept_->size(); }
+    const PrintPage& operator[](std::size_t n) {
+        if (all_) return (*all_)[n];
+        held_ = kept_->page(n);
+        return held_;
+    }
+
+private:
+    const std::vector<PrintPage>* all_ = nullptr;
+    const PrintPages* kept_ = nullptr;
+    PrintPage held_;
+};
+
+namespace {
+
 // Draws the pages on a device that the painter has begun on, at `dpi` pixels to the inch, a
 // new sheet wherever a page runs past the bottom. False when a new sheet could not be started.
 bool render(QPainter& painter, QPagedPaintDevice& device, int dpi,
-            const std::vector<PrintPage>& pages) {
+            QtPrinterOutput::PageReader& pages) {
     const QRectF paper = device.pageLayout().paintRectPixels(dpi);
     DeviceFonts fonts(device);
     const double twipsPerPixel = kTwipsPerInch / dpi;
-    const std::vector<Sheet> sheets =
-        layOutSheets(pages, paper.height() * twipsPerPixel,
-                     [&](const PrintLine& line) { return fonts.lineHeight(line) * twipsPerPixel; });
-    for (size_t s = 0; s < sheets.size(); ++s) {
-        if (s > 0 && !device.newPage()) return false;
-        painter.setClipRect(QRectF(0, 0, paper.width(), paper.height()));
-        for (const PlacedLine& placed : sheets[s]) {
-            drawLine(painter, fonts, *placed.line, placed.topTwips / twipsPerPixel);
+    bool firstSheet = true;
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        const std::vector<Sheet> sheets = layOutPage(
+            pages[n], paper.height() * twipsPerPixel,
+            [&](const PrintLine& line) { return fonts.lineHeight(line) * twipsPerPixel; });
+        for (const Sheet& sheet : sheets) {
+            if (!firstSheet && !device.newPage()) return false;
+            firstSheet = false;
+            painter.setClipRect(QRectF(0, 0, paper.width(), paper.height()));
+            for (const PlacedLine& placed : sheet) {
+                drawLine(painter, fonts, *placed.line, placed.topTwips / twipsPerPixel);
+            }
         }
     }
     return true;
@@ -132,6 +161,11 @@ QString QtPrinterOutput::nextPdfFile() const {
 }
 
 PrintOutcome QtPrinterOutput::printToPdf(const std::vector<PrintPage>& pages, const QString& file) {
+    PageReader reader(pages);
+    return printToPdf(reader, file);
+}
+
+PrintOutcome QtPrinterOutput::printToPdf(PageReader& pages, const QString& file) {
     if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
         return failed(
             QStringLiteral("The folder %1 cannot be made.").arg(QFileInfo(file).absolutePath()));
@@ -164,7 +198,17 @@ PrintOutcome QtPrinterOutput::printToPdf(const std::vector<PrintPage>& pages, co
 }
 
 PrintOutcome QtPrinterOutput::print(const std::vector<PrintPage>& pages) {
-    if (pages.empty()) return {};
+    PageReader reader(pages);
+    return printAll(reader);
+}
+
+PrintOutcome QtPrinterOutput::printPages(const PrintPages& pages) {
+    PageReader reader(pages);
+    return printAll(reader);
+}
+
+PrintOutcome QtPrinterOutput::printAll(PageReader& pages) {
+    if (pages.size() == 0) return {};
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) return printToPdf(pages, nextPdfFile());
 

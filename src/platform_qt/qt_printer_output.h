@@ -13,12 +13,18 @@ public:
     explicit QtPrinterOutput(QString pdfFolder = {});
 
     PrintOutcome print(const std::vector<PrintPage>& pages) override;
+    // A job as PrintJob keeps it, read back one page at a time as it is drawn.
+    PrintOutcome printPages(const PrintPages& pages) override;
 
     // Renders pages into a PDF file (A4), whatever printers there are. The file is there only when
     // it could be written whole; a failure leaves nothing behind.
     static PrintOutcome printToPdf(const std::vector<PrintPage>& pages, const QString& file);
 
+    class PageReader;
+
 private:
+    PrintOutcome printAll(PageReader& pages);
+    static PrintOutcome printToPdf(PageReader& pages, const QString& file);
     QString nextPdfFile() const;
 
     QString pdfFolder_;

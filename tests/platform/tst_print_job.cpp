@@ -28,6 +28,7 @@ private slots:
     void fontAndColourAreRecordedPerItem();
     void movingDownIsRecordedOnTheNextLine();
     void cancelDropsEverythingAndLeavesColour();
+    void aLongJobReadsBackAsItWasWritten();
     void rendersPagesIntoAPdf();
     void anUnwritablePdfIsAFailure();
     void linesBelowTheSheetComeOutOnANewSheet();
@@ -108,6 +109,59 @@ void PrintJobTest::cancelDropsEverythingAndLeavesColour() {
     QCOMPARE(job.colorMode(), ColorMode::Monochrome);
     QCOMPARE(job.endDoc().kind, platform::PrintOutcome::Nothing);
     QVERIFY(printer.jobs.empty());
+}
+
+void PrintJobTest::aLongJobReadsBackAsItWasWritten() {
+    // Several chunks of items, kept compactly: texts in Latin-1 and in Greek, runs of one
+    // character long and short, columns, lines moved down, styles changing within a line, an
+    // empty page between two others. Each item is read back exactly as it was written.
+    testing::RecordingPrinter printer;
+    PrintJob job(printer);
+    std::vector<std::vector<QStringList>> written(1);  // pages of lines of "column|text|colour"
+    const auto item = [&](int column, const QString& text) {
+        if (column)
+            job.writeAt(column, text);
+        else
+            job.write(text);
+        QStringList& line = written.back().back();
+        line << QStringLiteral("%1|%2|%3")
+                    .arg(column)
+                    .arg(text, job.colorMode() == ColorMode::Color ? "c" : "m");
+    };
+    for (int n = 0; n < 6000; ++n) {
+        if (n % 7 == 0) job.moveTo(100 + n);
+        written.back().emplace_back();
+        job.setColorMode(n % 3 ? ColorMode::Monochrome : ColorMode::Color);
+        item(0, QStringLiteral("Bach %1").leftJustified(45 + n % 9).arg(n));
+        job.setColorMode(n % 5 ? ColorMode::Monochrome : ColorMode::Color);
+        item(n % 4 ? 80 : 0, QString::fromUtf8("Θεοδωράκης ") + QString(n % 11, u'_'));
+        if (n % 500 == 0) item(0, QString(20000 + n, u'-'));
+        if (n % 13 == 0) item(0, QString());
+        job.endLine();
+        if (n % 1000 == 999) {
+            job.newPage();
+            if (n == 2999) job.newPage();  // a page with nothing on it
+            written.emplace_back();
+            if (n == 2999) written.emplace_back();
+        }
+    }
+    job.endDoc();
+    const std::vector<platform::PrintPage>& pages = printer.jobs.at(0);
+    QCOMPARE(pages.size(), size_t(7));
+    for (size_t p = 0; p < pages.size(); ++p) {
+        QCOMPARE(pages[p].lines.size(), written[p].size());
+        for (size_t l = 0; l < pages[p].lines.size(); ++l) {
+            QStringList read;
+            for (const platform::PrintItem& i : pages[p].lines[l].items) {
+                read << QStringLiteral("%1|%2|%3")
+                            .arg(i.column)
+                            .arg(i.text, i.colorMode == ColorMode::Color ? "c" : "m");
+            }
+            QCOMPARE(read, written[p][l]);
+        }
+    }
+    QCOMPARE(pages[0].lines[7].topTwips, 107);
+    QCOMPARE(pages[0].lines[8].topTwips, -1);
 }
 
 void PrintJobTest::rendersPagesIntoAPdf() {
