@@ -22,14 +22,14 @@ void PrintRecords(MultiWindow& window) {
     job.line(QStringLiteral("Sonvella 4.0 - My Music Collection: Printed on ") +
              print_conventions::printedOn(window.services().clock.now()));
     for (const ShownRow& row : window.ShownTable) {
-        job.line(print_conventions::rule(u'_'));
+        job.line(print_conventions::rule('_'));
         job.line();
         // The first five slots: the record as it was drawn, without the Composer and Title again.
         for (const QByteArray* text : {&row.identityLine, &row.composerAndTitle, &row.orchestra,
                                        &row.soloists, &row.cover}) {
             job.line(store::fromDisk(*text));
         }
-        job.line(print_conventions::rule(u'_'));
+        job.line(print_conventions::rule('_'));
     }
     job.line();
     job.line(window.pageTitle + QStringLiteral(" Page ") + common::numberText(window.pageNumber));

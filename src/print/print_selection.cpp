@@ -34,7 +34,7 @@ void cmdPrint(record::RecordWindow& window) {
     }
     // The record as last read or written, not what stands unsaved in the boxes.
     const store::OpusRecord& record = window.record();
-    job.line(rule(u'-'));
+    job.line(rule('-'));
     job.write(record.text(Field::Identity));
     job.writeAt(90, QStringLiteral("Opus # = "));
     job.write(numberItem(window.current));
@@ -43,7 +43,7 @@ void cmdPrint(record::RecordWindow& window) {
     job.line(record.text(Field::Orchestra));
     job.line(record.text(Field::Soloists));
     job.line(record.text(Field::Cover));
-    job.line(rule(u'-'));
+    job.line(rule('-'));
     if (onSheet == 8) {
         job.newPage();
         job.setRecordsOnSheet(0);

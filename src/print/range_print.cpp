@@ -1,7 +1,11 @@
 #include "print/range_print.h"
 
 #include <QColor>
+#include <QDateTime>
+#include <algorithm>
+#include <array>
 
+#include "common/numbered_text.h"
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/clock.h"
@@ -9,6 +13,7 @@
 #include "platform/print_job.h"
 #include "print_conventions/print_conventions.h"
 #include "record/record_window.h"
+#include "store/codepage.h"
 
 namespace print {
 
@@ -98,9 +103,14 @@ std::int32_t openingNumber(const Range& range) {
     return static_cast<std::int32_t>(common::roundHalfEven(range.first - 1));
 }
 
-void setProgress(RecordWindow& window, std::int32_t opusNumber) {
-    window.setStatus(QStringLiteral("Printing... Opus Number <") + numberText(opusNumber) +
-                     QStringLiteral(" > "));
+// The Opus Number of the last record printed: `count` records after `opening`.
+std::int32_t rangeEnd(std::int32_t opening, std::int64_t count) {
+    return static_cast<std::int32_t>(opening + count);
+}
+
+// "Printing... Opus Number < 12 > ", set for every record printed.
+common::NumberedText progressText() {
+    return common::NumberedText(QStringLiteral("Printing... Opus Number <"), QStringLiteral(" > "));
 }
 
 // Ends the job, says so, and clears the status text.
@@ -123,25 +133,94 @@ void abandon(RecordWindow& window) {
     window.clearStatus();
 }
 
-void pageHead(RecordWindow& window) {
-    platform::PrintJob& job = window.services().printJob;
-    job.line();
-    job.line(QStringLiteral("Sonvella 4.0 - My Music Collection: Printed on ") +
-             printedOn(window.services().clock.now()));
-    job.line(rule(u'_'));
-}
+// The texts of the record shown as the blocks print them: the fields padded to their widths (the
+// in-memory record is trimmed and padded again), Composer and Title on one line, the Opus Number
+// as a number item. Fields in plain ASCII are handed on as they stand in the record; the others
+// are decoded into storage that is used again for every record.
+class RecordTexts {
+public:
+    void take(const store::OpusRecord& record, std::int32_t opusNumber) {
+        number_.write(numberItem_, opusNumber);
+        const QByteArrayView composer = record.field(Field::Composer);
+        const QByteArrayView title = record.field(Field::Title);
+        if (store::isAscii(record.bytes())) {  // the usual record: nothing to decode
+            for (Field f : store::kAllFields) {
+                const QByteArrayView bytes = record.field(f);
+                fields_[index(f)] = QLatin1StringView(bytes.data(), bytes.size());
+            }
+            char* at = std::copy(composer.begin(), composer.end(), plainLine_.data());
+            at = std::fill_n(at, kBetween, ' ');
+            std::copy(title.begin(), title.end(), at);
+            composerAndTitle_ = QLatin1StringView(plainLine_.data(), qsizetype(plainLine_.size()));
+            return;
+        }
+        for (Field f : store::kAllFields) {
+            store::fromDiskInto(decoded_[index(f)], record.field(f));
+            fields_[index(f)] = decoded_[index(f)];
+        }
+        decodedLine_ = decoded_[index(Field::Composer)] + QString(kBetween, u' ') +
+                       decoded_[index(Field::Title)];
+        composerAndTitle_ = decodedLine_;
+    }
+    QAnyStringView field(Field f) const { return fields_[index(f)]; }
+    QAnyStringView composerAndTitle() const { return composerAndTitle_; }
+    QStringView numberItem() const { return numberItem_; }
 
-void identityLine(platform::PrintJob& job, const store::OpusRecord& record,
-                  std::int32_t opusNumber) {
-    job.write(record.text(Field::Identity));
-    job.writeAt(80, QStringLiteral("Opus # = "));
-    job.write(numberItem(opusNumber));
+private:
+    static int index(Field f) { return static_cast<int>(f); }
+
+    static constexpr int kBetween = 5;  // blanks between Composer and Title
+
+    std::array<QAnyStringView, store::kFieldCount> fields_;
+    std::array<QString, store::kFieldCount> decoded_;
+    QAnyStringView composerAndTitle_;
+    std::array<char,
+               store::fieldWidth(Field::Composer) + kBetween + store::fieldWidth(Field::Title)>
+        plainLine_{};
+    QString decodedLine_;
+    QString numberItem_;
+    common::NumberedText number_{QString(), QStringLiteral(" ")};  // as numberItem() writes it
+};
+
+// The page head: the date and time are read for every head, and the line is made again only when
+// the minute has changed.
+class PageHead {
+public:
+    explicit PageHead(RecordWindow& window) : window_(window) {}
+    void print() {
+        platform::PrintJob& job = window_.services().printJob;
+        const QDateTime now = window_.services().clock.now();
+        // Compared as a day and a minute: comparing the times themselves looks up the time zone.
+        const QDate day = now.date();
+        const int minute = now.time().hour() * 60 + now.time().minute();
+        if (line_.isNull() || day != day_ || minute != minute_) {
+            line_ =
+                QStringLiteral("Sonvella 4.0 - My Music Collection: Printed on ") + printedOn(now);
+            day_ = day;
+            minute_ = minute;
+        }
+        job.line();
+        job.line(line_);
+        job.line(rule('_'));
+    }
+
+private:
+    RecordWindow& window_;
+    QString line_;
+    QDate day_;
+    int minute_ = -1;
+};
+
+void identityLine(platform::PrintJob& job, const RecordTexts& texts) {
+    job.write(texts.field(Field::Identity));
+    job.writeAt(80, QLatin1StringView("Opus # = "));
+    job.write(texts.numberItem());
     job.endLine();
 }
 
 void pageNumberLine(platform::PrintJob& job, std::int64_t pageNumber) {
     job.line();
-    job.write(QStringLiteral("Page Number = "));
+    job.write(QLatin1StringView("Page Number = "));
     job.write(numberItem(pageNumber));
     job.endLine();
 }
@@ -149,6 +228,10 @@ void pageNumberLine(platform::PrintJob& job, std::int64_t pageNumber) {
 void printCollection(RecordWindow& window, const Range& range, bool colour) {
     platform::PrintJob& job = window.services().printJob;
     record::BusyScope busy(window);
+    common::NumberedText progress = progressText();
+    RecordTexts texts;
+    PageHead pageHead(window);
+    const QLatin1StringView underscores = rule('_');
     setPrinterFont(job);
     if (colour) {
         job.setColorMode(platform::ColorMode::Color);
@@ -156,42 +239,44 @@ void printCollection(RecordWindow& window, const Range& range, bool colour) {
     }
     std::int64_t pageNumber = 0;
     int onPage = 0;
-    std::int32_t current = openingNumber(range);
+    const std::int32_t opening = openingNumber(range);
     const std::int64_t count = recordCount(range);
-    pageHead(window);
+    pageHead.print();
     bool endedOnAFullPage = false;
-    for (std::int64_t i = 1; i <= count; ++i) {
+    std::int64_t i = 0;
+    // Every record of the range is shown in the window as it is printed.
+    const bool read = window.showRecords(opening + 1, rangeEnd(opening, count), [&] {
+        ++i;
         ++onPage;
-        ++current;
-        if (!window.showRecord(current)) return abandon(window);
-        const store::OpusRecord& record = window.record();
+        const std::int32_t current = window.current;
+        texts.take(window.record(), current);
         job.line();
         if (colour) job.setTextColor(kRed);
-        job.line(record.text(Field::Composer) + QStringLiteral("     ") +
-                 record.text(Field::Title));
+        job.line(texts.composerAndTitle());
         if (colour) job.setTextColor(kDarkBlue);
-        job.line(QStringLiteral("ORCHESTRA/CONDUCTOR"));
-        job.line(record.text(Field::Orchestra));
-        job.line(QStringLiteral("SOLOISTS"));
-        job.line(record.text(Field::Soloists));
-        job.line(QStringLiteral("COVER"));
-        job.line(record.text(Field::Cover));
-        job.line(QStringLiteral("IDENTITY"));
-        identityLine(job, record, current);
-        job.line(rule(u'_'));
-        setProgress(window, current);
+        job.line(QLatin1StringView("ORCHESTRA/CONDUCTOR"));
+        job.line(texts.field(Field::Orchestra));
+        job.line(QLatin1StringView("SOLOISTS"));
+        job.line(texts.field(Field::Soloists));
+        job.line(QLatin1StringView("COVER"));
+        job.line(texts.field(Field::Cover));
+        job.line(QLatin1StringView("IDENTITY"));
+        identityLine(job, texts);
+        job.line(underscores);
+        window.setStatus(progress, current);
         if (onPage == 6) {
             ++pageNumber;
             pageNumberLine(job, pageNumber);
             if (i == count) {
                 endedOnAFullPage = true;
-                break;
+                return;
             }
             job.newPage();
-            pageHead(window);
+            pageHead.print();
             onPage = 0;
         }
-    }
+    });
+    if (!read) return abandon(window);
     if (onPage != 0 && !endedOnAFullPage) {
         // A part-filled last page carries its number near the foot of the sheet.
         ++pageNumber;
@@ -205,41 +290,42 @@ void printCollection(RecordWindow& window, const Range& range, bool colour) {
 void printForFiling(RecordWindow& window, const Range& range) {
     platform::PrintJob& job = window.services().printJob;
     record::BusyScope busy(window);
+    common::NumberedText progress = progressText();
+    RecordTexts texts;
+    const QLatin1StringView underscores = rule('_');
+    const QLatin1StringView hyphens = rule('-');
     int onPage = 0;
-    std::int32_t current = openingNumber(range);
-    const std::int64_t count = recordCount(range);
-    for (std::int64_t i = 1; i <= count; ++i) {
+    const std::int32_t opening = openingNumber(range);
+    const bool read = window.showRecords(opening + 1, rangeEnd(opening, recordCount(range)), [&] {
         ++onPage;
-        ++current;
-        if (!window.showRecord(current)) return abandon(window);
         setPrinterFont(job);
-        const store::OpusRecord& record = window.record();
+        texts.take(window.record(), window.current);
         for (int empty = 0; empty < 6; ++empty) job.line();
-        job.line(rule(u'_'));
+        job.line(underscores);
         job.line();
-        job.line(record.text(Field::Composer) + QStringLiteral("     ") +
-                 record.text(Field::Title));
-        job.line(rule(u'_'));
-        job.line(QStringLiteral("ORCHESTRA/CONDUCTOR"));
-        job.line(record.text(Field::Orchestra));
-        job.line(rule(u'_'));
-        job.line(QStringLiteral("SOLOISTS"));
-        job.line(record.text(Field::Soloists));
-        job.line(rule(u'_'));
-        job.line(QStringLiteral("COVER"));
-        job.line(record.text(Field::Cover));
-        job.line(rule(u'_'));
-        job.line(QStringLiteral("IDENTITY"));
-        identityLine(job, record, current);
-        job.line(rule(u'_'));
-        job.write(rule(u'-'));
-        setProgress(window, current);
+        job.line(texts.composerAndTitle());
+        job.line(underscores);
+        job.line(QLatin1StringView("ORCHESTRA/CONDUCTOR"));
+        job.line(texts.field(Field::Orchestra));
+        job.line(underscores);
+        job.line(QLatin1StringView("SOLOISTS"));
+        job.line(texts.field(Field::Soloists));
+        job.line(underscores);
+        job.line(QLatin1StringView("COVER"));
+        job.line(texts.field(Field::Cover));
+        job.line(underscores);
+        job.line(QLatin1StringView("IDENTITY"));
+        identityLine(job, texts);
+        job.line(underscores);
+        job.write(hyphens);
+        window.setStatus(progress, window.current);
         job.endLine();
         if (onPage == 3) {
             job.newPage();
             onPage = 0;
         }
-    }
+    });
+    if (!read) return abandon(window);
     finish(window, range);
 }
 

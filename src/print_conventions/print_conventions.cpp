@@ -1,6 +1,7 @@
 #include "print_conventions/print_conventions.h"
 
 #include <QLocale>
+#include <array>
 
 #include "common/numbers.h"
 #include "common/texts.h"
@@ -9,8 +10,15 @@
 
 namespace print_conventions {
 
-QString rule(QChar c) {
-    return QString(250, c);
+QLatin1StringView rule(char c) {
+    // Each rule is made once, for every ASCII character, and handed out as it stands.
+    constexpr int kLength = 250;
+    static const auto rules = [] {
+        std::array<std::array<char, kLength>, 128> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) all[i].fill(static_cast<char>(i));
+        return all;
+    }();
+    return QLatin1StringView(rules[static_cast<unsigned char>(c) & 0x7F].data(), kLength);
 }
 
 QString numberItem(std::int64_t n) {

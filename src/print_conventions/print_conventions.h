@@ -13,8 +13,9 @@ class PrintJob;
 
 namespace print_conventions {
 
-// Rule lines are wider than any sheet: they run across the whole printable width.
-QString rule(QChar c);
+// Rule lines are wider than any sheet: they run across the whole printable width. `c` is one of
+// the ASCII characters of the layouts ('_', '-').
+QLatin1StringView rule(char c);
 // A number printed as an item: its sign place (a blank), its digits and one blank after.
 QString numberItem(std::int64_t n);
 // "7/12/2026, 14:05": day and month without leading zeros, 24-hour time, with the date and time
