@@ -22,10 +22,15 @@ public:
     void refresh(bool busy);
 
 private:
+    void copyLater();
+
     QObject* owner_;
     std::function<void()> copy_;
     QElapsedTimer sinceLast_;
     bool pending_ = false;
+    // A scan changes the state for every record, millions of times a second: the clock is read
+    // only at every so many changes.
+    int untilClock_ = 0;
 };
 
 }  // namespace ui
