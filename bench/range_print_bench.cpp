@@ -27,6 +27,13 @@ public:
         for (const platform::PrintPage& page : job) lines += std::int64_t(page.lines.size());
         return {platform::PrintOutcome::Printed, QStringLiteral("Counter"), {}};
     }
+    // The job as the program's printer takes it: page by page, never read back whole.
+    platform::PrintOutcome printPages(const platform::PrintPages& job) override {
+        pages = std::int64_t(job.size());
+        lines = 0;
+        for (std::size_t n = 0; n < job.size(); ++n) lines += std::int64_t(job.lineCount(n));
+        return {platform::PrintOutcome::Printed, QStringLiteral("Counter"), {}};
+    }
 };
 
 void printAll(record::RecordWindow& window, testing::ScriptedDialogs& dialogs) {
