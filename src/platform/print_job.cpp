@@ -155,6 +155,26 @@ void PrintPages::addText(const Char* chars, qsizetype end, int column, std::uint
     if (style != styleInForce_) flags |= kNewStyle;
     if (repeats > 0) flags |= kRun;
 
+    if (!wide && (flags & (kMovedLine | kColumn | kNewStyle)) == 0 && length < 0x80 &&
+        repeats < 0x80 && repeatedCode < 0x80) {
+        // The usual item: a short text of one byte a character, perhaps padded.
+        const std::size_t size = 2 + ((flags & kRun) ? 2 : 0) + std::size_t(length);
+        char* at = room(size);
+        *at++ = static_cast<char>(flags);
+        if (flags & kRun) {
+            *at++ = static_cast<char>(repeatedCode);
+            *at++ = static_cast<char>(repeats);
+        }
+        *at++ = static_cast<char>(length);
+        if constexpr (sizeof(Char) == 1) {
+            if (length > 0) std::memcpy(at, chars, std::size_t(length));
+        } else {
+            for (qsizetype i = 0; i < length; ++i) at[i] = static_cast<char>(chars[i]);
+        }
+        lineOpened_ = false;
+        return;
+    }
+
     const auto columnNumber = std::uint64_t(std::uint32_t(column));
     std::size_t size = 1 + numberSize(std::uint64_t(length)) + std::size_t(length) * (wide ? 2 : 1);
     if (flags & kMovedLine) size += sizeof(std::int32_t);
