@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -21,6 +25,20 @@ using common::numberText;
 using platform::Icon;
 
 namespace {
+
+// Whether a field's bytes are those of the record before: a short compare made for every field
+// of every record a pass shows, sixteen bytes at a time.
+bool sameBytes(const char* a, const char* b, int size) {
+    int at = 0;
+#ifdef __SSE2__
+    for (; at + 16 <= size; at += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + at));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + at));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)) != 0xFFFF) return false;
+    }
+#endif
+    return std::memcmp(a + at, b + at, size_t(size - at)) == 0;
+}
 
 const QString kNotResorted =
     QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet");
@@ -165,7 +183,7 @@ void RecordWindow::fillFromBytes(std::int32_t n, const char* bytes, bool boxesSh
             const int at = store::fieldOffset(f);
             same[static_cast<int>(f)] =
                 bytes[at] != ' ' &&
-                std::memcmp(bytes + at, record_.data() + at, store::fieldWidth(f)) == 0;
+                sameBytes(bytes + at, record_.data() + at, store::fieldWidth(f));
         }
     }
     record_.assign(bytes);
