@@ -1,11 +1,5 @@
 #include "record/record_window.h"
 
-#include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -25,20 +19,6 @@ using common::numberText;
 using platform::Icon;
 
 namespace {
-
-// Whether a field's bytes are those of the record before: a short compare made for every field
-// of every record a pass shows, sixteen bytes at a time.
-bool sameBytes(const char* a, const char* b, int size) {
-    int at = 0;
-#ifdef __SSE2__
-    for (; at + 16 <= size; at += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + at));
-        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + at));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)) != 0xFFFF) return false;
-    }
-#endif
-    return std::memcmp(a + at, b + at, size_t(size - at)) == 0;
-}
 
 const QString kNotResorted =
     QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet");
@@ -175,26 +155,20 @@ void RecordWindow::showCurrentRecord() {
 
 void RecordWindow::fillFromBytes(std::int32_t n, const char* bytes, bool boxesShowRecord) {
     current = n;
-    // A field as the record before held it (no leading blank to trim, the same bytes) leaves its
-    // box as it is, when the boxes are known to show that record.
-    std::array<bool, store::kFieldCount> same{};
-    if (boxesShowRecord) {
-        for (store::Field f : store::kAllFields) {
-            const int at = store::fieldOffset(f);
-            same[static_cast<int>(f)] =
-                bytes[at] != ' ' &&
-                sameBytes(bytes + at, record_.data() + at, store::fieldWidth(f));
-        }
-    }
-    record_.assign(bytes);
+    // A field whose bytes are those the record before held once trimmed is trimmed already, and
+    // leaves its box as it is when the boxes are known to show that record.
+    const unsigned same = record_.assign(bytes);
     record_.trimAll();
     for (store::Field f : store::kAllFields) {
         // The boxes' texts are rewritten in place: a pass shows a million records a second.
         const int box = static_cast<int>(f);
-        if (!same[box]) store::fromDiskInto(boxes[box], store::trimBlankBytes(record_.field(f)));
+        if (boxesShowRecord && (same & (1u << box)) != 0) continue;
+        store::fromDiskInto(boxes[box], store::trimBlankBytes(record_.field(f)));
     }
     setRecordCaption();
-    showMediaIcon();
+    // The same Identity as the record shown before: the same icon.
+    const unsigned identity = 1u << static_cast<int>(store::Field::Identity);
+    if (!boxesShowRecord || (same & identity) == 0) showMediaIcon();
 }
 
 void RecordWindow::showRecordBytes(std::int32_t n, const char* bytes) {

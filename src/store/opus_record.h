@@ -81,8 +81,9 @@ public:
     void setText(Field f, const QString& text);
     // Trims every field and stores the trimmed text back, as showing a record does.
     void trimAll();
-    // Takes the 455 bytes of a record (from a scan's buffer) in place of its own.
-    void assign(const char* bytes);
+    // Takes the 455 bytes of a record (from a scan's buffer) in place of its own. Returns which
+    // fields held these bytes already: bit f for Field f.
+    unsigned assign(const char* bytes);
 
     const char* data() const { return bytes_.data(); }
     QByteArrayView bytes() const { return {bytes_.data(), kRecordLength}; }
