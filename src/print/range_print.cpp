@@ -140,7 +140,7 @@ void abandon(RecordWindow& window) {
 class RecordTexts {
 public:
     void take(const store::OpusRecord& record, std::int32_t opusNumber) {
-        number_.write(numberItem_, opusNumber);
+        numberItem_ = print_conventions::numberItem(opusNumber, numberRoom_);
         const QByteArrayView composer = record.field(Field::Composer);
         const QByteArrayView title = record.field(Field::Title);
         if (store::isAscii(record.bytes())) {  // the usual record: nothing to decode
@@ -164,7 +164,7 @@ public:
     }
     QAnyStringView field(Field f) const { return fields_[index(f)]; }
     QAnyStringView composerAndTitle() const { return composerAndTitle_; }
-    QStringView numberItem() const { return numberItem_; }
+    QLatin1StringView numberItem() const { return numberItem_; }
 
 private:
     static int index(Field f) { return static_cast<int>(f); }
@@ -178,8 +178,8 @@ private:
                store::fieldWidth(Field::Composer) + kBetween + store::fieldWidth(Field::Title)>
         plainLine_{};
     QString decodedLine_;
-    QString numberItem_;
-    common::NumberedText number_{QString(), QStringLiteral(" ")};  // as numberItem() writes it
+    print_conventions::NumberItemRoom numberRoom_;
+    QLatin1StringView numberItem_;
 };
 
 // The page head: the date and time are read for every head, and the line is made again only when

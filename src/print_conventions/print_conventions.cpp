@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <array>
+#include <charconv>
 
 #include "common/numbers.h"
 #include "common/texts.h"
@@ -22,7 +23,17 @@ QLatin1StringView rule(char c) {
 }
 
 QString numberItem(std::int64_t n) {
-    return common::numberText(n) + QLatin1Char(' ');
+    NumberItemRoom room;
+    return numberItem(n, room);
+}
+
+QLatin1StringView numberItem(std::int64_t n, NumberItemRoom& room) {
+    // The sign place, as numberText writes it, the digits, and the blank after.
+    char* at = room.data();
+    if (n >= 0) *at++ = ' ';
+    at = std::to_chars(at, room.data() + room.size() - 1, n).ptr;
+    *at++ = ' ';
+    return QLatin1StringView(room.data(), at - room.data());
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace platform {
@@ -18,6 +19,9 @@ namespace print_conventions {
 QLatin1StringView rule(char c);
 // A number printed as an item: its sign place (a blank), its digits and one blank after.
 QString numberItem(std::int64_t n);
+// The same written into `room`, for a print that writes one for every record.
+using NumberItemRoom = std::array<char, 24>;
+QLatin1StringView numberItem(std::int64_t n, NumberItemRoom& room);
 // "7/12/2026, 14:05": day and month without leading zeros, 24-hour time, with the date and time
 // separators of the locale ("7.12.2026, 14.05" in Finnish).
 QString printedOn(const QDateTime& when);
