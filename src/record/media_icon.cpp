@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "store/opus_record.h"
+
 namespace record {
 
 namespace {
@@ -60,6 +62,8 @@ struct Texts {
 
 int mediaKindOf(QByteArrayView identity) {
     static const Texts all;
+    // No text holds a blank: the blanks that pad the Identity need not be looked at.
+    identity = store::trimBlankBytes(identity);
     // The first rule of the table that any text found belongs to, wherever it stands.
     int found = int(kIconRules.size());
     const char* bytes = identity.data();

@@ -125,14 +125,15 @@ void OpusRecord::setText(Field f, const QString& text) {
 
 void OpusRecord::trimAll() {
     // Padding the trimmed text with blanks again gives back the trailing blanks: only leading
-    // blanks move anything. Done on the bytes, as a pass over the collection does it for every
-    // record.
+    // blanks move anything, and a field of blanks alone stays as it is. Done on the bytes, as a
+    // pass over the collection does it for every record.
     for (Field f : kAllFields) {
         char* start = bytes_.data() + fieldOffset(f);
         if (*start != ' ') continue;
         const int width = fieldWidth(f);
-        int first = 1;
-        while (first < width && start[first] == ' ') ++first;
+        const QByteArrayView text = trimBlankBytes(QByteArrayView(start, width));
+        if (text.isEmpty()) continue;
+        const auto first = static_cast<int>(text.data() - start);
         std::memmove(start, start + first, width - first);
         std::memset(start + width - first, ' ', first);
     }
