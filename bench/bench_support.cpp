@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <algorithm>
+#include <iterator>
 
 #include "store/opus_record.h"
 
@@ -15,20 +16,42 @@ void writeCollection(const QString& path, std::int64_t records) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     const char* composers[] = {"Johann Sebastian Bach", "Ludwig van Beethoven", "Gustav Mahler",
-                               "Franz Schubert"};
-    const char* titles[] = {"Symphony No. 5", "Mass in B minor", "Winterreise",
-                            "Goldberg Variations"};
+                               "Franz Schubert", "Claudio Monteverdi"};
+    const char* titles[] = {"Symphony No. 5",
+                            "Mass in B minor",
+                            "Winterreise",
+                            "Goldberg Variations",
+                            "Vespro della Beata Vergine",
+                            "Lieder"};
+    const char* orchestras[] = {"Wiener Philharmoniker",     "Berliner Philharmoniker",
+                                "London Symphony Orchestra", "Concentus Musicus Wien",
+                                "Orchestre de Paris",        "Staatskapelle Dresden",
+                                "Monteverdi Choir"};
+    const char* conductors[] = {"Carlos Kleiber", "Herbert von Karajan", "Claudio Abbado",
+                                "Nikolaus Harnoncourt", "John Eliot Gardiner"};
+    const char* soloists[] = {
+        "Gundula Janowitz  Christa Ludwig",  "Dietrich Fischer-Dieskau", "Glenn Gould, piano", "",
+        "Anne Sofie von Otter  Bryn Terfel", "Gidon Kremer, violin"};
+    const char* labels[] = {"Deutsche Grammophon", "EMI Classics", "Decca",          "Philips",
+                            "Archiv Produktion",   "Teldec",       "Sony Classical", "Erato"};
     QByteArray block;
     constexpr int kBlock = 4096;
     for (std::int64_t n = 1; n <= records; ++n) {
+        // Four records a medium: the medium's Identity, composer, performers and label, and a
+        // work of its own in each record.
+        const std::int64_t medium = n / 4;
+        const auto pick = [medium](const auto& list, std::int64_t salt = 0) {
+            return QString::fromLatin1(list[(medium * 7 + salt) % std::size(list)]);
+        };
         store::OpusRecord r;
         r.setText(store::Field::Identity,
-                  QStringLiteral("No%1 CD").arg(n / 4, 6, 10, QLatin1Char('0')));
-        r.setText(store::Field::Composer, QString::fromLatin1(composers[n % 4]));
-        r.setText(store::Field::Title, QString::fromLatin1(titles[(n / 4) % 4]));
-        r.setText(store::Field::Orchestra, QStringLiteral("Wiener Philharmoniker  Carlos Kleiber"));
-        r.setText(store::Field::Soloists, QStringLiteral("Gundula Janowitz  Christa Ludwig"));
-        r.setText(store::Field::Cover, QStringLiteral("Deutsche Grammophon"));
+                  QStringLiteral("No%1 CD").arg(medium, 6, 10, QLatin1Char('0')));
+        r.setText(store::Field::Composer, pick(composers));
+        r.setText(store::Field::Title, QString::fromLatin1(titles[n % std::size(titles)]));
+        r.setText(store::Field::Orchestra,
+                  pick(orchestras) + QStringLiteral("  ") + pick(conductors, 3));
+        r.setText(store::Field::Soloists, pick(soloists, 1));
+        r.setText(store::Field::Cover, pick(labels, 5));
         block.append(r.data(), store::kRecordLength);
         if (n % kBlock == 0 || n == records) {
             file.write(block);
