@@ -20,52 +20,43 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-namespace {
-
-// Fields are mostly padding, so their blanks are looked at many at a time: the bits of `mask`
-// are the bytes from `at` on that are not blanks, `width` bytes of them (16 or 8).
-#ifdef __SSE2__
-constexpr int kWidth = 16;
-std::uint32_t notBlanks(const char* at) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return ~std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')))) & 0xFFFFu;
-}
-#else
-constexpr int kWidth = 8;
-std::uint32_t notBlanks(const char* at) {
-    std::uint32_t mask = 0;
-    for (int i = 0; i < 8; ++i) mask |= std::uint32_t(at[i] != ' ') << i;
-    return mask;
-}
-#endif
-
-}  // namespace
-
 QByteArrayView trimBlankBytes(QByteArrayView bytes) {
     const char* data = bytes.data();
-    qsizetype first = 0, last = bytes.size();
-    for (;;) {
-        if (last - first < kWidth) {
-            while (first < last && data[first] == ' ') ++first;
-            break;
+    const qsizetype size = bytes.size();
+#ifdef __SSE2__
+    // Fields are mostly padding, so their blanks are looked at sixteen at a time; the last look
+    // each way is sixteen bytes from the end, over bytes already seen to be blanks.
+    if (size >= 16) {
+        const auto notBlanks = [data](qsizetype at) {
+            const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+            const int blanks = _mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8(' ')));
+            return ~static_cast<unsigned>(blanks) & 0xFFFFu;
+        };
+        qsizetype first = 0;
+        for (;;) {
+            const qsizetype at = std::min(first, size - 16);
+            if (const unsigned found = notBlanks(at)) {
+                first = at + std::countr_zero(found);
+                break;
+            }
+            if (at == size - 16) return bytes.sliced(size, 0);  // blanks alone
+            first = at + 16;
         }
-        if (const std::uint32_t found = notBlanks(data + first)) {
-            first += std::countr_zero(found);
-            break;
+        qsizetype last = size;
+        for (;;) {  // ends at the latest at the byte `first`
+            const qsizetype at = std::max<qsizetype>(last - 16, 0);
+            if (const unsigned found = notBlanks(at)) {
+                last = at + std::bit_width(found);
+                break;
+            }
+            last = at;
         }
-        first += kWidth;
+        return bytes.sliced(first, last - first);
     }
-    for (;;) {
-        if (last - first < kWidth) {
-            while (last > first && data[last - 1] == ' ') --last;
-            break;
-        }
-        if (const std::uint32_t found = notBlanks(data + last - kWidth)) {
-            last -= kWidth - (std::bit_width(found));
-            break;
-        }
-        last -= kWidth;
-    }
+#endif
+    qsizetype first = 0, last = size;
+    while (first < last && data[first] == ' ') ++first;
+    while (last > first && data[last - 1] == ' ') --last;
     return bytes.sliced(first, last - first);
 }
 
