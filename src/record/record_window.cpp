@@ -219,13 +219,14 @@ void RecordWindow::showMediaIcon() {
 }
 
 bool RecordWindow::ShowCR() {
+    store::OpusRecord read;
     try {
-        showCurrentRecord();
+        read = file_.read(current);
     } catch (const store::StoreError& e) {
         reportFailure(QStringLiteral("could not be shown"), current, e.message());
         return false;
     }
-    notify();
+    showRecordBytes(current, read.data());
     return true;
 }
 
