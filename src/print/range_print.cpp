@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QDateTime>
-#include <algorithm>
 #include <array>
 
 #include "common/numbered_text.h"
@@ -134,53 +133,43 @@ void abandon(RecordWindow& window) {
 }
 
 // The texts of the record shown as the blocks print them: the fields padded to their widths (the
-// in-memory record is trimmed and padded again), Composer and Title on one line, the Opus Number
-// as a number item. Fields in plain ASCII are handed on as they stand in the record; the others
-// are decoded into storage that is used again for every record.
+// in-memory record is trimmed and padded again) and the Opus Number as a number item. Fields in
+// plain ASCII are handed on as they stand in the record; the others are decoded into storage
+// that is used again for every record.
 class RecordTexts {
 public:
     void take(const store::OpusRecord& record, std::int32_t opusNumber) {
         numberItem_ = print_conventions::numberItem(opusNumber, numberRoom_);
-        const QByteArrayView composer = record.field(Field::Composer);
-        const QByteArrayView title = record.field(Field::Title);
-        if (store::isAscii(record.bytes())) {  // the usual record: nothing to decode
-            for (Field f : store::kAllFields) {
-                const QByteArrayView bytes = record.field(f);
-                fields_[index(f)] = QLatin1StringView(bytes.data(), bytes.size());
-            }
-            char* at = std::copy(composer.begin(), composer.end(), plainLine_.data());
-            at = std::fill_n(at, kBetween, ' ');
-            std::copy(title.begin(), title.end(), at);
-            composerAndTitle_ = QLatin1StringView(plainLine_.data(), qsizetype(plainLine_.size()));
-            return;
-        }
+        const bool ascii = store::isAscii(record.bytes());  // the usual record: nothing to decode
         for (Field f : store::kAllFields) {
-            store::fromDiskInto(decoded_[index(f)], record.field(f));
-            fields_[index(f)] = decoded_[index(f)];
+            const QByteArrayView bytes = record.field(f);
+            if (ascii) {
+                fields_[index(f)] = QLatin1StringView(bytes.data(), bytes.size());
+            } else {
+                store::fromDiskInto(decoded_[index(f)], bytes);
+                fields_[index(f)] = decoded_[index(f)];
+            }
         }
-        decodedLine_ = decoded_[index(Field::Composer)] + QString(kBetween, u' ') +
-                       decoded_[index(Field::Title)];
-        composerAndTitle_ = decodedLine_;
     }
     QAnyStringView field(Field f) const { return fields_[index(f)]; }
-    QAnyStringView composerAndTitle() const { return composerAndTitle_; }
     QLatin1StringView numberItem() const { return numberItem_; }
 
 private:
     static int index(Field f) { return static_cast<int>(f); }
 
-    static constexpr int kBetween = 5;  // blanks between Composer and Title
-
     std::array<QAnyStringView, store::kFieldCount> fields_;
     std::array<QString, store::kFieldCount> decoded_;
-    QAnyStringView composerAndTitle_;
-    std::array<char,
-               store::fieldWidth(Field::Composer) + kBetween + store::fieldWidth(Field::Title)>
-        plainLine_{};
-    QString decodedLine_;
     print_conventions::NumberItemRoom numberRoom_;
     QLatin1StringView numberItem_;
 };
+
+// Composer, five blanks and Title on one line.
+void composerAndTitleLine(platform::PrintJob& job, const RecordTexts& texts) {
+    job.write(texts.field(Field::Composer));
+    job.write(QLatin1StringView("     "));
+    job.write(texts.field(Field::Title));
+    job.endLine();
+}
 
 // The page head: the date and time are read for every head, and the line is made again only when
 // the minute has changed.
@@ -252,7 +241,7 @@ void printCollection(RecordWindow& window, const Range& range, bool colour) {
         texts.take(window.record(), current);
         job.line();
         if (colour) job.setTextColor(kRed);
-        job.line(texts.composerAndTitle());
+        composerAndTitleLine(job, texts);
         if (colour) job.setTextColor(kDarkBlue);
         job.line(QLatin1StringView("ORCHESTRA/CONDUCTOR"));
         job.line(texts.field(Field::Orchestra));
@@ -303,7 +292,7 @@ void printForFiling(RecordWindow& window, const Range& range) {
         for (int empty = 0; empty < 6; ++empty) job.line();
         job.line(underscores);
         job.line();
-        job.line(texts.composerAndTitle());
+        composerAndTitleLine(job, texts);
         job.line(underscores);
         job.line(QLatin1StringView("ORCHESTRA/CONDUCTOR"));
         job.line(texts.field(Field::Orchestra));
