@@ -59,22 +59,41 @@ std::uint64_t takeNumber(const char*& at) {
 }
 
 // Where the run of `c` that ends text[length - 1] starts. Padding and rules are long runs: they
-// are looked at sixteen bytes at a time.
+// are looked at sixteen bytes at a time, two such looks a step, and the last look is sixteen bytes
+// from the start, over characters already seen to be `c`.
 template <class Char>
 qsizetype startOfRun(const Char* text, qsizetype length, Char c) {
 #ifdef __SSE2__
-    constexpr qsizetype kStep = 16 / sizeof(Char);
-    const __m128i many = sizeof(Char) == 1 ? _mm_set1_epi8(static_cast<char>(c))
-                                           : _mm_set1_epi16(static_cast<short>(c));
-    while (length >= kStep) {
-        const __m128i chars =
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + length - kStep));
-        const __m128i equal =
-            sizeof(Char) == 1 ? _mm_cmpeq_epi8(chars, many) : _mm_cmpeq_epi16(chars, many);
-        const unsigned same = unsigned(_mm_movemask_epi8(equal));
-        if (same != 0xFFFFu)
-            return length - qsizetype(std::countl_zero((~same & 0xFFFFu) << 16) / sizeof(Char));
-        length -= kStep;
+    constexpr qsizetype kLook = 16 / sizeof(Char);
+    if (length >= kLook) {
+        const __m128i many = sizeof(Char) == 1 ? _mm_set1_epi8(static_cast<char>(c))
+                                               : _mm_set1_epi16(static_cast<short>(c));
+        // The characters from `at` on that are not `c`, two bits a character when they are wide.
+        const auto others = [&](qsizetype at) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+            const __m128i equal =
+                sizeof(Char) == 1 ? _mm_cmpeq_epi8(chars, many) : _mm_cmpeq_epi16(chars, many);
+            return ~static_cast<unsigned>(_mm_movemask_epi8(equal)) & 0xFFFFu;
+        };
+        // The run starts after the last character that is not `c` in the look at `at`.
+        const auto after = [](qsizetype at, unsigned found) {
+            return at +
+                   qsizetype(std::bit_width(found) + sizeof(Char) - 1) / qsizetype(sizeof(Char));
+        };
+        for (;;) {
+            if (length >= 2 * kLook) {
+                if (const unsigned found = others(length - kLook))
+                    return after(length - kLook, found);
+                if (const unsigned found = others(length - 2 * kLook))
+                    return after(length - 2 * kLook, found);
+                length -= 2 * kLook;
+            } else {
+                const qsizetype at = std::max<qsizetype>(length - kLook, 0);
+                if (const unsigned found = others(at)) return after(at, found);
+                if (at == 0) return 0;
+                length = at;
+            }
+        }
     }
 #endif
     while (length > 0 && text[length - 1] == c) --length;

@@ -118,7 +118,7 @@ void PrintJobTest::aLongJobReadsBackAsItWasWritten() {
     testing::RecordingPrinter printer;
     PrintJob job(printer);
     std::vector<std::vector<QStringList>> written(1);  // pages of lines of "column|text|colour"
-    const auto item = [&](int column, const QString& text) {
+    const auto item = [&](int column, QAnyStringView text) {
         if (column)
             job.writeAt(column, text);
         else
@@ -126,7 +126,7 @@ void PrintJobTest::aLongJobReadsBackAsItWasWritten() {
         QStringList& line = written.back().back();
         line << QStringLiteral("%1|%2|%3")
                     .arg(column)
-                    .arg(text, job.colorMode() == ColorMode::Color ? "c" : "m");
+                    .arg(text.toString(), job.colorMode() == ColorMode::Color ? "c" : "m");
     };
     for (int n = 0; n < 6000; ++n) {
         if (n % 7 == 0) job.moveTo(100 + n);
@@ -135,6 +135,8 @@ void PrintJobTest::aLongJobReadsBackAsItWasWritten() {
         item(0, QStringLiteral("Bach %1").leftJustified(45 + n % 9).arg(n));
         job.setColorMode(n % 5 ? ColorMode::Monochrome : ColorMode::Color);
         item(n % 4 ? 80 : 0, QString::fromUtf8("Θεοδωράκης ") + QString(n % 11, u'_'));
+        const QByteArray latin = "Mahler " + QByteArray(n % 70, n % 2 ? ' ' : '#');
+        item(0, QLatin1StringView(latin));
         if (n % 500 == 0) item(0, QString(20000 + n, u'-'));
         if (n % 13 == 0) item(0, QString());
         job.endLine();
