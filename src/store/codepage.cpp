@@ -78,9 +78,46 @@ QString fromDisk(QByteArrayView bytes) {
 }
 
 void fromDiskInto(QString& text, QByteArrayView bytes) {
-    // Assigning Latin-1 reuses the text's storage when it is big enough and not shared.
-    text = QLatin1StringView(bytes.data(), bytes.size());
-    if (!isAscii(bytes)) putHighHalf(bytes, text.data());
+    const qsizetype size = bytes.size();
+    if (text.size() != size) text.resize(size);  // the storage stays when big enough, not shared
+    if (size == 0) return;
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    // Widened as Latin-1 and looked at for the upper half in the same sweep, sixteen or eight
+    // bytes at a time, the last step over bytes already done when it does not come out even.
+    bool upperHalf = false;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const auto sixteen = [&](qsizetype at) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+        upperHalf |= _mm_movemask_epi8(b) != 0;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(b, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at + 8), _mm_unpackhi_epi8(b, zero));
+    };
+    const auto eight = [&](qsizetype at) {
+        const __m128i b = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + at));
+        upperHalf |= (_mm_movemask_epi8(b) & 0xFF) != 0;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(b, zero));
+    };
+    if (size >= 16) {
+        for (qsizetype at = 0; at < size - 16; at += 16) sixteen(at);
+        sixteen(size - 16);
+    } else if (size >= 8) {
+        eight(0);
+        eight(size - 8);
+    } else {
+        for (qsizetype i = 0; i < size; ++i) {
+            out[i] = in[i];
+            upperHalf |= in[i] >= 0x80;
+        }
+    }
+#else
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = in[i];
+        upperHalf |= in[i] >= 0x80;
+    }
+#endif
+    if (upperHalf) putHighHalf(bytes, text.data());
 }
 
 QByteArray toDisk(QStringView text) {
