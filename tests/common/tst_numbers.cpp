@@ -88,8 +88,9 @@ void NumbersTest::aNumberedTextIsRewrittenInPlace() {
                                   QStringLiteral("!"));
     QString text;
     QStringList copies, expected;
-    const std::vector<std::pair<qint64, qint64>> steps = {
-        {0, 5}, {1, 5}, {9, 5}, {10, 5}, {11, 5}, {99, 5}, {100, 5}, {7, 5}, {-3, 5}, {-4, 12}};
+    const std::vector<std::pair<qint64, qint64>> steps = {{0, 5},   {1, 5},  {9, 5},  {10, 5},
+                                                          {11, 5},  {19, 5}, {20, 5}, {99, 5},
+                                                          {100, 5}, {7, 5},  {-3, 5}, {-4, 12}};
     for (const auto& [first, second] : steps) {
         progress.write(text, first, second);
         const QString fresh =
