@@ -218,9 +218,11 @@ void FrmCsvImport::refresh() {
     header_->setChecked(settings.header);
     if (shownColumns_ != state_.columnNames()) buildColumnChoices();
     for (int i = 0; i < columnChoices_.size(); ++i) {
-        const Target target =
-            std::size_t(i) < settings.targets.size() ? settings.targets[i] : Target();
-        columnChoices_[i]->setCurrentIndex(target ? static_cast<int>(*target) + 1 : 0);
+        // The first choice leaves the column out; the others are the fields in their order.
+        int choice = 0;
+        if (std::size_t(i) < settings.targets.size() && settings.targets[i])
+            choice = static_cast<int>(*settings.targets[i]) + 1;
+        columnChoices_[i]->setCurrentIndex(choice);
     }
     replaceAccents_->setChecked(settings.replaceAccents);
     cut_->setChecked(settings.cutLong);
