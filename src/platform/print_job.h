@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -68,8 +69,12 @@ private:
         ColorMode colorMode = ColorMode::Monochrome;
         QColor color;
     };
+    struct FreeBytes {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
+    using ChunkBytes = std::unique_ptr<char[], FreeBytes>;
     struct Chunk {
-        std::unique_ptr<char[]> bytes;
+        ChunkBytes bytes;
         std::size_t used = 0;
         std::size_t capacity = 0;
     };
