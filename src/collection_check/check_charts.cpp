@@ -63,7 +63,8 @@ void drawBars(QChart* chart, const QList<QPair<QString, std::int64_t>>& rows) {
     auto* values = new QValueAxis;
     const std::int64_t step = niceStep(most);
     values->setLabelFormat(QStringLiteral("%d"));
-    values->setRange(0, double((most / step + 1) * step));
+    const std::int64_t axisEnd = (most / step + 1) * step;  // the next whole step past the most
+    values->setRange(0, double(axisEnd));
     values->setTickType(QValueAxis::TicksDynamic);
     values->setTickAnchor(0);
     values->setTickInterval(double(step));

@@ -103,7 +103,7 @@ void CheckWindow::start() {
                 },
                 Qt::QueuedConnection);
         } catch (const store::StoreError& e) {
-            const QString reason = e.message();
+            const QString& reason = e.message();  // copied into the queued call below
             QMetaObject::invokeMethod(
                 this,
                 [this, run, reason] {
