@@ -1,11 +1,13 @@
 #include "bench/bench_support.h"
 
 #include <sys/resource.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "store/opus_record.h"
 
@@ -141,6 +143,16 @@ void writeListFiles() {
     }
 }
 
+void enterFolder(const QString& folder) {
+    QDir::setCurrent(folder);
+    qputenv("HOME", folder.toLocal8Bit());
+    writeListFiles();
+}
+
+std::int64_t countArgument(int argc, char* argv[], std::int64_t fallback) {
+    return argc > 1 ? QByteArray(argv[1]).toLongLong() : fallback;
+}
+
 double peakMemoryMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -168,6 +180,13 @@ Timing bestOf(int runs, const std::function<void()>& run) {
         best.cpu = std::min(best.cpu, t.cpu);
     }
     return best;
+}
+
+BestAndMedian bestAndMedian(int runs, const std::function<double()>& once) {
+    std::vector<double> seconds;
+    for (int i = 0; i < runs; ++i) seconds.push_back(once());
+    std::sort(seconds.begin(), seconds.end());
+    return {seconds.front(), seconds[seconds.size() / 2]};
 }
 
 double now() {

@@ -36,6 +36,13 @@ double timePlainReformat(const QString& collection, const QString& output);
 // Writes the eight list files a window needs to load.
 void writeListFiles();
 
+// Makes `folder` the current folder and HOME of this process and writes the list files there:
+// where a window loads from and writes its result files.
+void enterFolder(const QString& folder);
+
+// The count of records (or rows) given as the first argument, `fallback` without one.
+std::int64_t countArgument(int argc, char* argv[], std::int64_t fallback);
+
 // The largest resident set of this process so far, in megabytes.
 double peakMemoryMb();
 
@@ -54,5 +61,12 @@ Timing timed(const std::function<void()>& run);
 // The best of `runs` runs, each clock on its own: the figures of a quiet moment of the machine,
 // which is shared with others.
 Timing bestOf(int runs, const std::function<void()>& run);
+
+// The best and the median of `runs` measurements, each in seconds as `once` returns it.
+struct BestAndMedian {
+    double best = 0;
+    double median = 0;
+};
+BestAndMedian bestAndMedian(int runs, const std::function<double()>& once);
 
 }  // namespace bench

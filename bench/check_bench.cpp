@@ -102,7 +102,7 @@ bench::Timing best(bench::Timing a, bench::Timing b, bool first) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    const std::int64_t records = bench::countArgument(argc, argv, 1000000);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
     std::printf("Collection Check benchmark: %lld records\n", static_cast<long long>(records));

@@ -92,27 +92,15 @@ void waitUntil(const std::function<bool()>& done) {
     while (!done()) loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-struct Figures {
-    double best = 0;
-    double median = 0;
-};
-
-Figures measure(int runs, const std::function<double()>& once) {
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) seconds.push_back(once());
-    std::sort(seconds.begin(), seconds.end());
-    return {seconds.front(), seconds[seconds.size() / 2]};
-}
+using Figures = bench::BestAndMedian;
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const std::int64_t rows = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100000;
+    const std::int64_t rows = bench::countArgument(argc, argv, 100000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
     const QString csvPath = dir.filePath(QStringLiteral("in.csv"));
     writeCsv(csvPath, rows);
     bench::warmCache(csvPath);
@@ -129,12 +117,12 @@ int main(int argc, char* argv[]) {
     std::int64_t imported = 0;
     std::size_t problems = 0;
 
-    const Figures floor = measure(kRuns, [&] { return floorPass(csvPath); });
+    const Figures floor = bench::bestAndMedian(kRuns, [&] { return floorPass(csvPath); });
     std::printf("%-34s %7.4f s %7.4f s\n", "Floor: the file read in 1 MB blocks", floor.best,
                 floor.median);
 
     // From open() to the preview shown: the start looked at, the whole file read on the thread.
-    const Figures preview = measure(kRuns, [&] {
+    const Figures preview = bench::bestAndMedian(kRuns, [&] {
         QFile::remove(QStringLiteral("Clasical.dat"));
         record::RecordWindow window(session, services);
         if (!window.Form_Load()) qFatal("cannot load the collection");
@@ -153,7 +141,7 @@ int main(int argc, char* argv[]) {
                 static_cast<long long>(imported), problems);
 
     // "Import" into an empty collection: the file read again and every record written.
-    const Figures import = measure(kRuns, [&] {
+    const Figures import = bench::bestAndMedian(kRuns, [&] {
         QFile::remove(QStringLiteral("Clasical.dat"));
         record::RecordWindow window(session, services);
         if (!window.Form_Load()) qFatal("cannot load the collection");
@@ -173,7 +161,7 @@ int main(int argc, char* argv[]) {
     record::RecordWindow window(session, services);
     if (!window.Form_Load()) qFatal("cannot load the collection");
     const QString out = dir.filePath(QStringLiteral("out.csv"));
-    const Figures exported = measure(kRuns, [&] {
+    const Figures exported = bench::bestAndMedian(kRuns, [&] {
         dialogs.savePath = out;
         const double start = bench::now();
         csv::mnuExportCsv(window, progress);

@@ -76,11 +76,9 @@ void report(const char* what, std::int64_t records, const bench::Timing& ours,
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    const std::int64_t records = bench::countArgument(argc, argv, 1000000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
     writeIcons();
     const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
 

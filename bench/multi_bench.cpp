@@ -79,11 +79,9 @@ double best(int runs, F f) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    const std::int64_t records = bench::countArgument(argc, argv, 1000000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
     bench::writeCollection(QStringLiteral("Clasical.dat"), records);
     bench::warmCache(QStringLiteral("Clasical.dat"));
     const QString collection = dir.filePath(QStringLiteral("Clasical.dat"));

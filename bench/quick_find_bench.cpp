@@ -25,17 +25,7 @@ namespace {
 
 constexpr int kRuns = 9;
 
-struct Figures {
-    double best = 0;
-    double median = 0;
-};
-
-Figures measure(int runs, const std::function<double()>& once) {
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) seconds.push_back(once());
-    std::sort(seconds.begin(), seconds.end());
-    return {seconds.front(), seconds[seconds.size() / 2]};
-}
+using Figures = bench::BestAndMedian;
 
 // One pass on this thread, as the worker runs it.
 double directPass(const QString& path, const QString& typed, std::size_t* hits = nullptr) {
@@ -92,11 +82,9 @@ void report(const char* what, const Figures& f, double floor) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    const std::int64_t records = bench::countArgument(argc, argv, 1000000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
     const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
     bench::writeCollection(path, records);
     bench::warmCache(path);
@@ -110,8 +98,8 @@ int main(int argc, char* argv[]) {
     quick_find::FrmQuickFind window(mainWindow);
     window.show();
 
-    const Figures floor =
-        measure(kRuns, [&] { return bench::timed([&] { bench::floorPass(path); }).seconds; });
+    const Figures floor = bench::bestAndMedian(
+        kRuns, [&] { return bench::timed([&] { bench::floorPass(path); }).seconds; });
     std::printf("%-44s best %7.3f s  median %7.3f s\n", "Floor: 1 MB blocks, a field a record",
                 floor.best, floor.median);
     const struct {
@@ -125,19 +113,22 @@ int main(int argc, char* argv[]) {
     };
     for (const auto& word : nowhere) {
         const QString typed = QString::fromUtf8(word.typed);
-        report(word.what, measure(kRuns, [&] { return windowPass(window, typed); }), floor.best);
+        report(word.what, bench::bestAndMedian(kRuns, [&] { return windowPass(window, typed); }),
+               floor.best);
         if (window.state().hits().rowCount() != 0) qFatal("a word found nowhere was found");
     }
     const Figures direct =
-        measure(kRuns, [&] { return directPass(path, QStringLiteral("zelenka")); });
+        bench::bestAndMedian(kRuns, [&] { return directPass(path, QStringLiteral("zelenka")); });
     report("  the same pass alone, zelenka", direct, floor.best);
 
-    const Figures first = measure(kRuns, [&] { return firstHits(window, QStringLiteral("bach")); });
+    const Figures first =
+        bench::bestAndMedian(kRuns, [&] { return firstHits(window, QStringLiteral("bach")); });
     std::printf("%-44s best %7.3f s  median %7.3f s\n", "First 50 hits of bach drawn", first.best,
                 first.median);
 
     std::size_t all = 0;
-    const Figures every = measure(3, [&] { return directPass(path, QStringLiteral("a"), &all); });
+    const Figures every =
+        bench::bestAndMedian(3, [&] { return directPass(path, QStringLiteral("a"), &all); });
     std::printf("%-44s best %7.3f s  (%zu hits)\n", "Pass alone, a (every record)", every.best,
                 all);
     windowPass(window, QStringLiteral("a"));

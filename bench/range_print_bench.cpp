@@ -62,11 +62,9 @@ void printAll(record::RecordWindow& window, testing::ScriptedDialogs& dialogs) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100000;
+    const std::int64_t records = bench::countArgument(argc, argv, 100000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
     const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
     bench::writeCollection(path, records);
     bench::warmCache(path);

@@ -69,11 +69,9 @@ double perRecord(const Timing& t) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::int64_t records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+    const std::int64_t records = bench::countArgument(argc, argv, 1000000);
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    qputenv("HOME", dir.path().toLocal8Bit());
-    bench::writeListFiles();
+    bench::enterFolder(dir.path());
 
     std::printf("Search benchmark: %lld and %lld records\n", static_cast<long long>(records),
                 static_cast<long long>(records / 10));

@@ -58,16 +58,9 @@ void CsvReader::feed(QByteArrayView bytes) {
                 if (c == '"') {
                     state_ = State::Quoted;
                     row_.quoted = true;
-                } else if (c == separator_) {
-                    endField();
-                } else if (lineEnd) {
-                    newLine(c);
-                    endRow();
-                } else {
-                    append(c);
-                    state_ = State::Unquoted;
+                    break;
                 }
-                break;
+                [[fallthrough]];  // any other first character is read as in an unquoted field
             case State::Unquoted:
             case State::QuoteInQuoted:
                 if (c == '"' && state_ == State::QuoteInQuoted) {
