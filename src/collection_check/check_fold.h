@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "store/opus_record.h"
+
 namespace collection_check {
 
 // For each byte of the code page its folded byte, or 0 when it is neither a letter nor a digit.
@@ -120,26 +122,13 @@ inline std::uint64_t wholeFold(QByteArrayView text) {
     return detail::finish(detail::mixWord(h, word ^ (std::uint64_t(count) << 61)));
 }
 
-// The length of a field without its trailing blanks, eight bytes at a time: most fields end in
-// long runs of blanks.
-inline qsizetype lengthWithoutTrailingBlanks(const char* p, qsizetype n) {
-    constexpr std::uint64_t kBlanks = 0x2020202020202020ull;
-    while (n >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p + n - 8, 8);
-        if (word != kBlanks) break;
-        n -= 8;
-    }
-    while (n > 0 && p[n - 1] == ' ') --n;
-    return n;
-}
-
 // The names of a field: the pick lists join names with two blanks, so a run of two or more blanks
 // separates names; each comes without its blanks around it, and empty names are skipped.
 template <class OnName>
 void forEachName(QByteArrayView field, OnName&& onName) {
-    const char* p = field.data();
-    const qsizetype end = lengthWithoutTrailingBlanks(p, field.size());
+    const QByteArrayView names = store::trimBlankBytes(field);
+    const char* p = names.data();
+    const qsizetype end = names.size();
     qsizetype i = 0;
     while (i < end) {
         while (i < end && p[i] == ' ') ++i;

@@ -8,6 +8,7 @@
 #include "record/media_icon.h"
 #include "store/codepage.h"
 #include "store/collation.h"
+#include "store/opus_record.h"
 
 namespace collection_check {
 
@@ -69,14 +70,6 @@ std::uint64_t workKey(std::uint64_t composer, std::uint64_t title, std::uint64_t
     return h ^ (h >> 33);
 }
 
-// The store's trimBlankBytes, made for the pass: inline, and the trailing blanks eight at a time.
-inline QByteArrayView trimmed(QByteArrayView bytes) {
-    const char* first = bytes.data();
-    const char* last = first + lengthWithoutTrailingBlanks(first, bytes.size());
-    while (first < last && *first == ' ') ++first;
-    return {first, last - first};
-}
-
 bool isBlank(const char* from, const char* to) {
     for (; from != to; ++from) {
         if (*from != ' ') return false;
@@ -97,12 +90,14 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// The records a finding names, ascending, the first kMaxNumbers of them.
-QList<std::int32_t> firstNumbers(std::vector<std::int32_t> numbers) {
+// The records a finding names, ascending, the first kMaxNumbers of them; `more` when a record
+// beyond those was left out before.
+void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false) {
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    f.moreNumbers = more || numbers.size() > size_t(kMaxNumbers);
     if (numbers.size() > size_t(kMaxNumbers)) numbers.resize(kMaxNumbers);
-    return QList<std::int32_t>(numbers.begin(), numbers.end());
+    f.opusNumbers = QList<std::int32_t>(numbers.begin(), numbers.end());
 }
 
 // Reads records back for the texts of the findings, each once.
@@ -345,7 +340,7 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
     }
     ++runLength_;
 
-    const QByteArrayView id = trimmed(identity);
+    const QByteArrayView id = store::trimBlankBytes(identity);
     if (id == store::kDeletedIdentity) {
         ++figures_.deleted;
         if (deleted_.size() < size_t(kMaxNumbers)) deleted_.push_back(opus);
@@ -360,14 +355,14 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
     }
 
     const auto first = pendingNames_.size();
-    const QByteArrayView composer = trimmed(fieldView(record, Field::Composer));
+    const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
     if (!composer.isEmpty()) queueName(NameField::Composer, composer);
     forEachName(fieldView(record, Field::Orchestra),
                 [&](QByteArrayView name) { queueName(NameField::Orchestra, name); });
     forEachName(fieldView(record, Field::Soloists),
                 [&](QByteArrayView name) { queueName(NameField::Soloists, name); });
-    pendingRecords_.push_back({wholeFold(trimmed(fieldView(record, Field::Title))), opus,
-                               std::uint32_t(pendingNames_.size() - first)});
+    pendingRecords_.push_back({wholeFold(store::trimBlankBytes(fieldView(record, Field::Title))),
+                               opus, std::uint32_t(pendingNames_.size() - first)});
     if (pendingNames_.size() >= kBatch) countPending();
 }
 
@@ -425,7 +420,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         f.field = written.front().field;
         f.name = texts.name(written.front());
         f.records = g.total;
-        f.opusNumbers = firstNumbers(firstOpusOf(written));
+        setNumbers(f, firstOpusOf(written));
         switch (f.field) {
             case NameField::Composer:
                 f.text = QStringLiteral("Composer %1 is not in Composers.txt");
@@ -461,7 +456,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
             shown << quoted(texts.name(s)) + QLatin1Char(' ') + times(s.count, "once", "times");
         f.text = shown.join(QStringLiteral(", "));
         f.records = g.total;
-        f.opusNumbers = firstNumbers(firstOpusOf(written));
+        setNumbers(f, firstOpusOf(written));
         variantFindings.push_back(f);
     }
     names = {};
@@ -494,7 +489,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         for (std::int32_t n : numbers)
             oneMedium = oneMedium && mediumOf(n) == mediumOf(numbers.front());
         f.records = std::int64_t(to - from);
-        f.opusNumbers = firstNumbers(numbers);
+        setNumbers(f, numbers);
         const store::OpusRecord& first = texts.record(f.opusNumbers.front());
         QStringList parts;
         for (Field field : {Field::Composer, Field::Title, Field::Orchestra, Field::Soloists}) {
@@ -546,7 +541,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
             }
             f.text = spellings.join(QStringLiteral(", ")) +
                      QStringLiteral(": Identities that differ only in case");
-            f.opusNumbers = firstNumbers(numbers);
+            setNumbers(f, numbers);
             identityFindings.push_back(f);
         }
         i = j;
@@ -563,7 +558,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         f.records = std::int64_t(numbers.size());
         f.text = quoted(keyText(leadingBlanks_[i].first)) +
                  QStringLiteral(" stored with leading blanks: ") + records(f.records);
-        f.opusNumbers = firstNumbers(numbers);
+        setNumbers(f, numbers);
         identityFindings.push_back(f);
         i = j;
     }
@@ -596,7 +591,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
         f.kind = FindingKind::Unfinished;
         f.records = figures.deleted;
         f.text = QStringLiteral("Deleted records (Identity \"~~~\"): %1").arg(figures.deleted);
-        f.opusNumbers = firstNumbers(deleted_);
+        setNumbers(f, deleted_, figures.deleted > std::int64_t(deleted_.size()));
         findings.push_back(f);
     }
     return report;

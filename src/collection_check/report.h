@@ -31,6 +31,7 @@ struct Finding {
     QString text;
     // The records involved, in ascending order; at most kMaxNumbers of them are kept.
     QList<std::int32_t> opusNumbers;
+    bool moreNumbers = false;  // records beyond those kept: the list is shown ending in "..."
     std::int64_t records = 0;  // how many records in all
     // For a name not in the pick lists: the name as most often written, and its field.
     NameField field = NameField::None;

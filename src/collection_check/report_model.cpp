@@ -7,7 +7,7 @@ namespace collection_check {
 QString numbersText(const Finding& finding) {
     QStringList numbers;
     for (std::int32_t n : finding.opusNumbers) numbers << QString::number(n);
-    if (numbers.size() == kMaxNumbers) numbers << QStringLiteral("...");
+    if (finding.moreNumbers) numbers << QStringLiteral("...");
     return numbers.join(QStringLiteral(", "));
 }
 

@@ -97,6 +97,8 @@ private slots:
     void findsOneOfEachKindAndNoNearMiss();
     void countsTheDemoCollection();
     void anEmptyCollectionShowsZeros();
+    void aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut_data();
+    void aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut();
     void aCollectionThatCannotBeReadSaysWhy();
     void goingToAFindingSavesTheRecordShownFirst();
     void addToListGoesThroughThePickListPanel();
@@ -189,6 +191,22 @@ void CollectionCheckTest::anEmptyCollectionShowsZeros() {
     QCOMPARE(check_->figures().media, 0);
     QVERIFY(check_->figures().mediaByKind.isEmpty());
     QCOMPARE(check_->model().rowCount(), 0);
+}
+
+void CollectionCheckTest::aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut_data() {
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<bool>("dots");
+    QTest::newRow("as many as are listed") << collection_check::kMaxNumbers << false;
+    QTest::newRow("one more") << collection_check::kMaxNumbers + 1 << true;
+}
+
+void CollectionCheckTest::aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut() {
+    QFETCH(int, deleted);
+    QFETCH(bool, dots);
+    check(std::vector<QStringList>(size_t(deleted), QStringList{"~~~"}));
+    const QString numbers = rows(check_->model()).constLast().section(QStringLiteral(" | "), 2);
+    QCOMPARE(numbers.endsWith(QStringLiteral(", 50, ...")), dots);
+    QCOMPARE(numbers.endsWith(QStringLiteral(", 50")), !dots);
 }
 
 void CollectionCheckTest::aCollectionThatCannotBeReadSaysWhy() {
