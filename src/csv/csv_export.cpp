@@ -22,12 +22,6 @@ using platform::Icon;
 
 namespace {
 
-bool isDeleted(const char* record) {
-    const QByteArrayView identity(record + store::fieldOffset(store::Field::Identity),
-                                  store::fieldWidth(store::Field::Identity));
-    return store::trimBlankBytes(identity) == QByteArrayView(store::kDeletedIdentity);
-}
-
 QString writtenText(std::int64_t count, const QString& path) {
     return (count == 1 ? QStringLiteral("1 record was written to:")
                        : QStringLiteral("%1 records were written to:").arg(count)) +
@@ -70,8 +64,9 @@ void mnuExportCsv(record::RecordWindow& window, Progress& progress) {
                 window.file(), window.N,
                 {.format = format,
                  .passes = answer == Answer::Yes
-                               ? std::function<bool(const char*)>(
-                                     [](const char* record) { return !isDeleted(record); })
+                               ? std::function<bool(const char*)>([](const char* record) {
+                                     return !store::isDeletedRecord(record);
+                                 })
                                : std::function<bool(const char*)>(),
                  .progress = {},
                  .stop =

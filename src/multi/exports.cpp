@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QStringBuilder>
-#include <charconv>
 
+#include "common/numbered_text.h"
 #include "common/numbers.h"
 #include "exporting/line_format.h"
 #include "exporting/record_export.h"
@@ -62,23 +62,17 @@ const ExportCommand kByIdentity = {
 std::int64_t exportPass(MultiWindow& window, const exporting::LineFormat& format,
                         const QByteArray& filter, TextFile& file) {
     BusyScope busy(window);
-    static const QString kProgress = QStringLiteral("Examining/Saving... Opus No <");
+    common::NumberedText progressText(QStringLiteral("Examining/Saving... Opus No <"),
+                                      QStringLiteral(">"));
     const auto passes = [&filter](const char* record) {
         const QByteArrayView identity(record + store::fieldOffset(Field::Identity),
                                       store::fieldWidth(Field::Identity));
         return identity.contains(filter);
     };
-    const auto progress = [&window](std::int32_t opusNumber, bool written) {
+    const auto progress = [&window, &progressText](std::int32_t opusNumber, bool written) {
         window.current = opusNumber;
         if (!written) return;
-        // The text is rebuilt in place: no allocation for every record.
-        char digits[16];
-        const char* end = std::to_chars(digits, digits + sizeof digits, opusNumber).ptr;
-        window.status.resize(kProgress.size());
-        if (window.status != kProgress) window.status = kProgress;
-        window.status += QLatin1Char(' ');
-        window.status += QLatin1StringView(digits, end - digits);
-        window.status += QLatin1Char('>');
+        progressText.write(window.status, opusNumber);
         window.notify();
     };
     window.current = 0;

@@ -13,17 +13,8 @@ namespace quick_find {
 
 namespace {
 
-// The records whose bytes decide which letter of each word the scan looks for.
-constexpr std::int32_t kSampleRecords = 2048;
 // Hits found after the first batch wait this long at most before they are handed on.
 constexpr qint64 kBatchMs = 25;
-
-ByteCounts sampleOf(store::CollectionFile& file, std::int32_t last) {
-    const std::int32_t count = std::min(last, kSampleRecords);
-    std::vector<char> bytes(std::size_t(count) * store::kRecordLength);
-    const std::int64_t got = file.readRecords(1, count, bytes.data());
-    return countBytes(bytes.data(), got);
-}
 
 }  // namespace
 
@@ -39,13 +30,15 @@ PassResult runPass(const QString& path, const std::vector<Word>& words,
     try {
         store::CollectionFile file(path);
         file.openForReading();
-        const std::int32_t last = file.recordCount();
-        const RecordMatcher matcher(words, sampleOf(file, last));
+        store::RecordScanner records(file, 1, file.recordCount());
+        auto block = records.nextBlock();
+        // The first block's bytes decide which letter of each word the scan looks for.
+        const RecordMatcher matcher(
+            words, countBytes(block.data, std::int64_t(block.count) * store::kRecordLength));
         if (matcher.matchesNothing()) return {};
 
-        store::RecordScanner records(file, 1, last);
         QElapsedTimer sinceHandedOn;
-        for (auto block = records.nextBlock(); block.data; block = records.nextBlock()) {
+        for (; block.data; block = records.nextBlock()) {
             matcher.findIn(block.data, block.count, block.first, batch);
             if (cancelled.load(std::memory_order_relaxed))
                 return {PassResult::Outcome::Cancelled, {}};

@@ -11,12 +11,6 @@ namespace {
 
 const int kIdentityWidth = store::fieldWidth(store::Field::Identity);
 
-// The Identity a deleted record shows: "~~~" and blanks.
-bool isDeleted(const unsigned char* record) {
-    const QByteArrayView identity(reinterpret_cast<const char*>(record), kIdentityWidth);
-    return store::trimBlankBytes(identity) == QByteArrayView(store::kDeletedIdentity);
-}
-
 }  // namespace
 
 RecordMatcher::RecordMatcher(const std::vector<Word>& words, const ByteCounts& sample) {
@@ -40,7 +34,7 @@ bool RecordMatcher::holdsTheOthers(const unsigned char* record) const {
     for (std::size_t w = 1; w < words_.size(); ++w) {
         if (!words_[w].foundIn(record, 0, store::kRecordLength)) return false;
     }
-    if (!isDeleted(record)) return true;
+    if (!store::isDeletedRecord(reinterpret_cast<const char*>(record))) return true;
     return std::any_of(words_.begin(), words_.end(), [record](const WordMatcher& word) {
         return word.foundIn(record, 0, kIdentityWidth);
     });

@@ -20,6 +20,12 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
+bool isDeletedRecord(const char* record) {
+    const QByteArrayView identity(record + fieldOffset(Field::Identity),
+                                  fieldWidth(Field::Identity));
+    return trimBlankBytes(identity) == QByteArrayView(kDeletedIdentity);
+}
+
 QByteArrayView trimBlankBytes(QByteArrayView bytes) {
     const char* data = bytes.data();
     const qsizetype size = bytes.size();

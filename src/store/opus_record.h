@@ -47,6 +47,10 @@ inline constexpr char kDeletedIdentity[] = "~~~";
 QString trimBlanks(const QString& text);
 QByteArrayView trimBlankBytes(QByteArrayView bytes);
 
+// Whether a record as it stands on disk (kRecordLength bytes) was deleted: its Identity is "~~~"
+// with any blanks around it.
+bool isDeletedRecord(const char* record);
+
 // Records of one medium share the start of their Identity ("No0001 CD", "No0001 CD"): the first
 // seven characters after any leading blanks, padded with blanks. Media counting and the
 // collection check compare these keys exactly.
