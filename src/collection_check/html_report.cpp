@@ -4,6 +4,7 @@
 #include <QStringBuilder>
 
 #include "collection_check/report_model.h"
+#include "common/write_all.h"
 
 namespace collection_check {
 
@@ -88,7 +89,9 @@ QByteArray htmlReport(const Report& report, const ChartPictures& charts, const Q
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* reason) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered: commit() does not always report a buffer it could not flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !common::writeAll(file, bytes) || !file.commit()) {
         *reason = file.errorString();
         return false;
     }

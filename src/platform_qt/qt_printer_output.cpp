@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <optional>
 
+#include "common/write_all.h"
 #include "platform/program_directory.h"
 #include "platform/sheet_layout.h"
 
@@ -129,17 +130,6 @@ bool render(QPainter& painter, QPagedPaintDevice& device, int dpi,
     return true;
 }
 
-// A write that stops short is tried again for the rest, which tells why it stopped.
-bool writeAll(QIODevice& out, const QByteArray& data) {
-    qint64 done = 0;
-    while (done < data.size()) {
-        const qint64 written = out.write(data.constData() + done, data.size() - done);
-        if (written <= 0) return false;
-        done += written;
-    }
-    return true;
-}
-
 PrintOutcome failed(const QString& why) {
     return {PrintOutcome::Failed, {}, why};
 }
@@ -189,7 +179,7 @@ PrintOutcome QtPrinterOutput::printToPdf(PageReader& pages, const QString& file)
     QSaveFile out(file);
     // Unbuffered: commit() does not always report a buffer it could not flush.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !writeAll(out, document.data()) || !out.commit()) {
+        !common::writeAll(out, document.data()) || !out.commit()) {
         const QString why = out.errorString();
         out.cancelWriting();
         return failed(QStringLiteral("%1 could not be written: %2").arg(file, why));

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/write_all.h"
 #include "store/codepage.h"
 #include "store/store_error.h"
 
@@ -87,15 +88,10 @@ void AppendNameToList(const QString& file, const QString& name) {
     // write the disk cuts short returns what it wrote without an error; only the next one tells
     // why (a full disk, a file-size limit).
     const qint64 before = f.size();
-    qint64 done = 0;
-    while (done < line.size()) {
-        const qint64 put = f.write(line.constData() + done, line.size() - done);
-        if (put <= 0) {
-            const QString reason = f.errorString();
-            f.resize(before);
-            fail(reason);
-        }
-        done += put;
+    if (!common::writeAll(f, line)) {
+        const QString reason = f.errorString();
+        f.resize(before);
+        fail(reason);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "store/name_list.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 
 using collection_check::CheckWindow;
 using collection_check::ReportModel;
@@ -104,6 +105,7 @@ private slots:
     void addToListGoesThroughThePickListPanel();
     void savesTheCheckAsOneHtmlPage();
     void aPageThatCannotBeWrittenSaysWhere();
+    void aPageCutShortByAFullDiskIsNotSaved();
 
 private:
     // Loads the main window on the collection and runs a check to its end.
@@ -296,6 +298,20 @@ void CollectionCheckTest::aPageThatCannotBeWrittenSaysWhere() {
         Icon::Exclamation);
     check_->saveAsHtml({});
     QVERIFY(QFileInfo(path).isDir());
+}
+
+void CollectionCheckTest::aPageCutShortByAFullDiskIsNotSaved() {
+    check(kHandMade);
+    const QString path = platform::programFile("Collection Check.html");
+    {
+        testing::FileSizeLimit limit(4096);  // less than the page with its charts
+        QVERIFY(limit.active());
+        fakes_.dialogs.expectMessage(
+            kTitle, "The Collection Check could not be saved in:\n" + path + "\nFile too large",
+            Icon::Exclamation);
+        check_->saveAsHtml({QByteArray(20000, 'm'), QByteArray(20000, 'c')});
+    }
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 QTEST_GUILESS_MAIN(CollectionCheckTest)
