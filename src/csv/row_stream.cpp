@@ -1,5 +1,7 @@
 #include "csv/row_stream.h"
 
+#include <algorithm>
+
 #include "csv/text_encoding.h"
 
 namespace csv {
@@ -48,8 +50,13 @@ std::vector<CsvRow> rowsOf(QByteArrayView bytes, char separator, bool whole, std
     CsvReader reader(separator, [&rows, most](const CsvRow& row) {
         if (!row.empty() && rows.size() < most) rows.push_back(row);
     });
-    reader.feed(withoutMark(bytes));
-    if (whole) reader.finish();
+    // Read a slice at a time, so that the few first rows a preview asks for are not paid for
+    // with the rows of the whole start of the file.
+    constexpr qsizetype kSlice = 4096;
+    const QByteArrayView text = withoutMark(bytes);
+    for (qsizetype at = 0; at < text.size() && rows.size() < most; at += kSlice)
+        reader.feed(text.sliced(at, std::min(kSlice, text.size() - at)));
+    if (whole && rows.size() < most) reader.finish();
     return rows;
 }
 

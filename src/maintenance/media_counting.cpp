@@ -6,7 +6,8 @@
 #include "common/numbers.h"
 #include "platform/dialogs.h"
 #include "record/record_window.h"
-#include "store/codepage.h"
+#include "store/match_rule.h"
+#include "store/opus_record.h"
 
 namespace maintenance {
 
@@ -57,13 +58,10 @@ bool countEntireCollection(RecordWindow& window, std::int32_t* counted) {
 }
 
 bool countMarkedMedia(RecordWindow& window, const QString& special, std::int32_t* counted) {
-    // Looked for in the bytes of the Identity as shown: the special text as the file holds it.
-    // A text the code page cannot hold stands in no Identity.
-    const QByteArray wanted = store::canStore(special) ? store::toDisk(special) : QByteArray();
-    const auto marked = [&] {
-        return !wanted.isEmpty() &&
-               window.record().field(store::Field::Identity).contains(QByteArrayView(wanted));
-    };
+    // Looked for in the bytes of the Identity as shown (`special` is never empty here); a text the
+    // code page cannot hold stands in no Identity.
+    const store::MatchRule rule = store::MatchRule::anyOf(special, {store::Field::Identity});
+    const auto marked = [&] { return rule.matches(window.record().data()); };
     common::NumberedText progress = progressText();
     std::uint64_t previous = 0;
     const bool read = window.showRecords(1, window.N, [&] {

@@ -55,7 +55,7 @@ std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
     const std::int32_t first = empty ? 1 : N + 1;
     const std::int32_t count = file_.writeRecords(first, source);
     if (count == 0) return {0, 0};
-    N = first + count - 1;
+    N = first - 1 + count;  // first + count may pass the largest Opus Number by one
     showRecord(first);
     return {first, N};
 }

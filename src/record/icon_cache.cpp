@@ -1,7 +1,5 @@
 #include "record/icon_cache.h"
 
-#include <cstring>
-
 namespace record {
 
 namespace {
@@ -23,16 +21,6 @@ void IconCache::setDecoder(Decoder decoder) {
 
 void IconCache::clear() {
     for (std::optional<QImage>& icon : icons_) icon.reset();
-}
-
-int IconCache::kindOf(QByteArrayView identity) {
-    if (identity.size() != qsizetype(lastIdentity_.size())) return mediaKindOf(identity);
-    if (lastKind_ == -2 ||
-        std::memcmp(identity.data(), lastIdentity_.data(), identity.size()) != 0) {
-        std::memcpy(lastIdentity_.data(), identity.data(), identity.size());
-        lastKind_ = mediaKindOf(identity);
-    }
-    return lastKind_;
 }
 
 const QImage* IconCache::icon(int kind) {

@@ -12,7 +12,6 @@
 #include <optional>
 
 #include "record/media_icon.h"
-#include "store/opus_record.h"
 
 namespace record {
 
@@ -27,17 +26,12 @@ public:
     // Forgets every icon: the next record that names a kind decodes its file again.
     void clear();
 
-    // The kind of medium an Identity names (mediaKindOf). The answer for the Identity asked about
-    // last is kept: the records of one medium follow one another.
-    int kindOf(QByteArrayView identity);
     // The icon of a kind; nullptr when its file cannot be decoded.
     const QImage* icon(int kind);
 
 private:
     Decoder decode_;
     std::array<std::optional<QImage>, kMediaKinds> icons_;
-    std::array<char, store::kFieldLayout[0].width> lastIdentity_{};
-    int lastKind_ = -2;  // none asked about yet
 };
 
 }  // namespace record

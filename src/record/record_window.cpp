@@ -203,7 +203,7 @@ bool RecordWindow::showRecords(std::int32_t first, std::int32_t last,
 }
 
 void RecordWindow::showMediaIcon() {
-    const int kind = icons_.kindOf(record_.field(store::Field::Identity));
+    const int kind = mediaKindOf(record_.field(store::Field::Identity));
     iconBorder = kind >= 0;
     if (kind == iconKind_) return;  // the picture shown already
     if (kind < 0) {

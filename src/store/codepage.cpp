@@ -70,13 +70,6 @@ bool isAscii(QByteArrayView bytes) {
     return true;
 }
 
-QString fromDisk(QByteArrayView bytes) {
-    if (bytes.isEmpty()) return QString(0, Qt::Uninitialized);
-    QString text = QLatin1StringView(bytes.data(), bytes.size());
-    if (!isAscii(bytes)) putHighHalf(bytes, text.data());
-    return text;
-}
-
 void fromDiskInto(QString& text, QByteArrayView bytes) {
     const qsizetype size = bytes.size();
     if (text.size() != size) text.resize(size);  // the storage stays when big enough, not shared
@@ -118,6 +111,12 @@ void fromDiskInto(QString& text, QByteArrayView bytes) {
     }
 #endif
     if (upperHalf) putHighHalf(bytes, text.data());
+}
+
+QString fromDisk(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);  // not null when empty
+    fromDiskInto(text, bytes);
+    return text;
 }
 
 QByteArray toDisk(QStringView text) {
