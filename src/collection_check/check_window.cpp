@@ -133,8 +133,7 @@ void CheckWindow::cancel() {
 bool CheckWindow::goToFinding(int row) {
     if (row < 0 || row >= model_.rowCount()) return false;
     const Finding& finding = model_.finding(row);
-    // While a command of the main window runs, its record must not change under it.
-    if (finding.opusNumbers.isEmpty() || window_.busy) {
+    if (finding.opusNumbers.isEmpty()) {
         window_.dialogs().beep();
         return false;
     }

@@ -42,6 +42,10 @@ void RecordWindow::cmdPrevious() {
 }
 
 bool RecordWindow::goToRecord(std::int32_t n) {
+    if (busy) {
+        dialogs_.beep();
+        return false;
+    }
     if (n < 1 || n > N) return false;
     if (!SaveCR()) return false;
     const bool shown = showRecord(n);

@@ -131,7 +131,8 @@ public:
     void cmdFindcode();  // go to a typed Opus Number
     void cmdMulti();     // multi mode; the record shown is not saved
     // Shows record n as moving by F2 does: the record shown is saved first, and when that save
-    // fails (or n is no Opus Number of the collection) the window stays where it is.
+    // fails (or n is no Opus Number of the collection) the window stays where it is. While a
+    // command of the window runs its record must not change under it: a beep, and nothing moves.
     bool goToRecord(std::int32_t n);
 
     // The cover panel and the cover windows (cover_panel.cpp).

@@ -36,6 +36,7 @@ private slots:
     void goToBeyondTheLastRepeatsTheTypedText();
     void anEmptyAnswerChangesNothing();
     void aSaveThatFailsKeepsTheRecord();
+    void goingToARecordWhileACommandRunsMovesNothing();
 
 private:
     void load(int records);
@@ -198,6 +199,21 @@ void NavigationTest::aSaveThatFailsKeepsTheRecord() {
     QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Typed"));
     QCOMPARE(w_->caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
+}
+
+void NavigationTest::goingToARecordWhileACommandRunsMovesNothing() {
+    // Quick Find and the Collection Check open records through goToRecord while a long command
+    // of the window may still be running.
+    load(3);
+    w_->boxes[record::txtOno] = QStringLiteral("Typed");
+    w_->busy = true;
+    dialogs_.expectBeep();
+    QVERIFY(!w_->goToRecord(2));
+    w_->busy = false;
+    QCOMPARE(w_->current, 1);
+    QCOMPARE(store::trimBlanks(dir_->field(1, Field::Composer)), QStringLiteral("Composer 1"));
+    QVERIFY(w_->goToRecord(2));
+    QCOMPARE(w_->current, 2);
 }
 
 QTEST_GUILESS_MAIN(NavigationTest)
