@@ -40,12 +40,6 @@ constexpr const char* kTransliteration[] = {
 constexpr char16_t kAlpha = 0x03B1;
 constexpr char16_t kOmega = 0x03C9;
 
-char16_t decoded(unsigned char byte) {
-    return store::fromDisk(QByteArrayView(reinterpret_cast<const char*>(&byte), 1))
-        .front()
-        .unicode();
-}
-
 unsigned char byteOf(char16_t c) {
     return static_cast<unsigned char>(store::toDisk(QStringView(&c, 1)).front());
 }
@@ -59,7 +53,7 @@ std::array<Letters, 256> makeLatinLetters() {
         const unsigned char folded = store::foldByte(static_cast<unsigned char>(b));
         table[b].first = folded;
         if (!isGreekLetter(folded)) continue;
-        const char* latin = kTransliteration[decoded(folded) - kAlpha];
+        const char* latin = kTransliteration[store::characterOf(folded) - kAlpha];
         table[b].first = static_cast<unsigned char>(latin[0]);
         table[b].second = static_cast<unsigned char>(latin[1]);
     }
@@ -74,7 +68,7 @@ const std::array<Letters, 256>& latinLetters() {
 }
 
 bool isGreekLetter(unsigned char folded) {
-    const char16_t c = decoded(folded);
+    const char16_t c = store::characterOf(folded);
     return c >= kAlpha && c <= kOmega;
 }
 

@@ -113,6 +113,10 @@ void fromDiskInto(QString& text, QByteArrayView bytes) {
     if (upperHalf) putHighHalf(bytes, text.data());
 }
 
+char16_t characterOf(unsigned char byte) {
+    return byte < 0x80 ? char16_t(byte) : kHighHalf[byte - 0x80];
+}
+
 QString fromDisk(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);  // not null when empty
     fromDiskInto(text, bytes);

@@ -15,6 +15,8 @@ QString fromDisk(QByteArrayView bytes);
 // The same into a text that is rewritten often (a text box during a pass over the collection):
 // its storage is reused when it is big enough and not shared.
 void fromDiskInto(QString& text, QByteArrayView bytes);
+// The character one byte stands for, as fromDisk decodes it.
+char16_t characterOf(unsigned char byte);
 
 // Whether bytes are all below 0x80, where the code page is plain ASCII: such bytes can be handed
 // on as Latin-1 text without being decoded.

@@ -14,10 +14,6 @@ namespace {
 constexpr char16_t kGreekAlpha = 0x03B1;
 constexpr char16_t kGreekOmega = 0x03C9;
 
-char16_t decoded(unsigned char byte) {
-    return fromDisk(QByteArrayView(reinterpret_cast<const char*>(&byte), 1)).front().unicode();
-}
-
 // A character with its accents and diaeresis taken off: ΐ -> ϊ -> ι, Ά -> Α.
 char16_t withoutMarks(char16_t c) {
     for (;;) {
@@ -29,7 +25,7 @@ char16_t withoutMarks(char16_t c) {
 
 // The small Greek letter without marks that a byte holds, or 0 when it holds none.
 char16_t plainGreekLetter(unsigned char byte) {
-    const char16_t c = decoded(byte);
+    const char16_t c = characterOf(byte);
     if (c < 0x0370 || c > 0x03FF || !QChar::isLetter(c)) return 0;
     const char16_t plain = QChar::toCaseFolded(withoutMarks(c));  // also ς -> σ
     return plain >= kGreekAlpha && plain <= kGreekOmega ? plain : 0;
