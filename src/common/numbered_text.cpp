@@ -62,22 +62,7 @@ NumberedText::NumberedText(QString before, QString between, QString after)
 void NumberedText::write(QString& text, std::int64_t first, std::int64_t second) {
     const std::array<std::int64_t, 2> numbers = {first, numbers_ == 2 ? second : 0};
     bool inPlace = written_ && text.constData() == written_ && text.size() == size_;
-    if (inPlace && numbers[1] == shown_[1]) {
-        // The usual change: nothing, or the first number one up without a new digit.
-        if (numbers[0] == shown_[0]) return;
-        if (shown_[0] >= 0 && numbers[0] == shown_[0] + 1) {
-            QChar* at = text.data() + parts_[0].size();
-            QChar* digit = at + widths_[0] - 1;
-            while (digit > at + 1 && *digit == u'9') --digit;
-            if (*digit != u'9') {
-                *digit = QChar(char16_t(digit->unicode() + 1));
-                for (QChar* zero = digit + 1; zero < at + widths_[0]; ++zero) *zero = u'0';
-                written_ = text.constData();
-                shown_[0] = numbers[0];
-                return;
-            }
-        }
-    }
+    if (inPlace && numbers == shown_) return;
     for (int i = 0; i < numbers_ && inPlace; ++i)
         inPlace = numbers[i] == shown_[i] || hasWidth(numbers[i], widths_[i]);
     if (inPlace) {
