@@ -12,14 +12,16 @@
 namespace print_conventions {
 
 QLatin1StringView rule(char c) {
-    // Each rule is made once, for every ASCII character, and handed out as it stands.
-    constexpr int kLength = 250;
-    static const auto rules = [] {
-        std::array<std::array<char, kLength>, 128> all{};
-        for (std::size_t i = 0; i < all.size(); ++i) all[i].fill(static_cast<char>(i));
-        return all;
-    }();
-    return QLatin1StringView(rules[static_cast<unsigned char>(c) & 0x7F].data(), kLength);
+    // The two rules are made once and handed out as they stand.
+    constexpr std::size_t kLength = 250;
+    const auto filled = [](char with) {
+        std::array<char, kLength> line{};
+        line.fill(with);
+        return line;
+    };
+    static const std::array<char, kLength> underscores = filled('_'), hyphens = filled('-');
+    Q_ASSERT(c == '_' || c == '-');
+    return QLatin1StringView(c == '_' ? underscores.data() : hyphens.data(), qsizetype(kLength));
 }
 
 QString numberItem(std::int64_t n) {

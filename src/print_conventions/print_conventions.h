@@ -14,8 +14,8 @@ class PrintJob;
 
 namespace print_conventions {
 
-// Rule lines are wider than any sheet: they run across the whole printable width. `c` is one of
-// the ASCII characters of the layouts ('_', '-').
+// Rule lines are wider than any sheet: they run across the whole printable width. `c` is '_' or
+// '-', the two rules of the layouts.
 QLatin1StringView rule(char c);
 // A number printed as an item: its sign place (a blank), its digits and one blank after.
 QString numberItem(std::int64_t n);
