@@ -317,9 +317,8 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
         pickLists_[def.list] = combo;
         const int list = def.list;
         combo->setValidator(codePageValidator([this] { window_.dialogs().beep(); }, combo));
-        connect(combo, &QComboBox::activated, this, [this, combo, list](int index) {
-            window_.pickListChosen(list, combo->itemText(index));
-        });
+        connect(combo, &PickListBox::chosen, this,
+                [this, list](const QString& name) { window_.pickListChosen(list, name); });
         connect(combo, &QComboBox::editTextChanged, this, [this, list](const QString& text) {
             if (!refreshing_) window_.pickTexts[list] = text;
         });

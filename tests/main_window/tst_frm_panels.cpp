@@ -37,6 +37,9 @@ private slots:
     void theListBoxesRefuseCharactersOutsideTheCodePage();
     void aNameIsChosenOnlyFromTheOpenList();
     void theWheelOverAClosedListChoosesNothing();
+    void leavingABoxChoosesNothing();
+    void closingTheOpenListChoosesNothing_data();
+    void closingTheOpenListChoosesNothing();
 
 private:
     QWidget* child(const char* name) const { return window_->findChild<QWidget*>(name); }
@@ -259,6 +262,68 @@ void FrmPanelsTest::theWheelOverAClosedListChoosesNothing() {
         QApplication::sendEvent(soloists, &wheel);
     }
     QCOMPARE(state_->boxes[record::txtEkdot], QString());
+    QCOMPARE(dir_->recordBytes(1), record);
+}
+
+void FrmPanelsTest::leavingABoxChoosesNothing() {
+    // A box whose text is a name of its list, left by Tab, by a click on Add or by a click into
+    // another box: nothing is chosen, and the edit still waiting in the Title box stays unsaved.
+    store::insertName(state_->lists[3], QStringLiteral("Wiener Philharmoniker"));
+    store::insertName(state_->lists[7], QStringLiteral("DG"));
+    ++state_->listsVersion;
+    state_->notify();
+    window_->findChild<QPushButton*>("Command5")->click();
+    const QByteArray record = dir_->recordBytes(1);
+    child("txtTitlos")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "Unsaved title");
+
+    auto* labels = window_->findChild<QComboBox*>("Combo9");
+    labels->setFocus();
+    labels->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "DG");
+    press(Qt::Key_Tab);
+    QVERIFY(!labels->hasFocus());
+
+    auto* orchestras = window_->findChild<QComboBox*>("Combo4");
+    orchestras->setFocus();
+    orchestras->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "Wiener Philharmoniker");
+    fakes_.dialogs.expectMessage("Sonvella 4.0",
+                                 "Orchestra <Wiener Philharmoniker> has been added to the list",
+                                 Icon::Information);
+    QTest::mouseClick(child("Command4"), Qt::LeftButton);
+    child("txtEpo")->setFocus();  // where the user clicks next (a message box takes it too)
+    QVERIFY(!orchestras->hasFocus());
+
+    QCOMPARE(dir_->recordBytes(1), record);
+    QCOMPARE(state_->boxes[record::txtSp], QString());
+    QCOMPARE(state_->boxes[record::txtAlloi], QString());
+    QCOMPARE(state_->boxes[record::txtTitlos], QStringLiteral("Unsaved title"));
+}
+
+void FrmPanelsTest::closingTheOpenListChoosesNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
+    QTest::newRow("Alt+Up") << int(Qt::Key_Up) << int(Qt::AltModifier);
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+}
+
+void FrmPanelsTest::closingTheOpenListChoosesNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    window_->findChild<QPushButton*>("Command5")->click();
+    auto* conductors = window_->findChild<QComboBox*>("Combo2");
+    const QByteArray record = dir_->recordBytes(1);
+    conductors->setFocus();
+    press(Qt::Key_Down, Qt::AltModifier);
+    QVERIFY(conductors->view()->isVisible());
+    press(Qt::Key_Down);
+    press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(!conductors->view()->isVisible());
+    child("txtEpo")->setFocus();
+    QCOMPARE(state_->boxes[record::txtAlloi], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
