@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/regular_file.h"
 #include "common/write_all.h"
 #include "store/codepage.h"
 #include "store/store_error.h"
@@ -55,9 +56,10 @@ void LoadNameList(const QString& file, QStringList& list) {
     if (!f.exists()) {
         throw StoreError(StoreError::Kind::NotFound, QStringLiteral("%1 was not found").arg(file));
     }
-    if (QFileInfo(file).isDir() || !f.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!common::openRegularFile(f, QIODevice::ReadOnly, &reason)) {
         throw StoreError(StoreError::Kind::Unreadable,
-                         QStringLiteral("%1 cannot be read: %2").arg(file, f.errorString()));
+                         QStringLiteral("%1 cannot be read: %2").arg(file, reason));
     }
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
@@ -82,16 +84,23 @@ void AppendNameToList(const QString& file, const QString& name) {
         throw StoreError(StoreError::Kind::WriteFailed,
                          QStringLiteral("%1 cannot be written: %2").arg(file, reason));
     };
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        fail(f.errorString());
+    QString reason;
+    if (!common::openRegularFile(
+            f, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered, &reason))
+        fail(reason);
+    // A list edited by hand often lacks the line end of its last name: the new name starts a line
+    // of its own rather than being glued onto that one.
+    const qint64 before = f.size();
+    char last = '\n';
+    if (before > 0 && (!f.seek(before - 1) || f.read(&last, 1) != 1)) fail(f.errorString());
+    if (last != '\n' && last != '\r') line.prepend("\r\n");
     // A line cut short would glue onto the next name added, so the file gets back its length. A
     // write the disk cuts short returns what it wrote without an error; only the next one tells
     // why (a full disk, a file-size limit).
-    const qint64 before = f.size();
     if (!common::writeAll(f, line)) {
-        const QString reason = f.errorString();
+        const QString why = f.errorString();
         f.resize(before);
-        fail(reason);
+        fail(why);
     }
 }
 

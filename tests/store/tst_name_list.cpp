@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include "store/codepage.h"
 #include "store/name_list.h"
 #include "store/store_error.h"
@@ -24,6 +28,8 @@ private slots:
     void appendedNamesReadBackAsAdded_data();
     void appendedNamesReadBackAsAdded();
     void appendCreatesAMissingFile();
+    void anAppendStartsALineOfItsOwn_data();
+    void anAppendStartsALineOfItsOwn();
     void aFailedAppendLeavesNoPartialLine();
 };
 
@@ -93,6 +99,11 @@ void NameListTest::loadingFailsOnMissingEmptyAndFolders() {
     QCOMPARE(kindOf(dir.filePath("Empty.txt")), int(StoreError::Kind::Empty));
     QVERIFY(QDir(dir.path()).mkdir("Folder.txt"));
     QCOMPARE(kindOf(dir.filePath("Folder.txt")), int(StoreError::Kind::Unreadable));
+#ifdef Q_OS_UNIX
+    // Opening a FIFO for reading waits for a writer: the list is refused instead of waited for.
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Labels.txt")).constData(), 0644), 0);
+    QCOMPARE(kindOf(dir.filePath("Labels.txt")), int(StoreError::Kind::Unreadable));
+#endif
     QVERIFY(list.isEmpty());
 }
 
@@ -145,6 +156,33 @@ void NameListTest::appendCreatesAMissingFile() {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("Maria Callas\r\nMaria Callas\r\n"));
+}
+
+void NameListTest::anAppendStartsALineOfItsOwn_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("no line end") << QByteArray("Bach\r\nBrahms")
+                                 << QByteArray("Bach\r\nBrahms\r\nLudwig\r\n");
+    QTest::newRow("CR LF") << QByteArray("Brahms\r\n") << QByteArray("Brahms\r\nLudwig\r\n");
+    QTest::newRow("LF") << QByteArray("Brahms\n") << QByteArray("Brahms\nLudwig\r\n");
+    QTest::newRow("CR") << QByteArray("Brahms\r") << QByteArray("Brahms\rLudwig\r\n");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("Ludwig\r\n");
+}
+
+void NameListTest::anAppendStartsALineOfItsOwn() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Composers.txt");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    store::AppendNameToList(path, QStringLiteral("Ludwig"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), after);
 }
 
 void NameListTest::aFailedAppendLeavesNoPartialLine() {
