@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/regular_file.h"
 #include "csv/text_encoding.h"
 
 namespace csv {
@@ -11,12 +12,9 @@ namespace {
 constexpr qsizetype kPieceBytes = 64 * 1024;
 
 void openForReading(QFile& file) {
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw CsvFileError(CsvFileError::Kind::Unreadable, file.errorString());
-    }
-    if (file.isSequential()) {
-        throw CsvFileError(CsvFileError::Kind::Unreadable, QStringLiteral("It is not a file."));
-    }
+    QString reason;
+    if (!common::openRegularFile(file, QIODevice::ReadOnly, &reason))
+        throw CsvFileError(CsvFileError::Kind::Unreadable, reason);
 }
 
 void checkText(QByteArrayView bytes) {

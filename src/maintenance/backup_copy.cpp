@@ -1,7 +1,8 @@
 #include "maintenance/backup_copy.h"
 
+#include "common/regular_file.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <vector>
 
@@ -55,7 +56,7 @@ CopyOutcome failureOf(const QSaveFile& target) {
 
 CopyOutcome copyReplacing(const QString& from, const QString& to) {
     QFile source(from);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly)) return CopyOutcome::Failed;
+    if (!common::openRegularFile(source, QIODevice::ReadOnly)) return CopyOutcome::Failed;
 
     // QSaveFile writes into a temporary file in the destination folder and renames it over the
     // destination on commit; without a commit (every early return below) the temporary file is

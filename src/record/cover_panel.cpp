@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "record/cover_names.h"
+#include "record/picture_file.h"
 #include "record/record_window.h"
 
 namespace record {
@@ -25,8 +26,8 @@ enum class Load { Done, Missing, Failed };
 // is never looked at.
 Load loadCover(const QString& identity, const QString& file, QImage* picture) {
     if (!isSafeCoverName(coverName(identity)) || !QFileInfo::exists(file)) return Load::Missing;
-    QImage loaded;
-    if (!loaded.load(file)) return Load::Failed;
+    const QImage loaded = readPictureFile(file);
+    if (loaded.isNull()) return Load::Failed;
     *picture = loaded;
     return Load::Done;
 }

@@ -1,13 +1,13 @@
 #include "record/icon_cache.h"
 
+#include "record/picture_file.h"
+
 namespace record {
 
 namespace {
 
 QImage decodeFile(const QString& file) {
-    QImage image;
-    image.load(file);
-    return image;
+    return readPictureFile(file);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/regular_file.h"
 #include "store/store_error.h"
 
 #ifdef Q_OS_UNIX
@@ -52,9 +53,10 @@ void CollectionFile::openWith(QIODevice::OpenMode mode) {
         throw StoreError(StoreError::Kind::Unreadable,
                          QStringLiteral("%1 is a folder").arg(shownPath(path_)));
     }
-    if (!file_.open(mode | QIODevice::Unbuffered)) {
+    QString reason;
+    if (!common::openRegularFile(file_, mode | QIODevice::Unbuffered, &reason)) {
         throw StoreError(StoreError::Kind::Unreadable,
-                         QStringLiteral("%1: %2").arg(shownPath(path_), file_.errorString()));
+                         QStringLiteral("%1: %2").arg(shownPath(path_), reason));
     }
 }
 

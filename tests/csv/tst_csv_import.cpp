@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include "csv/csv_import.h"
 #include "csv/scripted_progress.h"
 #include "record/record_window.h"
@@ -295,6 +299,9 @@ void CsvImportTest::aFileWithNothingToImportSaysSo_data() {
     QTest::newRow("header only")
         << kHeader << "%1 holds only a row of column names: there are no records in it to import.";
     QTest::newRow("unreadable") << QByteArray() << QString();
+    QTest::newRow("a FIFO")
+        << QByteArray("fifo")
+        << "%1 could not be read:\nIt is not a regular file.\nNothing was imported.";
 }
 
 void CsvImportTest::aFileWithNothingToImportSaysSo() {
@@ -306,6 +313,13 @@ void CsvImportTest::aFileWithNothingToImportSaysSo() {
         QFile missing(path_);
         QVERIFY(!missing.open(QIODevice::ReadOnly));
         message = "%1 could not be read:\n" + missing.errorString() + "\nNothing was imported.";
+    } else if (bytes == "fifo") {
+#ifdef Q_OS_UNIX
+        // Opening a FIFO for reading would wait for a writer that never comes.
+        QCOMPARE(::mkfifo(QFile::encodeName(path_).constData(), 0644), 0);
+#else
+        QSKIP("no FIFOs here");
+#endif
     } else {
         dir_->write(QStringLiteral("in.csv"), bytes);
     }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/regular_file.h"
 #include "store/collation.h"
 #include "store/store_error.h"
 
@@ -98,10 +99,10 @@ SortSummary sortCollectionFile(const QString& path, store::Field key) {
                          QStringLiteral("%1 is a folder, not a file").arg(shownPath(path)));
     }
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        throw StoreError(
-            StoreError::Kind::Unreadable,
-            QStringLiteral("cannot open %1: %2").arg(shownPath(path), in.errorString()));
+    QString reason;
+    if (!common::openRegularFile(in, QIODevice::ReadOnly, &reason)) {
+        throw StoreError(StoreError::Kind::Unreadable,
+                         QStringLiteral("cannot open %1: %2").arg(shownPath(path), reason));
     }
     const QByteArray old = in.readAll();
     if (in.error() != QFileDevice::NoError || old.size() != in.size()) {
