@@ -109,12 +109,13 @@ bool ontoItself(const std::vector<Copy>& copies) {
                        [](const Copy& copy) { return samePath(copy.from, copy.to); });
 }
 
-void reportFailure(platform::Dialogs& dialogs, CopyOutcome outcome) {
-    dialogs.show(kTitle,
-                 outcome == CopyOutcome::DestinationFull
-                     ? QStringLiteral("Destination disk is full. ") + kPartial
-                     : kPartial,
-                 Icon::Critical);
+void reportFailure(platform::Dialogs& dialogs, CopyOutcome outcome, const QString& to) {
+    QString text = kPartial;
+    if (outcome == CopyOutcome::DestinationFull)
+        text = QStringLiteral("Destination disk is full. ") + kPartial;
+    if (outcome == CopyOutcome::ReadOnly)
+        text = to + QStringLiteral(" is read-only: it was not replaced.\n") + kPartial;
+    dialogs.show(kTitle, text, Icon::Critical);
 }
 
 // The collection file was closed for its copy: a fresh main window opens it again and recounts
@@ -157,7 +158,7 @@ void mnuBackUp(RecordWindow& window) {
     // window as it was; the files already copied stay at the destination.
     for (size_t i = 0; i + 1 < copies.size(); ++i) {
         const CopyOutcome outcome = copyReplacing(copies[i].from, copies[i].to);
-        if (outcome != CopyOutcome::Copied) return reportFailure(dialogs, outcome);
+        if (outcome != CopyOutcome::Copied) return reportFailure(dialogs, outcome, copies[i].to);
     }
 
     // The collection file is copied closed, so that no write of this program lands in the middle
@@ -171,7 +172,7 @@ void mnuBackUp(RecordWindow& window) {
                                     "disk, remove it from the drive."),
                      Icon::Information);
     } else {
-        reportFailure(dialogs, outcome);
+        reportFailure(dialogs, outcome, copies.back().to);
     }
     restart(window);
 }

@@ -57,6 +57,7 @@ CopyOutcome failureOf(const QSaveFile& target) {
 CopyOutcome copyReplacing(const QString& from, const QString& to) {
     QFile source(from);
     if (!common::openRegularFile(source, QIODevice::ReadOnly)) return CopyOutcome::Failed;
+    if (common::isReadOnlyFile(to)) return CopyOutcome::ReadOnly;
 
     // QSaveFile writes into a temporary file in the destination folder and renames it over the
     // destination on commit; without a commit (every early return below) the temporary file is

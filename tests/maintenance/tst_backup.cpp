@@ -108,6 +108,7 @@ private slots:
     void aCopyThatIsRefused();
     void aFullDestination_data();
     void aFullDestination();
+    void aReadOnlyBackupFileIsNotReplaced();
 
     void theMarkerIsCreatedWhenMissing();
     void anExistingMarkerIsKept();
@@ -445,6 +446,27 @@ void BackupTest::aFullDestination() {
         verifyUntouched();
     }
 #endif
+}
+
+void BackupTest::aReadOnlyBackupFileIsNotReplaced() {
+    // An older backup made read-only by hand stays as it is, whoever runs the backup.
+    const QString source = dir_->path("Source") + "/";
+    fillFolder(source, "source");
+    writeFile(keep() + "Title.txt", "from an earlier backup");
+    // The owner's, group's and others' bits (Qt's user bits say what this process may do).
+    const auto kModeBits = QFile::Permissions(0x7077);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(keep() + "Title.txt", readOnly));
+    expectChosen(source + "Backup.txt", keep() + "Backup.txt");
+    dialogs_.expectMessage(kTitle,
+                           keep() + "Title.txt is read-only: it was not replaced.\n" + kPartial,
+                           Icon::Critical);
+    maintenance::mnuBackUp(*w_);
+    QCOMPARE(contents(keep() + "Title.txt"), QByteArray("from an earlier backup"));
+    QCOMPARE(QFile::permissions(keep() + "Title.txt") & kModeBits, readOnly);
+    QCOMPARE(contents(keep() + "Orchestras.txt"), contents(source + "Orchestras.txt"));
+    QVERIFY(!QFile::exists(keep() + "AKSoloists.txt"));  // copied after Title.txt: not reached
+    verifyUntouched();
 }
 
 void BackupTest::theMarkerIsCreatedWhenMissing() {

@@ -1,12 +1,15 @@
 // Sorting the records of the collection by Composer and by Identity.
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstring>
 
 #include "sort/record_sort.h"
 #include "store/collation.h"
+#include "store/store_error.h"
 #include "support/collection_dir.h"
 
 using sorting::sortCollection;
@@ -50,6 +53,7 @@ private slots:
     void keepsEveryByteAndTheOrderOfTies();
     void keepsATrailingPartAtTheEnd_data();
     void keepsATrailingPartAtTheEnd();
+    void aReadOnlyCollectionIsLeftAsItIs();
 };
 
 void RecordSortTest::sortsByTheKey_data() {
@@ -177,6 +181,35 @@ void RecordSortTest::keepsATrailingPartAtTheEnd() {
     QCOMPARE(summary.records, 3);
     QCOMPARE(summary.deleted, 1);
     QCOMPARE(summary.trailingBytes, length);
+}
+
+void RecordSortTest::aReadOnlyCollectionIsLeftAsItIs() {
+    // Made read-only by hand: the superuser, whom the system lets write anything, must not turn
+    // it back into a writable file either.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Clasical.dat"));
+    const QByteArray input = collection({{"2", "Vivaldi", "a"}, {"1", "Albinoni", "b"}});
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(input);
+    }
+    // The owner's, group's and others' bits (Qt's user bits say what this process may do).
+    const auto kModeBits = QFile::Permissions(0x7077);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, readOnly));
+    try {
+        sorting::sortCollectionFile(path, Field::Composer);
+        QFAIL("a read-only collection was sorted");
+    } catch (const store::StoreError& e) {
+        QCOMPARE(e.kind(), store::StoreError::Kind::WriteFailed);
+        QVERIFY2(e.message().startsWith(QStringLiteral("cannot write ")), qPrintable(e.message()));
+        QVERIFY2(e.message().endsWith(QStringLiteral("it is read-only")), qPrintable(e.message()));
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), input);
+    QCOMPARE(QFile::permissions(path) & kModeBits, readOnly);
 }
 
 QTEST_APPLESS_MAIN(RecordSortTest)

@@ -98,6 +98,12 @@ SortSummary sortCollectionFile(const QString& path, store::Field key) {
         throw StoreError(StoreError::Kind::Unreadable,
                          QStringLiteral("%1 is a folder, not a file").arg(shownPath(path)));
     }
+    // The sorted file replaces this one by a rename, which a file's own write bits do not stop:
+    // a collection made read-only is left as it is, whoever runs the tool.
+    if (common::isReadOnlyFile(path)) {
+        throw StoreError(StoreError::Kind::WriteFailed,
+                         QStringLiteral("cannot write %1: it is read-only").arg(shownPath(path)));
+    }
     QFile in(path);
     QString reason;
     if (!common::openRegularFile(in, QIODevice::ReadOnly, &reason)) {
