@@ -1,7 +1,15 @@
 #include "exporting/text_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include "common/regular_file.h"
+#include "common/write_all.h"
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#endif
 
 namespace exporting {
 
@@ -22,16 +30,28 @@ bool TextFile::open(const QString& path, Mode mode) {
     error_.clear();
     buffer_.clear();
     replacing_ = mode == Mode::Replace;
-    QIODevice::OpenMode flags = QIODevice::WriteOnly;
-    if (replacing_) {
-        file_ = std::make_unique<QSaveFile>(path);
-    } else {
-        file_ = std::make_unique<QFile>(path);
-        flags |= mode == Mode::Create ? QIODevice::Truncate : QIODevice::Append;
-    }
+    appendedAt_ = -1;
     // Unbuffered: the buffer here is large, and a short write must show in the count it returns.
-    if (!file_->open(flags | QIODevice::Unbuffered)) {
-        error_ = file_->errorString();
+    QIODevice::OpenMode flags = QIODevice::WriteOnly | QIODevice::Unbuffered;
+    if (replacing_) {
+#ifdef Q_OS_UNIX
+        // The reason the system gives, as for the other modes (Qt words this one its own way).
+        if (QFileInfo(path).isDir()) {
+            error_ = common::systemErrorText(EISDIR);
+            return false;
+        }
+#endif
+        file_ = std::make_unique<QSaveFile>(path);
+        if (!file_->open(flags)) error_ = file_->errorString();
+    } else {
+        auto file = std::make_unique<QFile>(path);
+        flags |= mode == Mode::Create ? QIODevice::Truncate : QIODevice::Append;
+        if (common::openRegularFile(*file, flags, &error_)) {
+            if (mode == Mode::Append) appendedAt_ = file->size();
+            file_ = std::move(file);
+        }
+    }
+    if (!file_ || !file_->isOpen()) {
         file_.reset();
         return false;
     }
@@ -52,7 +72,9 @@ void TextFile::write(QByteArrayView bytes) {
 
 void TextFile::flush() {
     if (buffer_.isEmpty() || !file_) return;
-    if (file_->write(buffer_) != buffer_.size() && error_.isEmpty()) error_ = file_->errorString();
+    // A write the disk cuts short returns what it wrote without an error; writing on gets the
+    // system's reason (a full disk, a file-size limit).
+    if (!common::writeAll(*file_, buffer_) && error_.isEmpty()) error_ = file_->errorString();
     buffer_.clear();
 }
 
@@ -65,6 +87,10 @@ bool TextFile::close() {
             if (!saved->commit() && error_.isEmpty()) error_ = saved->errorString();
         } else {
             if (!file_->flush() && error_.isEmpty()) error_ = file_->errorString();
+            // Lines cut short would be the start of a page that is not there: an append that
+            // failed gives the file back the length it had.
+            if (!error_.isEmpty() && appendedAt_ >= 0)
+                static_cast<QFile*>(file_.get())->resize(appendedAt_);
             file_->close();
         }
         file_.reset();

@@ -12,10 +12,10 @@ namespace exporting {
 
 class TextFile {
 public:
-    // Create empties the file, Append adds to it. Replace writes under a temporary name in the same
-    // folder, and close() puts the new file in the old one's place only when all of it was
-    // written: until then, and for good when anything failed or the file is discarded, the file
-    // of that name stays as it was.
+    // Create empties the file, Append adds to it: what an append wrote is taken back when it
+    // failed. Replace writes under a temporary name in the same folder, and close() puts the new
+    // file in the old one's place only when all of it was written: until then, and for good when
+    // anything failed or the file is discarded, the file of that name stays as it was.
     enum class Mode { Create, Append, Replace };
 
     // Closes the file; a file opened with Replace and not closed yet is discarded.
@@ -40,6 +40,7 @@ private:
 
     std::unique_ptr<QFileDevice> file_;
     bool replacing_ = false;
+    qint64 appendedAt_ = -1;  // the length an appended file had
     QByteArray buffer_;
     QString error_;
 };

@@ -1,6 +1,6 @@
 #include "multi/exports.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QStringBuilder>
 
 #include "common/numbered_text.h"
@@ -107,22 +107,28 @@ void exportCollection(MultiWindow& window, const ExportCommand& command) {
     const QString longPath = platform::programFile(QLatin1String(command.longFile));
     const QString shortPath = platform::programFile(QLatin1String(command.shortFile));
     FileTrouble trouble(dialogs, title);
-    QFile::remove(longPath);
-    QFile::remove(shortPath);
+    // Each file replaces the export made before only once it is written whole: a full disk half
+    // way through keeps the earlier one, which deleting it first would lose.
+    const auto failed = [&trouble](const QString& path, const QString& reason, bool hadExport) {
+        trouble.report(path, hadExport ? reason + QStringLiteral("\nThe earlier export in that "
+                                                                 "file was kept.")
+                                       : reason);
+    };
 
     // Both passes pass the same records: the count is taken from the first one that runs.
     std::int64_t count = -1;
     try {
         for (const FieldsLine* format : {&command.longLine, &command.shortLine}) {
             const QString& path = format == &command.longLine ? longPath : shortPath;
+            const bool hadExport = QFileInfo(path).isFile();
             TextFile file;
-            if (!file.open(path, TextFile::Mode::Create)) {
-                trouble.report(path, file.error());
+            if (!file.open(path, TextFile::Mode::Replace)) {
+                failed(path, file.error(), hadExport);
                 continue;  // the other file is still made
             }
             const std::int64_t written = impossible ? 0 : exportPass(window, *format, filter, file);
             if (count < 0) count = written;
-            if (!file.close()) trouble.report(path, file.error());
+            if (!file.close()) failed(path, file.error(), hadExport);
         }
     } catch (const store::StoreError& e) {
         dialogs.show(title, e.message(), platform::Icon::Exclamation);

@@ -14,6 +14,7 @@
 #include "store/codepage.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -96,6 +97,7 @@ private slots:
     void cleanup();
     void aSpreadsheetReadsEveryFieldAsStored();
     void cancelOrAFailedWriteLeavesNoFile();
+    void aFullDiskSaysWhy();
     void theDemoCollectionComesBackByteForByte();
 
 private:
@@ -189,6 +191,27 @@ void CsvExportTest::cancelOrAFailedWriteLeavesNoFile() {
         Icon::Exclamation);
     csv::mnuExportCsv(*window_, progress_);
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void CsvExportTest::aFullDiskSaysWhy() {
+#ifndef Q_OS_UNIX
+    QSKIP("needs a per-process file size limit");
+#else
+    QByteArray collection;
+    for (const QStringList& fields : testing::numberedRecords(100))
+        collection += testing::record(fields).bytes().toByteArray();
+    load(collection);
+    const QString path = exportAs(Answer::No, QStringLiteral("Collection.csv"));
+    fakes_.dialogs.expectMessage(
+        kTitle, QDir::toNativeSeparators(path) + " could not be written:\nFile too large",
+        Icon::Exclamation);
+    {
+        const testing::FileSizeLimit limit(2048);
+        QVERIFY(limit.active());
+        csv::mnuExportCsv(*window_, progress_);
+    }
+    QVERIFY(!QFile::exists(path));
+#endif
 }
 
 void CsvExportTest::theDemoCollectionComesBackByteForByte() {

@@ -9,6 +9,7 @@
 #include "store/codepage.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 
 using multi::MultiWindow;
 using platform::Answer;
@@ -41,6 +42,7 @@ private slots:
     void moreThan32767Records();
     void aFileThatCannotBeWrittenIsNotCalledSaved_data();
     void aFileThatCannotBeWrittenIsNotCalledSaved();
+    void aFullDiskKeepsTheEarlierExport();
 
 private:
     void load(const std::vector<QStringList>& records);
@@ -203,6 +205,35 @@ void ExportsTest::aFileThatCannotBeWrittenIsNotCalledSaved() {
                            Icon::Information);
     multi::mnuSaveAll(*w_);
     QCOMPARE(file("ShortCollect.doc").count('\n'), filter.isEmpty() ? 2 : 1);
+}
+
+void ExportsTest::aFullDiskKeepsTheEarlierExport() {
+#ifndef Q_OS_UNIX
+    QSKIP("needs a per-process file size limit");
+#else
+    load(testing::numberedRecords(40));
+    QVERIFY(QDir().mkpath(dir_->path("Sonvella400")));
+    dir_->write("Sonvella400/Collection.doc", "an earlier export");
+    expectComposerExport(Answer::Ok);
+    dialogs_.expectMessage(kComposerTitle,
+                           dir_->path("Sonvella400/Collection.doc") +
+                               " could not be written:\nFile too large\nThe earlier export in "
+                               "that file was kept.",
+                           Icon::Exclamation);
+    dialogs_.expectMessage(
+        kComposerTitle,
+        "All Opus Numbers have been Saved at:\n" + dir_->path("Sonvella400/ShortCollect.doc"),
+        Icon::Information);
+    {
+        const testing::FileSizeLimit limit(4096);
+        QVERIFY(limit.active());
+        multi::mnuSaveAll(*w_);
+    }
+    QCOMPARE(file("Collection.doc"), QByteArray("an earlier export"));
+    QCOMPARE(file("ShortCollect.doc").count('\n'), 40);
+    QCOMPARE(QDir(dir_->path("Sonvella400")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"Collection.doc", "ShortCollect.doc"}));
+#endif
 }
 
 QTEST_GUILESS_MAIN(ExportsTest)
