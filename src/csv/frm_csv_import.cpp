@@ -85,6 +85,8 @@ FrmCsvImport::FrmCsvImport(record::RecordWindow& window, const QString& path, QW
     import_->setObjectName(QStringLiteral("cmdImport"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
+    // No default button: Return ends a choice in one of the boxes, and must not import with it.
+    for (QPushButton* button : {import_, cancel}) button->setAutoDefault(false);
     connect(import_, &QPushButton::clicked, this, [this] { runImport(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -3,6 +3,7 @@
 // Import appends and closes; Cancel writes nothing.
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
     void bothProblemsShowBeforeAnythingIsWritten();
     void cancelWritesNothing();
+    void returnInAChoiceDoesNotImport();
 
 private:
     template <class T>
@@ -106,6 +108,23 @@ void FrmCsvImportTest::cancelWritesNothing() {
     QCOMPARE(frm_->result(), int(QDialog::Rejected));
     QCOMPARE(dir_->bytes(), before);
     QCOMPARE(window_->N, 2);
+}
+
+void FrmCsvImportTest::returnInAChoiceDoesNotImport() {
+    // Return after a choice in a box ends that choice, not the preview: nothing is imported.
+    child<QCheckBox>("chkReplaceAccents")->click();
+    QTRY_VERIFY(child<QPushButton>("cmdImport")->isEnabled());
+    const QByteArray before = dir_->bytes();
+    QApplication::setActiveWindow(frm_.get());
+    QComboBox* column = child<QComboBox>("cboColumn3");
+    column->setFocus();
+    QTest::keyClick(column, Qt::Key_Down);
+    QTest::keyClick(column, Qt::Key_Return);
+    QTest::keyClick(frm_.get(), Qt::Key_Enter);
+    QVERIFY(frm_->isVisible());
+    QCOMPARE(dir_->bytes(), before);
+    for (QPushButton* button : frm_->findChildren<QPushButton*>())
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
 }
 
 QTEST_MAIN(FrmCsvImportTest)
