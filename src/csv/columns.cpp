@@ -20,19 +20,28 @@ QString comparable(const QString& name) {
 const QHash<QString, NamedColumn>& knownNames() {
     static const QHash<QString, NamedColumn> names = [] {
         QHash<QString, NamedColumn> table;
-        const auto add = [&table](Target target, std::initializer_list<const char*> variants) {
-            for (const char* v : variants) table.insert(QString::fromLatin1(v), {true, target});
+        const auto add = [&table](Target target, std::initializer_list<const char*> variants,
+                                  Placement placement = {}) {
+            for (const char* v : variants)
+                table.insert(QString::fromLatin1(v), {true, target, placement});
         };
         add(std::nullopt, {"opusno", "opusnumber", "opusnr", "opus", "no", "nr", "number"});
         add(Field::Identity, {"identity", "format", "media", "medium", "mediatype", "mediumtype",
                               "type", "carrier", "id"});
         add(Field::Composer, {"composer", "composers"});
         add(Field::Title, {"title", "titles", "work", "works", "opustitle", "piece"});
+        // The collection writes an orchestra first and its conductor after it.
         add(Field::Orchestra, {"orchestraconductor", "orchestraandconductor", "conductororchestra",
-                               "orchestra", "orchestras", "conductor", "conductors", "ensemble"});
+                               "orchestra", "orchestras", "ensemble"});
+        add(Field::Orchestra, {"conductor", "conductors"}, {1, false});
         add(Field::Soloists,
             {"soloists", "soloist", "artist", "artists", "performer", "performers", "singers"});
         add(Field::Cover, {"cover", "label", "labels", "notes", "note", "comment", "comments"});
+        // A catalogue number follows its label: "Deutsche Grammophon 419 600-2".
+        add(Field::Cover,
+            {"catalog", "catalogno", "catalognumber", "catalogue", "catalogueno", "cataloguenumber",
+             "catno"},
+            {1, true});
         return table;
     }();
     return names;
@@ -66,7 +75,7 @@ bool looksLikeHeader(const QStringList& cells) {
         ++filled;
         named += columnNamed(cell).known;
     }
-    return named > 0 && 2 * named >= filled;
+    return named >= 2 || (named > 0 && 2 * named >= filled);
 }
 
 std::vector<Target> defaultTargets(const QStringList& header, int columns) {
@@ -80,6 +89,15 @@ std::vector<Target> defaultTargets(const QStringList& header, int columns) {
     for (int i = first; i < columns && i - first < store::kFieldCount; ++i)
         targets[i] = store::kAllFields[i - first];
     return targets;
+}
+
+std::vector<Placement> placementsOf(const QStringList& header, int columns) {
+    std::vector<Placement> placements;
+    if (header.isEmpty()) return placements;
+    placements.resize(std::size_t(std::max(columns, 0)));
+    for (int i = 0; i < columns && i < header.size(); ++i)
+        placements[i] = columnNamed(header[i]).placement;
+    return placements;
 }
 
 }  // namespace csv

@@ -133,8 +133,9 @@ void CsvImport::readColumns(bool newTargets) {
                              : QStringLiteral("Column %1").arg(i + 1));
     }
     if (newTargets) {
-        settings_.targets =
-            defaultTargets(settings_.header ? cells : QStringList(), int(cells.size()));
+        const QStringList header = settings_.header ? cells : QStringList();
+        settings_.targets = defaultTargets(header, int(cells.size()));
+        settings_.placements = placementsOf(header, int(cells.size()));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 
 #include "store/codepage.h"
 
@@ -81,14 +82,22 @@ public:
         }
         checkColumns();
         auto& values = out_.values;
-        for (std::size_t i = 0; i < row_.fields.size() && i < settings_.targets.size(); ++i) {
-            const Target target = settings_.targets[i];
-            if (!target) continue;
-            QString value = decode(row_.fields[i], settings_.encoding);
-            chopTrailingBlanks(value);
-            if (value.isEmpty()) continue;
-            QString& joined = values[static_cast<int>(*target)];
-            joined += (joined.isEmpty() ? QString() : kJoin) + value;
+        // Columns of the first rank join first; a row of the usual few columns has only one.
+        const auto& placements = settings_.placements;
+        int ranks = 1;
+        for (const Placement& p : placements) ranks = std::max(ranks, p.rank + 1);
+        for (int rank = 0; rank < ranks; ++rank) {
+            for (std::size_t i = 0; i < row_.fields.size() && i < settings_.targets.size(); ++i) {
+                const Placement placement = i < placements.size() ? placements[i] : Placement();
+                const Target target = settings_.targets[i];
+                if (!target || placement.rank != rank) continue;
+                QString value = decode(row_.fields[i], settings_.encoding);
+                chopTrailingBlanks(value);
+                if (value.isEmpty()) continue;
+                QString& joined = values[static_cast<int>(*target)];
+                if (!joined.isEmpty()) joined += placement.tight ? QStringLiteral(" ") : kJoin;
+                joined += value;
+            }
         }
         for (Field f : store::kAllFields) fit(f, values[static_cast<int>(f)]);
         if (out_.fate != Fate::Refused) {

@@ -22,6 +22,8 @@ struct ImportSettings {
     char separator = ',';
     bool header = true;           // the first row names the columns
     std::vector<Target> targets;  // what each column goes into
+    // Where each column's value stands in its field; empty: in the order of the columns.
+    std::vector<Placement> placements;
     std::int64_t columns = 0;     // the columns a row should have: the first row's
     bool replaceAccents = false;  // accented Latin letters stored as the plain letter
     bool cutLong = true;          // a value too long is cut; otherwise its row is skipped

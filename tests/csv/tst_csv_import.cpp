@@ -60,6 +60,7 @@ private slots:
     void encodingsAndSeparators_data();
     void encodingsAndSeparators();
     void columnsGoWhereTheirNamesSay();
+    void aHeaderOfMostlyUnknownNamesIsStillAHeader();
     void everyProblemIsListedWithItsRowAndField();
     void rowsAreAppendedAfterTheLastRecord();
     void anImportThatFailsPartWayLeavesTheCollectionAsItWas();
@@ -185,6 +186,29 @@ void CsvImportTest::columnsGoWhereTheirNamesSay() {
     import = openCsv("1,No0004 CD,Mahler,Symphony No. 2,,,\r\n");
     QVERIFY(!import->settings().header);
     QCOMPARE(import->analysis().preview.front().values[1], QStringLiteral("Mahler"));
+}
+
+void CsvImportTest::aHeaderOfMostlyUnknownNamesIsStillAHeader() {
+    // The collection export of an online record database: four of its thirteen names are known.
+    auto import = openCsv(
+        "Catalog#,Artist,Title,Label,Format,Rating,Released,release_id,CollectionFolder,"
+        "Date Added,Collection Media Condition,Collection Sleeve Condition,Collection Notes\r\n"
+        "419 600-2,Gidon Kremer,Violin Concertos,Deutsche Grammophon,CD,5,1987,1234,"
+        "Uncategorized,2024-01-02 10:00:00,Mint (M),Mint (M),\r\n"
+        "ARC 1,Maria Callas,Norma,EMI,LP,,1960,99,Uncategorized,2024-01-03 11:00:00,,,\r\n");
+    QVERIFY(import);
+    QVERIFY(import->settings().header);
+    QCOMPARE(import->analysis().rows, 2);
+    QCOMPARE(import->settings().targets[5], csv::Target());  // Rating: left out
+    QCOMPARE(import->analysis().preview.front().values,
+             (std::array<QString, 6>{"CD", "", "Violin Concertos", "", "Gidon Kremer",
+                                     "Deutsche Grammophon 419 600-2"}));
+
+    // An orchestra and its conductor join in the collection's order, whatever the columns'.
+    import = openCsv("Conductor,Orchestra,Title\r\nSuzuki,Bach Collegium Japan,Mass\r\n");
+    QVERIFY(import);
+    QCOMPARE(import->analysis().preview.front().values[3],
+             QStringLiteral("Bach Collegium Japan  Suzuki"));
 }
 
 void CsvImportTest::everyProblemIsListedWithItsRowAndField() {
