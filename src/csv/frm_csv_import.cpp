@@ -49,9 +49,15 @@ QTableView* makeTable(const char* name, QAbstractItemModel* model, QWidget* pare
     return table;
 }
 
+// "found: Windows-1252 (Western): 'Saint-Saëns' ...": the encoding, and the words that chose it.
 QString detectedText(const DetectedEncoding& detected) {
-    return QStringLiteral("found: ") + encodingName(detected.encoding) +
-           (detected.byteOrderMark ? QStringLiteral(" with a byte-order mark") : QString());
+    QString text = QStringLiteral("found: ") + encodingName(detected.encoding) +
+                   (detected.byteOrderMark ? QStringLiteral(" with a byte-order mark") : QString());
+    if (!detected.evidence.isEmpty()) {
+        text += QStringLiteral(": '") + detected.evidence.join(QStringLiteral("', '")) +
+                QStringLiteral("' ...");
+    }
+    return text;
 }
 
 }  // namespace

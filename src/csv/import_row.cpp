@@ -147,6 +147,11 @@ private:
                         : QStringLiteral("%1 line breaks were replaced by blanks.").arg(breaks));
             chopTrailingBlanks(value);
         }
+        if (mixesAlphabets(value)) {
+            problem(f, ProblemKind::MixedAlphabets,
+                    quoted(value) + QStringLiteral(": Greek letters inside a Latin word. Is the "
+                                                   "file's encoding the one chosen?"));
+        }
         makeStorable(f, value);  // a refused row still says what else it meets
         const int width = store::fieldWidth(f);
         if (value.size() <= width) return;

@@ -37,6 +37,7 @@ enum class ProblemKind {
     TooFewColumns,   // the missing fields are blank
     TooManyColumns,  // the extra columns are left out
     Unterminated,    // a quote never closed: the row is refused
+    MixedAlphabets,  // Greek letters inside a Latin word: the file's encoding may be wrong
 };
 
 struct Problem {

@@ -1,6 +1,7 @@
 #include "csv/text_encoding.h"
 
 #include <array>
+#include <vector>
 
 #include "store/codepage.h"
 
@@ -46,11 +47,86 @@ constexpr std::array<char16_t, 32> k1252Controls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+bool isAsciiLetter(unsigned char b) {
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+}
+
+// The Greek letters of Windows-1253: Ά, and Έ to ώ (the few bytes between them that are no
+// letters do not stand in words).
+bool isGreekByte(unsigned char b) {
+    return b == 0xA2 || b >= 0xB8;
+}
+
+bool endsWord(unsigned char b) {
+    return b <= ' ' || b == ',' || b == ';' || b == '"' || b == '(' || b == ')' || b == '/';
+}
+
+// How many words speak for each code page, and the first few of them.
+struct CodePageVotes {
+    static constexpr qsizetype kShown = 3;
+    int western = 0;
+    int greek = 0;
+    std::vector<QByteArrayView> westernWords, greekWords;
+};
+
+CodePageVotes voteOnCodePage(QByteArrayView text) {
+    CodePageVotes votes;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        if (endsWord(p[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        bool accentInside = false, allGreek = true;
+        for (; i < size && !endsWord(p[i]); ++i) {
+            allGreek = allGreek && isGreekByte(p[i]);
+            if (p[i] >= 0xC0 && i > start && i + 1 < size && isAsciiLetter(p[i - 1]) &&
+                isAsciiLetter(p[i + 1]))
+                accentInside = true;
+        }
+        const QByteArrayView word = text.sliced(start, i - start);
+        if (accentInside) {
+            ++votes.western;
+            if (qsizetype(votes.westernWords.size()) < CodePageVotes::kShown)
+                votes.westernWords.push_back(word);
+        } else if (allGreek && word.size() > 1) {  // a lone "à" says little
+            ++votes.greek;
+            if (qsizetype(votes.greekWords.size()) < CodePageVotes::kShown)
+                votes.greekWords.push_back(word);
+        }
+    }
+    return votes;
+}
+
 }  // namespace
 
 DetectedEncoding detectEncoding(QByteArrayView start, bool whole) {
-    if (start.startsWith(QByteArrayView(kUtf8Mark))) return {Encoding::Utf8, true};
-    return {isUtf8(start, whole) ? Encoding::Utf8 : Encoding::Windows1253, false};
+    if (start.startsWith(QByteArrayView(kUtf8Mark))) return {Encoding::Utf8, true, {}};
+    if (isUtf8(start, whole)) return {Encoding::Utf8, false, {}};
+    const CodePageVotes votes = voteOnCodePage(start);
+    const bool western = votes.western > votes.greek;
+    const Encoding encoding = western ? Encoding::Windows1252 : Encoding::Windows1253;
+    QStringList evidence;
+    for (QByteArrayView word : western ? votes.westernWords : votes.greekWords)
+        evidence << decode(word, encoding);
+    return {encoding, false, evidence};
+}
+
+bool mixesAlphabets(const QString& text) {
+    bool latin = false, greek = false;
+    for (const QChar c : text) {
+        if (!c.isLetter()) {
+            latin = greek = false;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        latin = latin || (u < 0x80);
+        greek = greek || (u >= 0x0370 && u <= 0x03FF);
+        if (latin && greek) return true;
+    }
+    return false;
 }
 
 char detectSeparator(QByteArrayView start) {

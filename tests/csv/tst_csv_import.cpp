@@ -46,6 +46,8 @@ QString kindName(ProblemKind kind) {
             return QStringLiteral("too many columns");
         case ProblemKind::Unterminated:
             return QStringLiteral("unterminated");
+        case ProblemKind::MixedAlphabets:
+            return QStringLiteral("mixed alphabets");
     }
     return {};
 }
@@ -59,6 +61,8 @@ private slots:
     void cleanup();
     void encodingsAndSeparators_data();
     void encodingsAndSeparators();
+    void westernOrGreekIsChosenByTheText_data();
+    void westernOrGreekIsChosenByTheText();
     void columnsGoWhereTheirNamesSay();
     void aHeaderOfMostlyUnknownNamesIsStillAHeader();
     void everyProblemIsListedWithItsRowAndField();
@@ -153,8 +157,10 @@ void CsvImportTest::encodingsAndSeparators() {
     QCOMPARE(dir_->field(4, Field::Composer).trimmed(), QStringLiteral("Μίκης Θεοδωράκης"));
     QCOMPARE(dir_->field(4, Field::Title).trimmed(), QStringLiteral("Άξιον Εστί"));
 
-    // Windows-1252 is never guessed (its bytes read as Greek letters), but can be chosen.
+    // An accent at the end of a word tells nothing: Windows-1253 stays, and the Greek letter
+    // inside a Latin word is listed, so that the wrong guess shows.
     import = openCsv("No0005 CD,Gabriel Faur\xE9\r\n");
+    QCOMPARE(problemsOf(*import), QStringList{"1 Composer: mixed alphabets"});
     QCOMPARE(import->detected().encoding, Encoding::Windows1253);
     QCOMPARE(import->preview().data(import->preview().index(0, 3), Qt::DisplayRole).toString(),
              QStringLiteral("Gabriel Faurι"));
@@ -162,6 +168,43 @@ void CsvImportTest::encodingsAndSeparators() {
     import->setReplaceAccents(true);
     QVERIFY(waitUntilRead(*import));
     QCOMPARE(import->analysis().preview.front().values[1], QStringLiteral("Gabriel Faure"));
+}
+
+void CsvImportTest::westernOrGreekIsChosenByTheText_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QStringList>("evidence");
+    QTest::addColumn<QString>("composer");  // as the preview shows it
+    QTest::newRow("Western") << QByteArray(
+                                    "No0004 CD,Camille Saint-Sa\xEBns,Danse macabre\r\n"
+                                    "No0005 CD,Gabriel Faur\xE9,Requiem\r\n")
+                             << int(Encoding::Windows1252) << QStringList{"Saint-Saëns"}
+                             << "Camille Saint-Saëns";
+    QTest::newRow("Greek") << store::toDisk(
+                                  QStringLiteral("No0004 CD,Μίκης Θεοδωράκης,Άξιον Εστί\r\n"))
+                           << int(Encoding::Windows1253)
+                           << QStringList{"Μίκης", "Θεοδωράκης", "Άξιον"} << "Μίκης Θεοδωράκης";
+    QTest::newRow("a tie stays Greek")
+        << QByteArray("No0004 CD,Saint-Sa\xEBns,") + store::toDisk(QStringLiteral("Άξιον\r\n"))
+        << int(Encoding::Windows1253) << QStringList{"Άξιον"} << "Saint-Saλns";
+}
+
+void CsvImportTest::westernOrGreekIsChosenByTheText() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QStringList, evidence);
+    QFETCH(QString, composer);
+    auto import = openCsv(bytes);
+    QVERIFY(import);
+    QCOMPARE(int(import->detected().encoding), encoding);
+    QCOMPARE(import->detected().evidence, evidence);
+    QCOMPARE(import->analysis().preview.front().values[1], composer);
+    // What a Western file holds is never stored as Greek letters: the accent is refused (or
+    // replaced), and a Greek letter read into a Latin word is listed.
+    const QStringList problems = problemsOf(*import);
+    if (encoding == int(Encoding::Windows1252))
+        QVERIFY(problems.contains("1 Composer: unstorable"));
+    if (composer.contains(u'λ')) QVERIFY(problems.contains("1 Composer: mixed alphabets"));
 }
 
 void CsvImportTest::columnsGoWhereTheirNamesSay() {
