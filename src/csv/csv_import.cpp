@@ -262,22 +262,24 @@ bool CsvImport::importRows(Progress& progress) {
         const auto ended = qScopeGuard([&progress] { progress.end(); });
         ImportRow row;
         std::int64_t handed = 0;
-        numbers = window_.appendRecords([&](char* buffer, std::int32_t room) {
-            std::int32_t filled = 0;
-            while (filled < room) {
-                if (!stream.next(row)) {
-                    if (handed != expected) throw FileChanged();
-                    break;
+        numbers = window_.appendRecords(
+            [&](char* buffer, std::int32_t room) {
+                std::int32_t filled = 0;
+                while (filled < room) {
+                    if (!stream.next(row)) {
+                        if (handed != expected) throw FileChanged();
+                        break;
+                    }
+                    if (row.fate != Fate::Imported) continue;
+                    if (++handed > expected) throw FileChanged();
+                    std::memcpy(buffer + qsizetype(filled) * store::kRecordLength,
+                                row.record.data(), store::kRecordLength);
+                    ++filled;
                 }
-                if (row.fate != Fate::Imported) continue;
-                if (++handed > expected) throw FileChanged();
-                std::memcpy(buffer + qsizetype(filled) * store::kRecordLength, row.record.data(),
-                            store::kRecordLength);
-                ++filled;
-            }
-            if (!progress.advance(stream.bytesRead())) throw ImportCancelled();
-            return filled;
-        });
+                if (!progress.advance(stream.bytesRead())) throw ImportCancelled();
+                return filled;
+            },
+            expected);
     } catch (const CsvFileError& e) {
         dialogs.show(kImportTitle, troubleText(e), Icon::Exclamation);
         return false;

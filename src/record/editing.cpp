@@ -1,11 +1,14 @@
 // The main window's editing commands: save, new, delete and paste.
 
+#include <QScopeGuard>
+#include <algorithm>
 #include <limits>
 
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
 #include "record/record_window.h"
+#include "store/import_marker.h"
 #include "store/store_error.h"
 
 namespace record {
@@ -43,7 +46,7 @@ void RecordWindow::cmdNew() {
 }
 
 std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
-    const store::CollectionFile::RecordSource& source) {
+    const store::CollectionFile::RecordSource& source, std::int64_t count) {
     // An empty collection shows a blank record 1 that is not in the file yet, or that the last
     // save put there: the first record appended takes its place.
     const bool empty = N == 1 && file_.read(1) == store::OpusRecord();
@@ -53,9 +56,15 @@ std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
             QStringLiteral("The collection holds as many records as there are Opus Numbers"));
     }
     const std::int32_t first = empty ? 1 : N + 1;
-    const std::int32_t count = file_.writeRecords(first, source);
-    if (count == 0) return {0, 0};
-    N = first - 1 + count;  // first + count may pass the largest Opus Number by one
+    // The records go from `first` on; what the file holds there (a blank record 1, a piece of a
+    // record too short to count) is no record, and a cut back to before it loses none.
+    const std::int64_t start = std::int64_t(first - 1) * store::kRecordLength;
+    const std::int64_t oldLength = std::min(file_.fileLength(), start);
+    store::writeImportMarker(file_.path(), oldLength, start + count * store::kRecordLength);
+    const auto unmark = qScopeGuard([this] { store::removeImportMarker(file_.path()); });
+    const std::int32_t written = file_.writeRecords(first, source);
+    if (written == 0) return {0, 0};
+    N = first - 1 + written;  // first + written may pass the largest Opus Number by one
     showRecord(first);
     return {first, N};
 }

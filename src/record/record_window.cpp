@@ -1,5 +1,8 @@
 #include "record/record_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/numbers.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -9,6 +12,7 @@
 #include "record/pick_lists.h"
 #include "store/codepage.h"
 #include "store/collation.h"
+#include "store/import_marker.h"
 #include "store/name_list.h"
 #include "store/record_scanner.h"
 #include "store/store_error.h"
@@ -76,6 +80,7 @@ bool RecordWindow::Form_Load() {
         widthTwips = kStartWidth;
         coverImageMenuEnabled = false;
 
+        takeBackUnfinishedImport();
         file_.open();
         N = file_.recordCount();
         current = 1;
@@ -119,6 +124,43 @@ bool RecordWindow::Form_Load() {
     }
     notify();
     return true;
+}
+
+void RecordWindow::takeBackUnfinishedImport() {
+    const store::ImportRecovery recovery = store::recoverUnfinishedImport(file_.path());
+    const auto shown = [](const QString& path) {
+        return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    };
+    const QString marker = shown(store::importMarkerPath(file_.path()));
+    switch (recovery.outcome) {
+        case store::ImportRecovery::Outcome::None:
+            return;
+        case store::ImportRecovery::Outcome::Removed:
+            dialogs_.show(common::kTitle,
+                          recovery.records == 1
+                              ? QStringLiteral("An import from CSV did not finish; the record it "
+                                               "had added was removed.")
+                              : QStringLiteral("An import from CSV did not finish; the %1 records "
+                                               "it had added were removed.")
+                                    .arg(recovery.records),
+                          Icon::Information);
+            return;
+        case store::ImportRecovery::Outcome::SetAside:
+            dialogs_.show(common::kTitle,
+                          marker +
+                              QStringLiteral(" does not fit the collection as it is now, so "
+                                             "nothing was removed. It was moved aside to ") +
+                              shown(recovery.setAsidePath) + QLatin1Char('.'),
+                          Icon::Exclamation);
+            return;
+        case store::ImportRecovery::Outcome::Failed:
+            dialogs_.show(common::kTitle,
+                          QStringLiteral("An import from CSV did not finish, and the records it "
+                                         "had added could not be removed:\n") +
+                              recovery.reason,
+                          Icon::Exclamation);
+            return;
+    }
 }
 
 void RecordWindow::setRecordCaption() {

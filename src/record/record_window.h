@@ -115,13 +115,15 @@ public:
     void cmdNew();      // append a fresh record and show it
     void mnuDelete();   // blank the shown record after a question
     void mnuPaste();    // copy another record into the empty shown record (also cmdPaste)
-    // Appends the records `source` hands out after the last one (from record 1 in an empty
-    // collection: N = 1 and record 1 blank) as new records, all or nothing, as cmdNew appends one;
-    // N grows and the first of them is shown. Returns the Opus Numbers of the first and the last
-    // (0 and 0 when `source` had none). Throws StoreError, or what `source` throws, when nothing
-    // was appended. The record shown is not saved first: the caller does that.
+    // Appends the `count` records `source` hands out after the last one (from record 1 in an
+    // empty collection: N = 1 and record 1 blank) as new records, all or nothing, as cmdNew
+    // appends one; N grows and the first of them is shown. All or nothing holds across a killed
+    // process too: the import marker stands beside the collection while the records are written,
+    // and the next start takes them back. Returns the Opus Numbers of the first and the last (0
+    // and 0 when `source` had none). Throws StoreError, or what `source` throws, when nothing was
+    // appended. The record shown is not saved first: the caller does that.
     std::pair<std::int32_t, std::int32_t> appendRecords(
-        const store::CollectionFile::RecordSource& source);
+        const store::CollectionFile::RecordSource& source, std::int64_t count);
 
     // Navigation (navigation.cpp).
     void CmdFirst();
@@ -197,6 +199,9 @@ public:
     IconCache& mediaIcons() { return icons_; }
 
 private:
+    // Before the collection is opened: an import that a killed process left half done is taken
+    // back, and the user told once.
+    void takeBackUnfinishedImport();
     void showCurrentRecord();  // ShowCR without its failure message: throws StoreError
     // showRecordBytes without the notice. With `boxesShowRecord` the boxes are known to show the
     // in-memory record, and the fields that stay as they were are not decoded again.

@@ -9,6 +9,10 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include "csv/csv_import.h"
@@ -68,6 +72,7 @@ private slots:
     void everyProblemIsListedWithItsRowAndField();
     void rowsAreAppendedAfterTheLastRecord();
     void anImportThatFailsPartWayLeavesTheCollectionAsItWas();
+    void anImportKilledPartWayIsTakenBackAtTheNextStart();
     void aFileWithNothingToImportSaysSo_data();
     void aFileWithNothingToImportSaysSo();
 
@@ -353,6 +358,45 @@ void CsvImportTest::anImportThatFailsPartWayLeavesTheCollectionAsItWas() {
     QCOMPARE(window_->N, 3);
     QCOMPARE(window_->current, 1);
     QCOMPARE(import->phase(), CsvImport::Phase::Ready);  // the preview stays, for another try
+}
+
+void CsvImportTest::anImportKilledPartWayIsTakenBackAtTheNextStart() {
+#ifndef Q_OS_UNIX
+    QSKIP("needs fork and SIGKILL");
+#else
+    // Enough rows for two blocks of records: the process is killed before its second block.
+    QByteArray rows = kHeader;
+    for (int i = 0; i < 3000; ++i) rows += "No" + QByteArray::number(5000 + i) + " CD,Bach,T\r\n";
+    auto import = openCsv(rows);
+    QVERIFY(import && import->canImport());
+    const QByteArray before = dir_->bytes();
+    struct KilledAtTheSecondBlock : testing::ScriptedProgress {
+        bool advance(std::int64_t) override {
+            if (++advances == 2) ::raise(SIGKILL);
+            return true;
+        }
+    } killed;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        import->importRows(killed);
+        ::_exit(0);  // never reached
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    QCOMPARE(dir_->fileLength(), qint64(before.size()) + 2048 * 455);  // the first block
+    QVERIFY(QFile::exists(dir_->path("Clasical.dat.import")));
+
+    fakes_.dialogs.expectMessage("Sonvella 4.0",
+                                 "An import from CSV did not finish; the 2048 records it had added "
+                                 "were removed.",
+                                 Icon::Information);
+    record::RecordWindow next(session_, fakes_.services());
+    QVERIFY(next.Form_Load());
+    QCOMPARE(next.N, 3);
+    QCOMPARE(dir_->bytes(), before);
+    QVERIFY(!QFile::exists(dir_->path("Clasical.dat.import")));
+#endif
 }
 
 void CsvImportTest::aFileWithNothingToImportSaysSo_data() {

@@ -45,6 +45,8 @@ private slots:
     void menuExitAlsoClosesTheCoverWindows();
     void closingByTheFrameSavesNothing();
     void exitThatCannotSaveKeepsRunning();
+    void anImportMarkerThatDoesNotFitIsSetAside_data();
+    void anImportMarkerThatDoesNotFitIsSetAside();
     void theDemoCollectionLoads();
 
 private:
@@ -265,6 +267,35 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     QCOMPARE(shell_.ended, 0);
     QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Ravel"));
 #endif
+}
+
+void StartUpTest::anImportMarkerThatDoesNotFitIsSetAside_data() {
+    QTest::addColumn<QByteArray>("marker");
+    QTest::newRow("unreadable") << QByteArray("\x01garbage");
+    QTest::newRow("a file longer than the import") << QByteArray("0 455\n");
+    QTest::newRow("a file shorter than before it") << QByteArray("5000 9000\n");
+}
+
+void StartUpTest::anImportMarkerThatDoesNotFitIsSetAside() {
+    // A marker that is not the one of the file as it is cuts nothing, now or at a later start.
+    QFETCH(QByteArray, marker);
+    CollectionDir dir(testing::numberedRecords(3));
+    dir.write("Clasical.dat.import", marker);
+    const QByteArray collection = dir.bytes();
+    dialogs_.expectMessage("Sonvella 4.0",
+                           dir.path("Clasical.dat.import") +
+                               " does not fit the collection as it is now, so nothing was removed. "
+                               "It was moved aside to " +
+                               dir.path("Clasical.dat.import.bad") + ".",
+                           Icon::Exclamation);
+    RecordWindow w(session_, fakes_.services());
+    QVERIFY(w.Form_Load());
+    QCOMPARE(dir.bytes(), collection);
+    QVERIFY(!QFile::exists(dir.path("Clasical.dat.import")));
+    QCOMPARE(dir.bytes("Clasical.dat.import.bad"), marker);
+    RecordWindow again(session_, fakes_.services());
+    QVERIFY(again.Form_Load());
+    QVERIFY(dialogs_.verifyDone());
 }
 
 void StartUpTest::theDemoCollectionLoads() {
