@@ -122,18 +122,20 @@ inline std::uint64_t wholeFold(QByteArrayView text) {
     return detail::finish(detail::mixWord(h, word ^ (std::uint64_t(count) << 61)));
 }
 
-// The names of a field: the pick lists join names with two blanks, so a run of two or more blanks
-// separates names; each comes without its blanks around it, and empty names are skipped.
+// The names of a field: the pick lists join names with two blanks, and the Soloists box takes a
+// name a line, so a run of two or more blanks or a line break separates names; each comes without
+// its blanks around it, and empty names are skipped.
 template <class OnName>
 void forEachName(QByteArrayView field, OnName&& onName) {
     const QByteArrayView names = store::trimBlankBytes(field);
     const char* p = names.data();
     const qsizetype end = names.size();
+    const auto lineEnd = [p](qsizetype i) { return p[i] == '\r' || p[i] == '\n'; };
     qsizetype i = 0;
     while (i < end) {
-        while (i < end && p[i] == ' ') ++i;
+        while (i < end && (p[i] == ' ' || lineEnd(i))) ++i;
         const qsizetype start = i;
-        while (i < end && !(p[i] == ' ' && i + 1 < end && p[i + 1] == ' ')) ++i;
+        while (i < end && !lineEnd(i) && !(p[i] == ' ' && i + 1 < end && p[i + 1] == ' ')) ++i;
         qsizetype last = i;
         while (last > start && p[last - 1] == ' ') --last;
         if (last > start) onName(QByteArrayView(p + start, last - start));

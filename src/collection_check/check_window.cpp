@@ -19,9 +19,14 @@ namespace {
 constexpr int kComposers = 0, kConductors = 1, kOrchestras = 3, kSoloistsAK = 4, kSoloistsLZ = 5,
               kVocal = 6;
 
-// Whether a name files under A to K: its first letter without case or accents, Latin or Greek.
+// Whether a name files under A to K. The lists hold "First Last, instrument" and file by surname:
+// the first letter, without case or accents, Latin or Greek, of the last word before the first
+// comma.
 bool filesUnderAToK(const QString& name) {
-    for (QChar c : name) {
+    const QStringList words =
+        name.section(QLatin1Char(','), 0, 0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString surname = words.isEmpty() ? name : words.back();
+    for (QChar c : surname) {
         if (!c.isLetter()) continue;
         while (!c.decomposition().isEmpty()) c = c.decomposition().front();
         const char16_t small = QChar::toCaseFolded(c.unicode());

@@ -262,7 +262,7 @@ QString kindName(FindingKind kind) {
 }
 
 CollectionPass::CollectionPass(const PickLists& lists)
-    : mediaByKind_(record::mediaKindNames().size() + 1, 0) {
+    : mediaByKind_(record::mediaKindNames().size() + 2, 0) {
     const auto listed = [&](NameField field, std::initializer_list<int> which) {
         for (int list : which) {
             for (const QString& name : lists[list]) {
@@ -327,21 +327,24 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
     ++figures_.records;
     const QByteArrayView identity = fieldView(record, Field::Identity);
 
-    // Media: runs of neighbouring records whose keys match, deleted records included.
+    // Media: runs of neighbouring records whose keys match, deleted records included (as media
+    // counting counts them), but shown apart from the media of no known kind.
     const std::uint64_t key = store::packedMediumKey(identity);
+    const QByteArrayView id = store::trimBlankBytes(identity);
+    const bool deleted = id == store::kDeletedIdentity;
     if (!anyRecord_ || key != runKey_) {
         endMediumRun();
         ++figures_.media;
         const int kind = record::mediaKindOf(identity);
-        ++mediaByKind_[kind < 0 ? mediaByKind_.size() - 1 : size_t(kind)];
+        const size_t other = mediaByKind_.size() - 2;
+        ++mediaByKind_[deleted ? other + 1 : (kind < 0 ? other : size_t(kind))];
         anyRecord_ = true;
         runKey_ = key;
         runFirst_ = opus;
     }
     ++runLength_;
 
-    const QByteArrayView id = store::trimBlankBytes(identity);
-    if (id == store::kDeletedIdentity) {
+    if (deleted) {
         ++figures_.deleted;
         if (deleted_.size() < size_t(kMaxNumbers)) deleted_.push_back(opus);
         return;
@@ -378,7 +381,10 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     const QStringList& kinds = record::mediaKindNames();
     for (size_t i = 0; i < mediaByKind_.size(); ++i) {
         if (mediaByKind_[i] == 0) continue;
-        const QString name = i < size_t(kinds.size()) ? kinds[i] : QStringLiteral("other");
+        const size_t other = mediaByKind_.size() - 2;
+        const QString name = i < other    ? kinds[i]
+                             : i == other ? QStringLiteral("other")
+                                          : QStringLiteral("deleted");
         figures.mediaByKind.append({name, mediaByKind_[i]});
     }
 

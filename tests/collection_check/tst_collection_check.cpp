@@ -103,13 +103,15 @@ private slots:
     void aCollectionThatCannotBeReadSaysWhy();
     void goingToAFindingSavesTheRecordShownFirst();
     void addToListGoesThroughThePickListPanel();
+    void soloistsSplitAtLineBreaksAndFileBySurname();
     void savesTheCheckAsOneHtmlPage();
     void aPageThatCannotBeWrittenSaysWhere();
     void aPageCutShortByAFullDiskIsNotSaved();
 
 private:
-    // Loads the main window on the collection and runs a check to its end.
-    void check(const std::vector<QStringList>& records);
+    // Loads the main window on the collection and its lists and runs a check to its end.
+    void check(const std::vector<QStringList>& records,
+               void (*lists)(const CollectionDir&) = writeLists);
 
     std::unique_ptr<CollectionDir> dir_;
     testing::Fakes fakes_;
@@ -126,9 +128,10 @@ void CollectionCheckTest::cleanup() {
     fakes_.reset();
 }
 
-void CollectionCheckTest::check(const std::vector<QStringList>& records) {
+void CollectionCheckTest::check(const std::vector<QStringList>& records,
+                                void (*lists)(const CollectionDir&)) {
     dir_ = std::make_unique<CollectionDir>(records);
-    writeLists(*dir_);
+    lists(*dir_);
     window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(window_->Form_Load());
     check_ = std::make_unique<CheckWindow>(*window_);
@@ -146,7 +149,7 @@ void CollectionCheckTest::findsOneOfEachKindAndNoNearMiss() {
     QCOMPARE(f.deleted, 1);
     QCOMPARE(f.unfinished, 1);
     using Counts = QList<QPair<QString, std::int64_t>>;
-    QCOMPARE(f.mediaByKind, (Counts{{"CD", 4}, {"LP", 1}, {"other", 2}}));
+    QCOMPARE(f.mediaByKind, (Counts{{"CD", 4}, {"LP", 1}, {"other", 1}, {"deleted", 1}}));
     QCOMPARE(f.topComposers, (Counts{{"Bach, J.S.", 6}, {"Bacharach", 1}}));
 }
 
@@ -167,7 +170,9 @@ void CollectionCheckTest::countsTheDemoCollection() {
     QCOMPARE(report->figures.media, 42);  // "no0016" splits a MiniDisc; the deleted count too
     QCOMPARE(report->figures.deleted, 2);
     QCOMPARE(report->figures.unfinished, 0);
-    QCOMPARE(report->figures.mediaByKind.size(), 14);  // every kind, and "other" for the deleted
+    QCOMPARE(report->figures.mediaByKind.size(), 14);  // every kind, and the deleted apart
+    QCOMPARE(report->figures.mediaByKind.back(),
+             qMakePair(QStringLiteral("deleted"), std::int64_t(2)));
     QCOMPARE(report->figures.topComposers.size(), 15);
     QCOMPARE(report->figures.topComposers.front(),
              qMakePair(QStringLiteral("Johann Sebastian Bach"), std::int64_t(8)));
@@ -263,6 +268,23 @@ void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
     QVERIFY(window_->lists[0].contains("Bacharach"));
     QCOMPARE(check_->model().rowCount(), kHandMadeFindings.size() - 1);
     QCOMPARE(rows(check_->model())[kBacharachRow], kHandMadeFindings[kBacharachRow + 1]);
+}
+
+void CollectionCheckTest::soloistsSplitAtLineBreaksAndFileBySurname() {
+    // The Soloists box holds several lines; the lists file "First Last, instrument" by surname.
+    check({{"No0001 CD", "Bach", "Cantatas", "", "Carolyn Sampson\r\nRobin Blaze"},
+           {"No0002 CD", "Beethoven", "Sonatas", "", "Wilhelm Kempff, piano"}},
+          [](const CollectionDir& dir) { dir.write("AKSoloists.txt", "Robin Blaze\r\n"); });
+    QCOMPARE(check_->phase(), CheckWindow::Phase::Done);
+    QStringList soloists;
+    for (const QString& row : rows(check_->model()))
+        if (row.contains("Soloist ")) soloists << row;
+    QCOMPARE(soloists.size(), 2);
+    QVERIFY2(soloists[0].contains("\"Carolyn Sampson\" is in none"), qPrintable(soloists[0]));
+    QVERIFY2(soloists[1].contains("\"Wilhelm Kempff, piano\""), qPrintable(soloists[1]));
+    const QStringList all = rows(check_->model());
+    QCOMPARE(check_->listsFor(int(all.indexOf(soloists[0]))), (QList<int>{5, 6}));  // S: L-Z
+    QCOMPARE(check_->listsFor(int(all.indexOf(soloists[1]))), (QList<int>{4, 6}));  // K: A-K
 }
 
 void CollectionCheckTest::savesTheCheckAsOneHtmlPage() {
