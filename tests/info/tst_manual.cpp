@@ -312,6 +312,12 @@ void ManualTest::theManualExplains_data() {
         "Nothing was imported: the collection is as it was.",
         "has changed since it was read.",
         "Replace accented Latin letters by the plain letter",
+        "An import from CSV did not finish; the",
+        "records it had added were removed.",
+        "was moved aside to",
+        "is read-only: it was not replaced.",
+        "Backup.txt already exists. Do you want to replace it?",
+        "The earlier export in that file was kept.",
     };
     for (const char* message : messages) {
         QString text = QString::fromUtf8(message);
