@@ -14,6 +14,7 @@
 #include "csv/frm_csv_import.h"
 #include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
+#include "main_window/istoriki_layout.h"
 #include "main_window/pick_list_box.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
@@ -43,108 +44,6 @@ using record::txtEkdot;
 using ui::rectTw;
 
 namespace {
-
-// "System" bold 9.75 pt for the record boxes, "MS Sans Serif" bold 8.25 pt for the rest: the
-// platform's own sans-serif at those sizes.
-QFont recordFont() {
-    QFont f;
-    f.setPointSizeF(9.75);
-    f.setBold(true);
-    return f;
-}
-
-QFont panelFont() {
-    QFont f;
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-struct ButtonDef {
-    const char* name;
-    const char* caption;
-    const char* toolTip;
-    QRect place;  // twips
-};
-
-const ButtonDef kButtons[] = {
-    {"cmdFindISBN", "IDENTIT&Y", "Find a Medium Identity", {120, 120, 1455, 375}},
-    {"cmdFindAuthor", "&COMPOSER", "Find a Composer", {1680, 120, 1455, 375}},
-    {"cmdFindTitle", "&TITLE", "Find the Title of an Opus", {3240, 120, 1455, 375}},
-    {"cmdFindAlloi", "&ORCHESTRA", "Find an Orchestra or Conductor", {4800, 120, 1455, 375}},
-    {"cmdFindEkdot", "SO&LOISTS", "Find a Soloist", {6360, 120, 1455, 375}},
-    {"cmdCover", "CO&VER", "Find Cover Information", {7920, 120, 1455, 375}},
-    {"cmdMulti", "&MULTI", "Switch to Multi Mode", {9480, 120, 1455, 375}},
-    {"CmdFirst", "<", "First Opus", {120, 3600, 375, 375}},
-    {"CmdLast", ">", "Last Opus", {10560, 3600, 375, 375}},
-    {"cmdExit", "E&XIT", "End Sonvella", {120, 3960, 735, 375}},
-    {"cmdFindcode", " OP&US #", "View a Specific Opus Number", {840, 3960, 855, 375}},
-    {"cmdEndPrint", "PRINT", "Print all Selected Opus Numbers", {2040, 3960, 1455, 375}},
-    {"cmdPrevious", "<-- PREVIOUS", "Previous Opus Number", {3960, 3960, 1455, 375}},
-    {"cmdNext", "NEXT -->", "Next Opus Number", {5640, 3960, 1455, 375}},
-    {"cmdPrint", "TO PRINT", "Select this Opus Number to Print", {7560, 3960, 1455, 375}},
-    {"Command10", "IMAGE", "Show or Hide a Cover Image", {9240, 3960, 855, 375}},
-    {"Command5", "EX&PAND", "Expand/Shrink View for New Opus", {10080, 3960, 855, 375}},
-    {"cmdPaste", "P&ASTE OPUS", "Paste to this Opus Number", {2760, 4680, 1455, 375}},
-    {"cmdCorrect", "&SAVE OPUS", "Save this Opus Number", {4440, 4680, 1455, 375}},
-    {"cmdNew", "&NEW OPUS", "New Blank Opus Number", {6120, 4680, 1455, 375}},
-};
-
-struct FieldDef {
-    const char* box;
-    const char* label;
-    const char* caption;
-    QRect place;  // of the box, twips
-};
-
-const FieldDef kFields[] = {
-    {"txtEpo", "lblIdentity", "IDENTITY", {1320, 720, 6735, 360}},
-    {"txtOno", "lblComposer", "COMPOSER", {1320, 1200, 6735, 375}},
-    {"txtTitlos", "lblTitle", "OPUS TITLE", {1320, 1680, 7815, 375}},
-    {"txtAlloi", "lblOrchestra", "ORCHESTRA", {1320, 2160, 7815, 375}},
-    {"txtEkdot", "lblSoloists", "SOLOISTS", {1320, 2640, 7815, 615}},
-    {"txtSp", "lblCover", "COVER", {1320, 3360, 7815, 375}},
-};
-
-struct PickListDef {
-    int list;  // index into RecordWindow::lists, or -1 for INSTRUMENTS
-    const char* box;
-    const char* label;
-    const char* caption;
-    const char* initial;  // the box's text before anything is chosen
-    QPoint place;         // of the box, twips
-    int width;
-    const char* addButton;  // nullptr: none
-    int addLeft;
-};
-
-const PickListDef kPickListLayout[] = {
-    {0, "Combo1", "Label9", "COMPOSERS", "COMPOSERS", {120, 5520}, 4215, "Command1", 4560},
-    {2, "Combo3", "Label10", "OPUS TITLE", "OPUS TITLE", {120, 6240}, 4215, "Command3", 4560},
-    {3, "Combo4", "Label11", "ORCHESTRAS", "ORCHESTRAS", {120, 6960}, 4215, "Command4", 4560},
-    {1, "Combo2", "Label12", "CONDUCTORS", "CONDUCTORS", {120, 7680}, 4215, "Command2", 4560},
-    {4,
-     "Combo6",
-     "Label13",
-     "SOLOISTS   A - K",
-     "SOLOISTS  A - K",
-     {6000, 5520},
-     4215,
-     "Command6",
-     10440},
-    {5,
-     "Combo7",
-     "Label14",
-     "SOLOISTS   L - Z",
-     "SOLOISTS  L - Z",
-     {6000, 6240},
-     4215,
-     "Command7",
-     10440},
-    {6, "Combo8", "Label15", "VOCAL-CHOIR", "VOCAL-CHOIR", {6000, 6960}, 4215, "Command8", 10440},
-    {7, "Combo9", "Label16", "LABELS", "LABELS", {6000, 7680}, 4215, "Command9", 10440},
-    {-1, "Combo5", "Label17", "INSTRUMENTS", "INSTRUMENTS", {9240, 4920}, 1815, nullptr, 0},
-};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect placeTw,
                   const QFont& font) {
@@ -386,97 +285,6 @@ void FrmIstoriki::buildCoverWindows() {
     frmBackImage_ = new FrmCoverImage(
         QStringLiteral("frmBackImage"), [this] { window_.copyPicture(window_.frmBackImage); },
         [this] { window_.frmBackImage = CoverWindow(); });
-}
-
-void FrmIstoriki::buildMenus() {
-    using K = QKeySequence;
-    RecordWindow& w = window_;
-    // clang-format off
-    const std::vector<ui::MenuDef> menus = {
-        {nullptr, "mnuFile", QStringLiteral("&File")},
-        {nullptr, "mnuRecords", QStringLiteral("Vie&w")},
-        {nullptr, "mnuEdit", QStringLiteral("&Edit")},
-        {nullptr, "mnuSearch", QStringLiteral("Fin&d")},
-        {nullptr, "mnuSearch1", QStringLiteral("See&k")},
-        {nullptr, "mnuLookup", QStringLiteral("ID+Lookup")},
-        {nullptr, "mnuExtraSearch", QStringLiteral("ID+Search")},
-        {nullptr, "mnuSort", QStringLiteral("So&rt")},
-        {nullptr, "mnuPrint", QStringLiteral("PrintRan&ge")},
-        {nullptr, "mnublb", QStringLiteral("&Music")},
-        {nullptr, "mnuAbout", QStringLiteral("&Help")},
-        {"mnublb", "mnuDedication", QStringLiteral("Johann Sebastian Bach")},
-    };
-    // Menu, entry, caption, shortcut, separator before it, command (none: disabled for now).
-    const std::vector<ui::MenuEntry> entries = {
-        {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), nullptr, [&w] { w.mnuCoverImage(); }},
-        {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), nullptr, [&w] { maintenance::mnuBackUp(w); }},
-        {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), nullptr, [&w] { maintenance::mnuCountMedia(w); }},
-        {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, "mnuSepFile1", [] {}},
-        {"mnuFile", "mnuEnd", QStringLiteral("E&xit         Alt+X"), {}, "mnuSepFile2", [&w] { w.mnuEnd(); }},
-        {"mnuFile", "mnuExportCsv", QStringLiteral("Export as &CSV..."), {}, "mnuSepFile3", [this] { csv::exportCsv(window_, this); }},
-        {"mnuFile", "mnuImportCsv", QStringLiteral("&Import from CSV..."), {}, nullptr, [this] { csv::importCsv(window_, this); }},
-        {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), nullptr, [&w] { w.cmdNext(); }},
-        {"mnuRecords", "mnuPrevious", QStringLiteral("P&revious Opus No"), K(Qt::Key_F1), nullptr, [&w] { w.cmdPrevious(); }},
-        {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, "mnuSepRecords", [&w] { w.cmdMulti(); }},
-        {"mnuEdit", "mnuNew", QStringLiteral("&New Opus No"), K(Qt::Key_F12), nullptr, [&w] { w.cmdNew(); }},
-        {"mnuEdit", "mnuSave", QStringLiteral("&Save Opus No"), K(Qt::Key_F3), nullptr, [&w] { w.cmdCorrect(); }},
-        {"mnuEdit", "mnuPaste", QStringLiteral("&Paste Opus No"), K(Qt::SHIFT | Qt::Key_F12), nullptr, [&w] { w.mnuPaste(); }},
-        {"mnuEdit", "mnuDelete", QStringLiteral("Delete Opus No"), K(Qt::SHIFT | Qt::Key_Delete), "mnuSepEdit", [&w] { w.mnuDelete(); }},
-        {"mnuSearch", "mnuCodeNo", QStringLiteral("Op&us No"), K(Qt::Key_F4), nullptr, [&w] { w.cmdFindcode(); }},
-        {"mnuSearch", "mnuISBN", QStringLiteral("&Identity"), K(Qt::Key_F5), "mnuSepFind1", {}},
-        {"mnuSearch", "mnuAuthor", QStringLiteral("&Composer"), K(Qt::Key_F6), nullptr, {}},
-        {"mnuSearch", "mnuTitle", QStringLiteral("&Title"), K(Qt::Key_F7), nullptr, {}},
-        {"mnuSearch", "mnuAlloi", QStringLiteral("&Orchestra"), K(Qt::Key_F8), nullptr, {}},
-        {"mnuSearch", "mnuEkdot", QStringLiteral("&Soloists"), K(Qt::Key_F9), nullptr, {}},
-        {"mnuSearch", "mnuCover", QStringLiteral("Co&ver"), K(Qt::Key_F11), nullptr, {}},
-        {"mnuSearch", "mnuAnyAuthorTitle", QStringLiteral("Any &Name"), K(Qt::SHIFT | Qt::Key_F6), "mnuSepFind2", {}},
-        {"mnuSearch", "mnuQuickFind", QStringLiteral("&Quick Find..."), K(Qt::CTRL | Qt::Key_K), "mnuSepQuickFind", [this] { showQuickFind(); }},
-        {"mnuSearch1", "mnuAuthorTitle", QStringLiteral("Composer and Title"), K(Qt::CTRL | Qt::Key_F6), nullptr, {}},
-        {"mnuSearch1", "mnuTitleAlloi", QStringLiteral("Title and Orchestra"), K(Qt::CTRL | Qt::Key_F7), nullptr, {}},
-        {"mnuSearch1", "mnuAlloiEkdot", QStringLiteral("Orchestra and Soloists"), K(Qt::CTRL | Qt::Key_F8), nullptr, {}},
-        {"mnuSearch1", "mnuTitleEkdot", QStringLiteral("Title and Soloists"), K(Qt::CTRL | Qt::Key_F9), "mnuSepSeek", {}},
-        {"mnuSearch1", "mnuAuthorAlloi", QStringLiteral("Composer and Orchestra"), K(Qt::CTRL | Qt::Key_F11), nullptr, {}},
-        {"mnuSearch1", "mnuAuthorEkdot", QStringLiteral("Composer and Soloists"), K(Qt::CTRL | Qt::Key_F12), nullptr, {}},
-        {"mnuLookup", "mnuIDComposer", QStringLiteral("Composer and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), nullptr, {}},
-        {"mnuLookup", "mnuIDtitle", QStringLiteral("Title and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F7), nullptr, {}},
-        {"mnuLookup", "mnuIDorchestra", QStringLiteral("Orchestra/Conductor and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), nullptr, {}},
-        {"mnuLookup", "mnuIDsoloists", QStringLiteral("Soloists and identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F9), nullptr, {}},
-        {"mnuLookup", "mnuIDcover", QStringLiteral("Cover and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F11), nullptr, {}},
-        {"mnuExtraSearch", "mnuIDComposerTitle", QStringLiteral("Composer and Title and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F1), nullptr, {}},
-        {"mnuExtraSearch", "mnuIDComposerOrchestra", QStringLiteral("Composer and &Orchestra and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F2), nullptr, {}},
-        {"mnuExtraSearch", "mnuIDComposerSoloist", QStringLiteral("Composer and Soloist and Identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F3), nullptr, {}},
-        {"mnuExtraSearch", "mnuIDComposerCover", QStringLiteral("Composer and Cover and identity"), K(Qt::CTRL | Qt::SHIFT | Qt::Key_F4), nullptr, {}},
-        {"mnuSort", "mnuSortComp", QStringLiteral("Sort by &Composer"), {}, nullptr, [&w] { maintenance::mnuSortComp(w); }},
-        {"mnuSort", "mnuSortId", QStringLiteral("Sort by &Identity"), {}, nullptr, [&w] { maintenance::mnuSortId(w); }},
-        {"mnuPrint", "mnuPrintCollection", QStringLiteral("P&rint Collection (6/A4)"), K(Qt::CTRL | Qt::Key_R), nullptr, [&w] { print::mnuPrintCollection(w); }},
-        {"mnuPrint", "mnuPrintRange", QStringLiteral("Print for &Filing (3/A4)"), K(Qt::CTRL | Qt::Key_F), nullptr, [&w] { print::mnuPrintRange(w); }},
-        {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, nullptr, [&w] { w.services().help.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); }},
-        {"mnublb", "mnuDedication", {}, {}, nullptr, {}},
-        {"mnublb", "mnuCollectionCheck", QStringLiteral("Collection &Check..."), K(Qt::CTRL | Qt::SHIFT | Qt::Key_K), "mnuSepMusic", [this] { showCollectionCheck(); }},
-        {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, nullptr, [] { info::showDedication(); }},
-        {"mnuAbout", "mnuHelp", QStringLiteral("Shortcut Keys"), K(Qt::SHIFT | Qt::Key_F1), nullptr, [] { info::showShortcutKeys(); }},
-        {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), nullptr, [&w] { w.services().help.showContents(QStringLiteral("Sonvel400.HLP")); }},
-        {"mnuAbout", "mnuAbout1", QStringLiteral("About ..."), {}, "mnuSepHelp", [&w] { info::showAbout(w.services().processes, w.dialogs()); }},
-    };
-    // clang-format on
-    ui::buildMenus(menuBar(), menus, entries);
-
-    ui::openMenuBarWithF10(this);
-}
-
-void FrmIstoriki::wireSearches() {
-    // The search table names the button and the menu entry of each search.
-    for (const search::SearchCommand& command : search::kSearchCommands) {
-        const auto run = [this, &command] { search::runSearch(window_, command); };
-        if (command.button) {
-            QPushButton* b = button(command.button);
-            b->setEnabled(true);
-            connect(b, &QPushButton::clicked, this, run);
-        }
-        QAction* entry = menuEntry(command.menuEntry);
-        entry->setEnabled(true);
-        connect(entry, &QAction::triggered, this, run);
-    }
 }
 
 void FrmIstoriki::buildStatusBar() {
