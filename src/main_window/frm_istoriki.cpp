@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,27 +10,20 @@
 #include <QStatusBar>
 
 #include "collection_check/frm_collection_check.h"
-#include "csv/frm_csv_import.h"
-#include "info/info_windows.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/istoriki_layout.h"
 #include "main_window/pick_list_box.h"
 #include "main_window/pictures.h"
 #include "main_window/record_boxes.h"
-#include "maintenance/backup.h"
-#include "maintenance/media_counting.h"
-#include "maintenance/sorting.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
-#include "platform/help_viewer.h"
 #include "print/print_selection.h"
-#include "print/range_print.h"
 #include "quick_find/frm_quick_find.h"
 #include "search/search_commands.h"
 #include "store/opus_record.h"
 #include "ui/clickable_label.h"
 #include "ui/key_preview.h"
 #include "ui/lock_keys_panel.h"
-#include "ui/menu_table.h"
 #include "ui/twips.h"
 
 namespace main_window {
@@ -76,7 +68,6 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, QWidget* parent)
     buildStatusBar();
     buildKeys();
     buildCoverWindows();
-    wireSearches();
 
     window_.changed = [this] { refresh(); };
     window_.focusBox = [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); };
@@ -196,6 +187,14 @@ void FrmIstoriki::buildButtons(QWidget* client) {
         b->setEnabled(true);
         connect(b, &QPushButton::clicked, this, command);
     }
+    // The search table names the buttons of the six single-field searches.
+    for (const search::SearchCommand& search : search::kSearchCommands) {
+        if (!search.button) continue;
+        QPushButton* b = button(search.button);
+        b->setEnabled(true);
+        connect(b, &QPushButton::clicked, this,
+                [this, &search] { search::runSearch(window_, search); });
+    }
 }
 
 void FrmIstoriki::buildPickPanel(QWidget* client) {
@@ -296,7 +295,8 @@ void FrmIstoriki::buildStatusBar() {
     status_ = new QLabel(bar);
     status_->setObjectName(QStringLiteral("statusMessage"));
     status_->setTextFormat(Qt::PlainText);  // progress texts may repeat what was typed
-    auto* date = new QLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), bar);
+    auto* date = new QLabel(
+        QLocale().toString(window_.services().clock.now().date(), QLocale::ShortFormat), bar);
     date->setObjectName(QStringLiteral("statusDate"));
     bar->addWidget(area);
     bar->addWidget(status_, 1);

@@ -63,7 +63,6 @@ private:
     void buildStatusBar();
     void buildKeys();
     void buildCoverWindows();
-    void wireSearches();
     QPushButton* button(const char* name) const;
     QAction* menuEntry(const char* name) const;
 

@@ -3,6 +3,7 @@
 // (a button and a Find menu entry each), Any Name, and the two- and three-text searches of the
 // Seek, ID+Lookup and ID+Search menus. One procedure runs every row.
 
+#include <QKeyCombination>
 #include <array>
 #include <vector>
 
@@ -14,11 +15,16 @@ class RecordWindow;
 
 namespace search {
 
-// The main window's texts of a search; what it looks for is its shape (search_shapes.h).
+// The main window's texts of a search and where it stands in the menus; what it looks for is its
+// shape (search_shapes.h).
 struct SearchCommand {
     SearchId id;
     const char* button;  // the button that runs it, or nullptr
+    const char* menu;    // the menu its entry stands in
     const char* menuEntry;
+    const char* caption;  // of the menu entry
+    QKeyCombination shortcut;
+    const char* separatorBefore;  // objectName of a separator before the entry, or nullptr
     std::vector<InputBox> boxes;  // one per typed text
     const char* warning;          // shown when a text is empty (EveryText only)
     const char* notFound;         // %1, %2, %3 stand for the typed texts, as typed
