@@ -151,7 +151,7 @@ int main(int argc, char* argv[]) {
         const double start = bench::now();
         if (!csvImport.importRows(progress)) qFatal("the import failed");
         const double seconds = bench::now() - start;
-        if (window.N != imported) qFatal("not every row was imported");
+        if (window.state().N != imported) qFatal("not every row was imported");
         return seconds;
     });
     std::printf("%-34s %7.3f s %7.3f s\n", "Import (into the collection)", import.best,
@@ -166,11 +166,12 @@ int main(int argc, char* argv[]) {
         const double start = bench::now();
         csv::mnuExportCsv(window, progress);
         const double seconds = bench::now() - start;
-        if (!dialogs.lastText.startsWith(QString::number(window.N))) qFatal("the export failed");
+        if (!dialogs.lastText.startsWith(QString::number(window.state().N)))
+            qFatal("the export failed");
         return seconds;
     });
     std::printf("%-34s %7.3f s %7.3f s   %lld records\n", "Export of that collection",
-                exported.best, exported.median, static_cast<long long>(window.N));
+                exported.best, exported.median, static_cast<long long>(window.state().N));
     std::printf("Peak memory: %.1f MB\n", bench::peakMemoryMb());
     return 0;
 }

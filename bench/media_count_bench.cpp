@@ -35,7 +35,7 @@ void writeIcons() {
 // Runs the count through the real command with scripted answers. bench::writeCollection gives
 // every four records one medium, each of them a CD.
 void count(record::RecordWindow& window, testing::Fakes& fakes, const QString& special) {
-    const std::int64_t media = window.N / 4 + 1;
+    const std::int64_t media = window.state().N / 4 + 1;
     fakes.dialogs.expectMessage(
         kTitle,
         QStringLiteral("To use the Media Counting command with success, you must have first:\n"
@@ -57,7 +57,8 @@ void count(record::RecordWindow& window, testing::Fakes& fakes, const QString& s
             : result + QStringLiteral("\nthat contain the Special Character(s) <%1>.").arg(special),
         platform::Icon::Information);
     maintenance::mnuCountMedia(window);
-    if (fakes.dialogs.remaining() != 0 || window.current != (special.isEmpty() ? window.N : 1))
+    if (fakes.dialogs.remaining() != 0 ||
+        window.state().current != (special.isEmpty() ? window.state().N : 1))
         qFatal("the count did not run as scripted:\n%s",
                qPrintable(fakes.dialogs.log().join(QLatin1Char('\n'))));
 }

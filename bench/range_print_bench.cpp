@@ -37,7 +37,7 @@ public:
 };
 
 void printAll(record::RecordWindow& window, testing::ScriptedDialogs& dialogs) {
-    const QString last = QString::number(window.N);
+    const QString last = QString::number(window.state().N);
     const QString line = QStringLiteral("Print a Range of Opus Numbers or the Entire Collection.");
     dialogs.expectMessage(
         QStringLiteral("Sonvella 4.0"), QStringLiteral("Do you Wish to Print in Color?"),
@@ -52,7 +52,7 @@ void printAll(record::RecordWindow& window, testing::ScriptedDialogs& dialogs) {
         QStringLiteral("Printing Opus Numbers from  1 to  %1  has been completed").arg(last),
         platform::Icon::Information);
     print::mnuPrintCollection(window);
-    if (dialogs.remaining() != 0 || window.current != window.N)
+    if (dialogs.remaining() != 0 || window.state().current != window.state().N)
         qFatal("the print did not run as scripted:\n%s",
                qPrintable(dialogs.log().join(QLatin1Char('\n'))));
 }

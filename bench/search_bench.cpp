@@ -47,7 +47,7 @@ Timing timeSearch(record::RecordWindow& window, testing::Fakes& fakes, const cha
     const double seconds = bench::now() - start;
     const double cpu = bench::cpuSeconds() - startCpu;
     if (fakes.dialogs.remaining() != 0) qFatal("the search did not run as scripted");
-    return {seconds, cpu, window.N};
+    return {seconds, cpu, window.state().N};
 }
 
 void report(const char* what, const Timing& ours, const bench::Timing& floor) {

@@ -115,7 +115,7 @@ void Program::loadMainWindow() {
     window_->show();
     if (selfTest_) {
         std::printf("%s\n%s\n", qPrintable(window_->windowTitle()),
-                    qPrintable(state_->boxes[record::txtOno]));
+                    qPrintable(state_->state().boxes[record::txtOno]));
         std::fflush(stdout);
         endProgram();
     }
@@ -123,7 +123,7 @@ void Program::loadMainWindow() {
 
 void Program::unloadMainWindow() {
     if (!state_) return;
-    state_->closeCoverWindows();
+    state_->coverPanel().closeCoverWindows();
     if (window_) {
         window_->closeQuickFind();
         window_->closeCollectionCheck();

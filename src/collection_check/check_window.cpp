@@ -73,7 +73,7 @@ void CheckWindow::start() {
 
     // The thread works on copies: its own handle on the file and the pick lists as they are now.
     const QString path = QFileInfo(window_.file().path()).absoluteFilePath();
-    const CollectionPass::PickLists lists = window_.lists;
+    const CollectionPass::PickLists lists = window_.pickPanel().state().lists;
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
     thread_ = QThread::create([this, run, path, lists, cancelled] {
@@ -164,9 +164,9 @@ QList<int> CheckWindow::listsFor(int row) const {
 void CheckWindow::addToList(int row, int list) {
     if (!listsFor(row).contains(list)) return;
     const QString name = model_.finding(row).name;
-    const int before = window_.listsVersion;
-    window_.addToPickList(list, name);
-    if (window_.listsVersion != before) model_.removeFinding(row);
+    const int before = window_.pickPanel().state().listsVersion;
+    window_.pickPanel().addToPickList(list, name);
+    if (window_.pickPanel().state().listsVersion != before) model_.removeFinding(row);
     notify();
 }
 

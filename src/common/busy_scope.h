@@ -7,9 +7,11 @@ namespace common {
 template <class Window>
 class BusyScope {
 public:
-    explicit BusyScope(Window& window) : window_(window), was_(window.busy) { window.busy = true; }
+    explicit BusyScope(Window& window) : window_(window), was_(window.isBusy()) {
+        window.setBusy(true);
+    }
     ~BusyScope() {
-        window_.busy = was_;
+        window_.setBusy(was_);
         if (!was_) window_.notify();
     }
     BusyScope(const BusyScope&) = delete;

@@ -57,11 +57,11 @@ void mnuExportCsv(record::RecordWindow& window, Progress& progress) {
     std::int64_t written = 0;
     {
         record::BusyScope busy(window);
-        progress.begin(QStringLiteral("Exporting the collection ..."), window.N);
+        progress.begin(QStringLiteral("Exporting the collection ..."), window.state().N);
         const auto ended = qScopeGuard([&progress] { progress.end(); });
         try {
             written = exporting::exportRecords(
-                window.file(), window.N,
+                window.file(), window.state().N,
                 {.format = format,
                  .passes = answer == Answer::Yes
                                ? std::function<bool(const char*)>([](const char* record) {

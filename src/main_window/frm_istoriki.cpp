@@ -29,7 +29,6 @@
 namespace main_window {
 
 using record::Box;
-using record::CoverWindow;
 using record::kCoverPictureWidth;
 using record::RecordWindow;
 using record::txtEkdot;
@@ -69,14 +68,13 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, QWidget* parent)
     buildKeys();
     buildCoverWindows();
 
-    window_.changed = [this] { refresh(); };
-    window_.focusBox = [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); };
+    window_.setView(
+        {[this] { refresh(); }, [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); }});
     refresh();
 }
 
 FrmIstoriki::~FrmIstoriki() {
-    window_.changed = nullptr;
-    window_.focusBox = nullptr;
+    window_.setView({});
     // The controls are deleted after this part of the window is gone; none may call back into it.
     for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
     delete frmCoverImage_;
@@ -116,12 +114,12 @@ void FrmIstoriki::buildRecordArea(QWidget* client) {
         if (i == txtEkdot) {
             txtEkdot_ = new RecordTextEdit(width, beep, client);
             connect(txtEkdot_, &RecordTextEdit::edited, this,
-                    [this](const QString& text) { window_.boxes[txtEkdot] = text; });
+                    [this](const QString& text) { window_.typeInto(txtEkdot, text); });
             box = txtEkdot_;
         } else {
             auto* line = new RecordLineEdit(width, beep, client);
             connect(line, &QLineEdit::textEdited, this,
-                    [this, i](const QString& text) { window_.boxes[i] = text; });
+                    [this, i](const QString& text) { window_.typeInto(Box(i), text); });
             box = line;
         }
         box->setObjectName(QString::fromLatin1(def.box));
@@ -148,8 +146,8 @@ void FrmIstoriki::buildRecordArea(QWidget* client) {
     // line shows in the wider sans-serif fonts of today.
     QFont sortFont = panelFont();
     sortFont.setBold(false);
-    label18_ =
-        makeLabel(client, "Label18", window_.sortStateLine, {1560, 3720, 7695, 240}, sortFont);
+    label18_ = makeLabel(client, "Label18", window_.state().sortStateLine, {1560, 3720, 7695, 240},
+                         sortFont);
     label18_->setAlignment(Qt::AlignCenter);
 }
 
@@ -177,8 +175,8 @@ void FrmIstoriki::buildButtons(QWidget* client) {
         {"cmdNew", [&w] { w.cmdNew(); }},
         {"cmdPaste", [&w] { w.mnuPaste(); }},
         {"cmdMulti", [&w] { w.cmdMulti(); }},
-        {"Command10", [&w] { w.Command10(); }},
-        {"Command5", [&w] { w.Command5(); }},
+        {"Command10", [&w] { w.coverPanel().Command10(); }},
+        {"Command5", [&w] { w.pickPanel().Command5(); }},
         {"cmdPrint", [&w] { print::cmdPrint(w); }},
         {"cmdEndPrint", [&w] { print::cmdEndPrint(w); }},
     };
@@ -215,17 +213,19 @@ void FrmIstoriki::buildPickPanel(QWidget* client) {
         pickLists_[def.list] = combo;
         const int list = def.list;
         combo->setValidator(codePageValidator([this] { window_.dialogs().beep(); }, combo));
-        connect(combo, &PickListBox::chosen, this,
-                [this, list](const QString& name) { window_.pickListChosen(list, name); });
+        connect(combo, &PickListBox::chosen, this, [this, list](const QString& name) {
+            window_.pickPanel().pickListChosen(list, name);
+        });
         connect(combo, &QComboBox::editTextChanged, this, [this, list](const QString& text) {
-            if (!refreshing_) window_.pickTexts[list] = text;
+            if (!refreshing_) window_.pickPanel().setPickText(list, text);
         });
         auto* add = new QPushButton(QStringLiteral("Add"), client);
         add->setObjectName(QString::fromLatin1(def.addButton));
         add->setGeometry(rectTw(def.addLeft, def.place.y(), 495, 375));
         add->setAutoDefault(false);
         add->setFocusPolicy(Qt::TabFocus);
-        connect(add, &QPushButton::clicked, this, [this, list] { window_.addToPickList(list); });
+        connect(add, &QPushButton::clicked, this,
+                [this, list] { window_.pickPanel().addToPickList(list); });
         buttons_.insert(add->objectName(), add);
     }
 
@@ -270,20 +270,25 @@ void FrmIstoriki::buildCoverPanel(QWidget* client) {
     image2->setToolTip(QStringLiteral("Click to enlarge the image"));
     image2->setGeometry(rectTw(11160, 240, 3615, 5415));
     image2->setScaledContents(true);
-    connect(label19, &ui::ClickableLabel::clicked, this, [this] { window_.Label19_Click(); });
-    connect(label20, &ui::ClickableLabel::clicked, this, [this] { window_.Label20_Click(); });
-    connect(image2, &ui::ClickableLabel::clicked, this, [this] { window_.Image2_Click(); });
+    connect(label19, &ui::ClickableLabel::clicked, this,
+            [this] { window_.coverPanel().Label19_Click(); });
+    connect(label20, &ui::ClickableLabel::clicked, this,
+            [this] { window_.coverPanel().Label20_Click(); });
+    connect(image2, &ui::ClickableLabel::clicked, this,
+            [this] { window_.coverPanel().Image2_Click(); });
     label19_ = label19;
     image2_ = image2;
 }
 
 void FrmIstoriki::buildCoverWindows() {
+    record::CoverPanel& panel = window_.coverPanel();
+    using record::CoverSide;
     frmCoverImage_ = new FrmCoverImage(
-        QStringLiteral("frmCoverImage"), [this] { window_.copyPicture(window_.frmCoverImage); },
-        [this] { window_.frmCoverImage = CoverWindow(); });
+        QStringLiteral("frmCoverImage"), [&panel] { panel.copyPicture(CoverSide::Front); },
+        [&panel] { panel.closeCoverWindow(CoverSide::Front); });
     frmBackImage_ = new FrmCoverImage(
-        QStringLiteral("frmBackImage"), [this] { window_.copyPicture(window_.frmBackImage); },
-        [this] { window_.frmBackImage = CoverWindow(); });
+        QStringLiteral("frmBackImage"), [&panel] { panel.copyPicture(CoverSide::Back); },
+        [&panel] { panel.closeCoverWindow(CoverSide::Back); });
 }
 
 void FrmIstoriki::buildStatusBar() {
@@ -321,58 +326,66 @@ void FrmIstoriki::buildKeys() {
 }
 
 void FrmIstoriki::refresh() {
-    refresh_.refresh(window_.busy);
+    refresh_.refresh(window_.isBusy());
 }
 
 void FrmIstoriki::copyState() {
     refreshing_ = true;
     const auto done = qScopeGuard([this] { refreshing_ = false; });
-    setWindowTitle(window_.caption);
+    copyRecordArea(window_.state());
+    copyPickPanel(window_.pickPanel().state());
+    copyCoverPanel(window_.coverPanel().state());
+    setFixedSize(ui::windowSize(window_.state().widthTwips, window_.state().heightTwips));
+}
+
+void FrmIstoriki::copyRecordArea(const record::RecordState& state) {
+    setWindowTitle(state.caption);
     for (int i = 0; i < store::kFieldCount; ++i) {
         if (i == txtEkdot) {
-            txtEkdot_->setStoredText(window_.boxes[i]);
-        } else if (lineBox(Box(i))->text() != window_.boxes[i]) {
-            lineBox(Box(i))->setText(window_.boxes[i]);
+            txtEkdot_->setStoredText(state.boxes[i]);
+        } else if (lineBox(Box(i))->text() != state.boxes[i]) {
+            lineBox(Box(i))->setText(state.boxes[i]);
         }
     }
-    status_->setText(window_.status);
-    label18_->setText(window_.sortStateLine);
+    status_->setText(state.status);
+    label18_->setText(state.sortStateLine);
+    image1_->setPixmap(QPixmap::fromImage(state.icon));
+    image1_->setFrameShape(state.iconBorder ? QFrame::Box : QFrame::NoFrame);
+}
 
-    if (shownListsVersion_ != window_.listsVersion) {
+void FrmIstoriki::copyPickPanel(const record::PickPanel::State& panel) {
+    if (shownListsVersion_ != panel.listsVersion) {
         for (size_t i = 0; i < pickLists_.size(); ++i) {
             QComboBox* combo = pickLists_[i];
             const QString text = combo->currentText();
             combo->clear();
-            combo->addItems(window_.lists[i]);
+            combo->addItems(panel.lists[i]);
             combo->setCurrentIndex(-1);
             combo->setEditText(text);
         }
-        shownListsVersion_ = window_.listsVersion;
+        shownListsVersion_ = panel.listsVersion;
     }
-
     for (size_t i = 0; i < pickLists_.size(); ++i) {
         QComboBox* combo = pickLists_[i];
-        if (combo->currentText() != window_.pickTexts[i]) {
-            if (window_.pickTexts[i].isEmpty()) combo->setCurrentIndex(-1);
-            combo->setEditText(window_.pickTexts[i]);
+        if (combo->currentText() != panel.pickTexts[i]) {
+            if (panel.pickTexts[i].isEmpty()) combo->setCurrentIndex(-1);
+            combo->setEditText(panel.pickTexts[i]);
         }
     }
-
-    image1_->setPixmap(QPixmap::fromImage(window_.icon));
-    image1_->setFrameShape(window_.iconBorder ? QFrame::Box : QFrame::NoFrame);
-    label19_->setText(window_.label19);
-    image2_->setPixmap(QPixmap::fromImage(window_.cover));
-    image2_->resize(kCoverPictureWidth, window_.coverHeight);
-    button("Command10")->setText(window_.command10Caption);
-    button("Command5")->setText(window_.command5Caption);
-    menuEntry("mnuCoverImage")->setEnabled(window_.coverImageMenuEnabled);
-
-    const bool expanded = window_.pickPanelShown != 0;
+    button("Command5")->setText(panel.command5Caption);
+    const bool expanded = panel.pickPanelShown != 0;
     picture1_->setVisible(expanded);
     picture2_->setVisible(expanded);
-    setFixedSize(ui::windowSize(window_.widthTwips, window_.heightTwips));
-    frmCoverImage_->refresh(window_.frmCoverImage);
-    frmBackImage_->refresh(window_.frmBackImage);
+}
+
+void FrmIstoriki::copyCoverPanel(const record::CoverPanel::State& panel) {
+    label19_->setText(panel.label19);
+    image2_->setPixmap(QPixmap::fromImage(panel.cover));
+    image2_->resize(kCoverPictureWidth, panel.coverHeight);
+    button("Command10")->setText(panel.command10Caption);
+    menuEntry("mnuCoverImage")->setEnabled(panel.coverImageMenuEnabled);
+    frmCoverImage_->refresh(panel.frmCoverImage);
+    frmBackImage_->refresh(panel.frmBackImage);
 }
 
 void FrmIstoriki::showQuickFind() {
@@ -391,7 +404,7 @@ QAction* FrmIstoriki::menuEntry(const char* name) const {
 void FrmIstoriki::closeEvent(QCloseEvent* event) {
     // A long command lets the window draw its progress, and a close from the window manager can
     // arrive then: the command must finish first.
-    if (window_.busy) {
+    if (window_.isBusy()) {
         event->ignore();
         return;
     }

@@ -83,7 +83,11 @@ private:
     FrmCoverImage* frmBackImage_ = nullptr;
     quick_find::FrmQuickFind* quickFind_ = nullptr;
     QPointer<collection_check::FrmCollectionCheck> collectionCheck_;
+    // The state into the controls, panel by panel.
     void copyState();
+    void copyRecordArea(const record::RecordState& state);
+    void copyPickPanel(const record::PickPanel::State& panel);
+    void copyCoverPanel(const record::CoverPanel::State& panel);
     bool refreshing_ = false;
     ui::ThrottledRefresh refresh_{this, [this] { copyState(); }};
     int shownListsVersion_ = -1;

@@ -38,7 +38,7 @@ void FrmIstoriki::buildMenus() {
     };
     // Menu, entry, caption, shortcut, separator before it, command (none: disabled for now).
     std::vector<ui::MenuEntry> entries = {
-        {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), nullptr, [&w] { w.mnuCoverImage(); }},
+        {"mnuFile", "mnuCoverImage", QStringLiteral("Cover Image"), K(Qt::CTRL | Qt::Key_G), nullptr, [&w] { w.coverPanel().mnuCoverImage(); }},
         {"mnuFile", "mnuBackUp", QStringLiteral("&BackUp"), K(Qt::CTRL | Qt::Key_B), nullptr, [&w] { maintenance::mnuBackUp(w); }},
         {"mnuFile", "mnuCountMedia", QStringLiteral("&Media Counting"), K(Qt::CTRL | Qt::Key_M), nullptr, [&w] { maintenance::mnuCountMedia(w); }},
         {"mnuFile", "mnuMenu", QStringLiteral("Menu      F10"), {}, "mnuSepFile1", [] {}},

@@ -41,8 +41,8 @@ void clearProgress(RecordWindow& window) {
 bool countEntireCollection(RecordWindow& window, std::int32_t* counted) {
     common::NumberedText progress = progressText();
     std::uint64_t previous = 0;
-    const bool read = window.showRecords(1, window.N, [&] {
-        const std::int32_t k = window.current;
+    const bool read = window.showRecords(1, window.state().N, [&] {
+        const std::int32_t k = window.state().current;
         const std::uint64_t key = mediumKey(window);
         // The first medium has no change of key to mark it; it is counted after the last record.
         if (k > 1 && key != previous) {
@@ -53,7 +53,7 @@ bool countEntireCollection(RecordWindow& window, std::int32_t* counted) {
     });
     if (!read) return false;
     ++*counted;
-    window.setStatus(progress, window.N, *counted);
+    window.setStatus(progress, window.state().N, *counted);
     return true;
 }
 
@@ -64,8 +64,8 @@ bool countMarkedMedia(RecordWindow& window, const QString& special, std::int32_t
     const auto marked = [&] { return rule.matches(window.record().data()); };
     common::NumberedText progress = progressText();
     std::uint64_t previous = 0;
-    const bool read = window.showRecords(1, window.N, [&] {
-        const std::int32_t k = window.current;
+    const bool read = window.showRecords(1, window.state().N, [&] {
+        const std::int32_t k = window.state().current;
         const std::uint64_t key = mediumKey(window);
         if (k == 1) {
             if (marked()) ++*counted;
@@ -76,7 +76,7 @@ bool countMarkedMedia(RecordWindow& window, const QString& special, std::int32_t
         previous = key;
     });
     if (!read) return false;
-    window.setStatus(progress, window.N, *counted);
+    window.setStatus(progress, window.state().N, *counted);
     return true;
 }
 

@@ -65,6 +65,8 @@ public:
     bool printShownEnabled = false;  // mnuPrint "&Print Shown"
     bool saveShownEnabled = false;   // mnuExport "&Save Shown"
     bool busy = false;
+    bool isBusy() const { return busy; }
+    void setBusy(bool on) { busy = on; }
 
     // The view is told after every change.
     std::function<void()> changed;

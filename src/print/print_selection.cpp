@@ -20,7 +20,7 @@ using store::Field;
 void cmdPrint(record::RecordWindow& window) {
     platform::PrintJob& job = window.services().printJob;
     window.setStatus(
-        QStringLiteral("Opus Number <") + common::numberText(window.current) +
+        QStringLiteral("Opus Number <") + common::numberText(window.state().current) +
         QStringLiteral(" > will be printed. Click on 'PRINT' to print all selected opus numbers"));
     setPrinterFont(job);
     const std::int16_t onSheet = static_cast<std::int16_t>(job.recordsOnSheet() + 1);
@@ -37,7 +37,7 @@ void cmdPrint(record::RecordWindow& window) {
     job.line(rule('-'));
     job.write(record.text(Field::Identity));
     job.writeAt(90, QStringLiteral("Opus # = "));
-    job.write(numberItem(window.current));
+    job.write(numberItem(window.state().current));
     job.endLine();
     job.line(record.text(Field::Composer) + QStringLiteral("     ") + record.text(Field::Title));
     job.line(record.text(Field::Orchestra));

@@ -58,7 +58,8 @@ enum class Asked { Ended, StartAgain, Print };
 
 void askForNumbersInRange(RecordWindow& window) {
     window.dialogs().show(
-        common::kTitle, QStringLiteral("Please type numbers between 1 and ") + numberText(window.N),
+        common::kTitle,
+        QStringLiteral("Please type numbers between 1 and ") + numberText(window.state().N),
         Icon::Information);
 }
 
@@ -78,7 +79,7 @@ Asked askRange(RecordWindow& window, const RangeTexts& texts, Range* range) {
         askForNumbersInRange(window);
         return Asked::StartAgain;
     }
-    const double n = window.N;
+    const double n = window.state().N;
     if (range->first >= 1 && range->last >= 1 && range->first <= n && range->last <= n) {
         if (range->first > range->last) {
             dialogs.show(
@@ -237,7 +238,7 @@ void printCollection(RecordWindow& window, const Range& range, bool colour) {
     const bool read = window.showRecords(opening + 1, rangeEnd(opening, count), [&] {
         ++i;
         ++onPage;
-        const std::int32_t current = window.current;
+        const std::int32_t current = window.state().current;
         texts.take(window.record(), current);
         job.line();
         if (colour) job.setTextColor(kRed);
@@ -288,7 +289,7 @@ void printForFiling(RecordWindow& window, const Range& range) {
     const bool read = window.showRecords(opening + 1, rangeEnd(opening, recordCount(range)), [&] {
         ++onPage;
         setPrinterFont(job);
-        texts.take(window.record(), window.current);
+        texts.take(window.record(), window.state().current);
         for (int empty = 0; empty < 6; ++empty) job.line();
         job.line(underscores);
         job.line();
@@ -307,7 +308,7 @@ void printForFiling(RecordWindow& window, const Range& range) {
         identityLine(job, texts);
         job.line(underscores);
         job.write(hyphens);
-        window.setStatus(progress, window.current);
+        window.setStatus(progress, window.state().current);
         job.endLine();
         if (onPage == 3) {
             job.newPage();

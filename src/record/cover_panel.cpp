@@ -1,6 +1,4 @@
-// The cover panel at the right of the main window, the enlarged front and back cover windows, and
-// copying a cover to the clipboard. Cover files are found by the record's cover name in the
-// Covers folder of the program's directory.
+#include "record/cover_panel.h"
 
 #include <QFileInfo>
 
@@ -38,121 +36,125 @@ bool isWide(const QImage& picture) {
 
 }  // namespace
 
-void RecordWindow::hideCoverPanel() {
-    label19 = coverLabel(record_.text(store::Field::Identity));
-    widthTwips = kNarrowWidth;
-    command10Caption = QStringLiteral("IMAGE");
-    coverImageMenuEnabled = false;
-    coverShown = 0;
+QString CoverPanel::identity() const {
+    return window_.record().text(store::Field::Identity);
 }
 
-bool RecordWindow::loadPanelCover() {
-    const QString identity = record_.text(store::Field::Identity);
-    const QString file = frontCoverFile(identity);
+void CoverPanel::hide() {
+    state_.label19 = coverLabel(identity());
+    window_.state_.widthTwips = kNarrowWidth;
+    state_.command10Caption = QStringLiteral("IMAGE");
+    state_.coverImageMenuEnabled = false;
+    state_.coverShown = 0;
+}
+
+bool CoverPanel::loadPanelCover() {
+    const QString file = frontCoverFile(identity());
     QImage picture;
-    switch (loadCover(identity, file, &picture)) {
+    switch (loadCover(identity(), file, &picture)) {
         case Load::Missing:
-            dialogs_.show(common::kTitle,
-                          QStringLiteral("CD,DVD,LP or Tape Cover Image:\n") + file +
-                              QStringLiteral("\nwas not found."),
-                          Icon::Exclamation);
-            hideCoverPanel();
+            window_.dialogs().show(common::kTitle,
+                                   QStringLiteral("CD,DVD,LP or Tape Cover Image:\n") + file +
+                                       QStringLiteral("\nwas not found."),
+                                   Icon::Exclamation);
+            hide();
             return false;
         case Load::Failed:
             return false;
         case Load::Done:
             break;
     }
-    cover = picture;
-    if (isWide(cover)) coverHeight = kWideCoverPictureHeight;
+    state_.cover = picture;
+    if (isWide(state_.cover)) state_.coverHeight = kWideCoverPictureHeight;
     return true;
 }
 
-void RecordWindow::Command10() {
-    label19.clear();
-    coverHeight = kCoverPictureHeight;
-    if (coverShown == 1) {
-        hideCoverPanel();
-        notify();
+void CoverPanel::Command10() {
+    state_.label19.clear();
+    state_.coverHeight = kCoverPictureHeight;
+    if (state_.coverShown == 1) {
+        hide();
+        window_.notify();
         return;
     }
-    coverImageMenuEnabled = true;
-    widthTwips = kCoverWidth;
-    command10Caption = QStringLiteral("TEXT");
-    notify();
+    state_.coverImageMenuEnabled = true;
+    window_.state_.widthTwips = kCoverWidth;
+    state_.command10Caption = QStringLiteral("TEXT");
+    window_.notify();
     if (loadPanelCover()) {
-        coverShown = 1;
-        label19 = coverLabel(record_.text(store::Field::Identity));
+        state_.coverShown = 1;
+        state_.label19 = coverLabel(identity());
     }
-    notify();
+    window_.notify();
 }
 
-void RecordWindow::mnuCoverImage() {
-    if (coverShown != 1) return;
-    label19.clear();
-    cover = QImage();
-    coverHeight = kCoverPictureHeight;
-    coverImageMenuEnabled = true;
-    widthTwips = kCoverWidth;
-    command10Caption = QStringLiteral("TEXT");
-    notify();
-    if (loadPanelCover()) label19 = coverLabel(record_.text(store::Field::Identity));
-    notify();
+void CoverPanel::mnuCoverImage() {
+    if (state_.coverShown != 1) return;
+    state_.label19.clear();
+    state_.cover = QImage();
+    state_.coverHeight = kCoverPictureHeight;
+    state_.coverImageMenuEnabled = true;
+    window_.state_.widthTwips = kCoverWidth;
+    state_.command10Caption = QStringLiteral("TEXT");
+    window_.notify();
+    if (loadPanelCover()) state_.label19 = coverLabel(identity());
+    window_.notify();
 }
 
-void RecordWindow::openCoverWindow(CoverWindow& window, const QString& file,
-                                   const QString& windowCaption, const QString& failure) {
+void CoverPanel::openCoverWindow(CoverWindow& window, const QString& file,
+                                 const QString& windowCaption, const QString& failure) {
     window.open = true;
     window.picture = QImage();
     window.caption = windowCaption;
-    notify();
-    const QString identity = record_.text(store::Field::Identity);
+    window_.notify();
     QImage picture;
-    if (loadCover(identity, file, &picture) != Load::Done) {
-        dialogs_.show(common::kTitle, failure, Icon::Exclamation);
+    if (loadCover(identity(), file, &picture) != Load::Done) {
+        window_.dialogs().show(common::kTitle, failure, Icon::Exclamation);
         window = CoverWindow();
-        notify();
+        window_.notify();
         return;
     }
     window.picture = picture;
     window.wide = isWide(picture);
-    notify();
+    window_.notify();
 }
 
-void RecordWindow::Image2_Click() {
-    const QString identity = record_.text(store::Field::Identity);
-    label19 = coverLabel(identity);
-    openCoverWindow(frmCoverImage, frontCoverFile(identity), kCoverCaption + label19,
-                    QStringLiteral("Image Loading Error"));
+void CoverPanel::Image2_Click() {
+    state_.label19 = coverLabel(identity());
+    openCoverWindow(state_.frmCoverImage, frontCoverFile(identity()),
+                    kCoverCaption + state_.label19, QStringLiteral("Image Loading Error"));
 }
 
-void RecordWindow::Label20_Click() {
-    const QString identity = record_.text(store::Field::Identity);
-    openCoverWindow(frmBackImage, backCoverFile(identity),
-                    kCoverCaption + label19 + QStringLiteral(" Back"),
+void CoverPanel::Label20_Click() {
+    openCoverWindow(state_.frmBackImage, backCoverFile(identity()),
+                    kCoverCaption + state_.label19 + QStringLiteral(" Back"),
                     QStringLiteral("Back Cover image does not exist"));
 }
 
-void RecordWindow::Label19_Click() {
-    services_.clipboard.setImage(cover);
-    dialogs_.show(common::kTitle, QStringLiteral("This Cover Image was copied to the Clipboard"),
-                  Icon::Information);
+void CoverPanel::Label19_Click() {
+    window_.services().clipboard.setImage(state_.cover);
+    window_.dialogs().show(common::kTitle,
+                           QStringLiteral("This Cover Image was copied to the Clipboard"),
+                           Icon::Information);
 }
 
-void RecordWindow::copyPicture(CoverWindow& window) {
-    services_.clipboard.setImage(window.picture);
-    dialogs_.show(common::kTitle, QStringLiteral("This Cover Image was copied to the Clipboard"),
-                  Icon::Information);
+void CoverPanel::copyPicture(CoverSide side) {
+    const CoverWindow& window =
+        side == CoverSide::Front ? state_.frmCoverImage : state_.frmBackImage;
+    window_.services().clipboard.setImage(window.picture);
+    window_.dialogs().show(common::kTitle,
+                           QStringLiteral("This Cover Image was copied to the Clipboard"),
+                           Icon::Information);
 }
 
-void RecordWindow::closeCoverWindows() {
-    frmCoverImage = CoverWindow();
-    frmBackImage = CoverWindow();
-    notify();
+void CoverPanel::closeCoverWindow(CoverSide side) {
+    (side == CoverSide::Front ? state_.frmCoverImage : state_.frmBackImage) = CoverWindow();
 }
 
-void RecordWindow::Picture_Click() {
-    services_.shell.showSplash();
+void CoverPanel::closeCoverWindows() {
+    state_.frmCoverImage = CoverWindow();
+    state_.frmBackImage = CoverWindow();
+    window_.notify();
 }
 
 }  // namespace record

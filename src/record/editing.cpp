@@ -22,40 +22,40 @@ void RecordWindow::cmdCorrect() {
     if (!SaveCR()) return;
     dialogs_.show(
         common::kTitle,
-        QStringLiteral("Opus Number ") + numberText(current) + QStringLiteral(" was Saved"),
+        QStringLiteral("Opus Number ") + numberText(state_.current) + QStringLiteral(" was Saved"),
         Icon::Information);
 }
 
 void RecordWindow::cmdNew() {
     if (!SaveCR()) return;
-    if (N == std::numeric_limits<std::int32_t>::max()) {
+    if (state_.N == std::numeric_limits<std::int32_t>::max()) {
         reportFailure(
-            QStringLiteral("cannot be followed by another one"), N,
+            QStringLiteral("cannot be followed by another one"), state_.N,
             QStringLiteral("the collection holds as many records as there are Opus Numbers"));
         return;
     }
     try {
-        file_.write(N + 1, store::OpusRecord::withIdentity(store::kNewIdentity));
+        file_.write(state_.N + 1, store::OpusRecord::withIdentity(store::kNewIdentity));
     } catch (const store::StoreError& e) {
-        reportFailure(QStringLiteral("could not be saved"), N + 1, e.message());
+        reportFailure(QStringLiteral("could not be saved"), state_.N + 1, e.message());
         return;
     }
-    ++N;
-    showRecord(N);
-    if (focusBox) focusBox(txtEpo);
+    ++state_.N;
+    showRecord(state_.N);
+    if (view_.focusBox) view_.focusBox(txtEpo);
 }
 
 std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
     const store::CollectionFile::RecordSource& source, std::int64_t count) {
     // An empty collection shows a blank record 1 that is not in the file yet, or that the last
     // save put there: the first record appended takes its place.
-    const bool empty = N == 1 && file_.read(1) == store::OpusRecord();
-    if (!empty && N == std::numeric_limits<std::int32_t>::max()) {
+    const bool empty = state_.N == 1 && file_.read(1) == store::OpusRecord();
+    if (!empty && state_.N == std::numeric_limits<std::int32_t>::max()) {
         throw store::StoreError(
             store::StoreError::Kind::TooLarge,
             QStringLiteral("The collection holds as many records as there are Opus Numbers"));
     }
-    const std::int32_t first = empty ? 1 : N + 1;
+    const std::int32_t first = empty ? 1 : state_.N + 1;
     // The records go from `first` on; what the file holds there (a blank record 1, a piece of a
     // record too short to count) is no record, and a cut back to before it loses none.
     const std::int64_t start = std::int64_t(first - 1) * store::kRecordLength;
@@ -64,21 +64,21 @@ std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
     const auto unmark = qScopeGuard([this] { store::removeImportMarker(file_.path()); });
     const std::int32_t written = file_.writeRecords(first, source);
     if (written == 0) return {0, 0};
-    N = first - 1 + written;  // first + written may pass the largest Opus Number by one
+    state_.N = first - 1 + written;  // first + written may pass the largest Opus Number by one
     showRecord(first);
-    return {first, N};
+    return {first, state_.N};
 }
 
 void RecordWindow::mnuDelete() {
     const Answer answer = dialogs_.ask(common::kTitle,
                                        QStringLiteral("Do you wish to Delete Opus Number") +
-                                           numberText(current) + QStringLiteral(" ;"),
+                                           numberText(state_.current) + QStringLiteral(" ;"),
                                        Icon::Question, Buttons::YesNo, 1);
     if (answer != Answer::Yes) return;
     try {
-        file_.write(current, store::OpusRecord::withIdentity(store::kDeletedIdentity));
+        file_.write(state_.current, store::OpusRecord::withIdentity(store::kDeletedIdentity));
     } catch (const store::StoreError& e) {
-        reportFailure(QStringLiteral("could not be deleted"), current, e.message());
+        reportFailure(QStringLiteral("could not be deleted"), state_.current, e.message());
         return;
     }
     ShowCR();
@@ -88,7 +88,7 @@ void RecordWindow::mnuPaste() {
     static const QStringList kZeros = {QStringLiteral("0"), QStringLiteral("00"),
                                        QStringLiteral("000"), QStringLiteral("0000"),
                                        QStringLiteral("00000")};
-    const std::int32_t target = current;
+    const std::int32_t target = state_.current;
     std::int32_t source = 0;
     for (;;) {
         const QString typed = dialogs_.input(QStringLiteral("Enter the Sonvella Number to Paste:"),
@@ -97,13 +97,13 @@ void RecordWindow::mnuPaste() {
             dialogs_.show(common::kTitle,
                           QStringLiteral("You have typed Nothing or Zero(s) or hit <Esc>.\n"
                                          "Please type a number between 1 and ") +
-                              numberText(N),
+                              numberText(state_.N),
                           Icon::Exclamation);
             return;
         }
         // Only an empty record takes a paste: Composer, Title, Orchestra and Soloists as shown.
-        if (!boxes[txtOno].isEmpty() || !boxes[txtTitlos].isEmpty() || !boxes[txtAlloi].isEmpty() ||
-            !boxes[txtEkdot].isEmpty()) {
+        if (!state_.boxes[txtOno].isEmpty() || !state_.boxes[txtTitlos].isEmpty() ||
+            !state_.boxes[txtAlloi].isEmpty() || !state_.boxes[txtEkdot].isEmpty()) {
             dialogs_.show(
                 common::kTitle,
                 QStringLiteral("This Opus Number is not empty.\nFirst Delete it and then use\n"
@@ -112,7 +112,7 @@ void RecordWindow::mnuPaste() {
             return;
         }
         const common::TypedNumber number = common::readWholeNumber(typed);
-        if (number.ok() && number.value >= 1 && number.value <= N) {
+        if (number.ok() && number.value >= 1 && number.value <= state_.N) {
             source = number.value;
             break;
         }
@@ -126,8 +126,8 @@ void RecordWindow::mnuPaste() {
         reportFailure(QStringLiteral("could not be read"), source, e.message());
         return;
     }
-    for (store::Field f : store::kAllFields) boxes[static_cast<int>(f)] = copied.trimmed(f);
-    current = target;
+    for (store::Field f : store::kAllFields) state_.boxes[static_cast<int>(f)] = copied.trimmed(f);
+    state_.current = target;
     if (SaveCR()) {
         ShowCR();
     } else {

@@ -16,40 +16,40 @@ void RecordWindow::CmdFirst() {
 }
 
 void RecordWindow::CmdLast() {
-    if (SaveCR()) showRecord(N);
+    if (SaveCR()) showRecord(state_.N);
 }
 
 void RecordWindow::cmdNext() {
-    if (current == N) {
+    if (state_.current == state_.N) {
         dialogs_.beep();
         dialogs_.show(common::kTitle, QStringLiteral("Last Opus Number Reached"),
                       Icon::Exclamation);
     } else if (SaveCR()) {
-        showRecord(current + 1);
+        showRecord(state_.current + 1);
     }
-    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
+    coverPanel_.followRecord();  // the cover of the record now shown
 }
 
 void RecordWindow::cmdPrevious() {
-    if (current == 1) {
+    if (state_.current == 1) {
         dialogs_.beep();
         dialogs_.show(common::kTitle, QStringLiteral("First Opus Number Reached"),
                       Icon::Exclamation);
     } else if (SaveCR()) {
-        showRecord(current - 1);
+        showRecord(state_.current - 1);
     }
-    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
+    coverPanel_.followRecord();  // the cover of the record now shown
 }
 
 bool RecordWindow::goToRecord(std::int32_t n) {
-    if (busy) {
+    if (state_.busy) {
         dialogs_.beep();
         return false;
     }
-    if (n < 1 || n > N) return false;
+    if (n < 1 || n > state_.N) return false;
     if (!SaveCR()) return false;
     const bool shown = showRecord(n);
-    if (coverShown == 1) mnuCoverImage();  // the cover of the record now shown
+    coverPanel_.followRecord();  // the cover of the record now shown
     return shown;
 }
 
@@ -67,7 +67,7 @@ void RecordWindow::cmdFindcode() {
         // though it would round to 8.
         double asTyped = 0;
         common::readDecimal(typed, &asTyped);
-        if (asTyped > N) {
+        if (asTyped > state_.N) {
             dialogs_.show(common::kTitle,
                           QStringLiteral("Opus Number ") + typed + QStringLiteral(" was Not Found"),
                           Icon::Information);
@@ -80,7 +80,7 @@ void RecordWindow::cmdFindcode() {
 }
 
 void RecordWindow::cmdMulti() {
-    closeCoverWindows();
+    coverPanel_.closeCoverWindows();
     services_.shell.showMultiMode();  // which unloads this window first
 }
 

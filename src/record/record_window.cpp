@@ -9,7 +9,6 @@
 #include "platform/program_directory.h"
 #include "platform/shell.h"
 #include "record/media_icon.h"
-#include "record/pick_lists.h"
 #include "store/codepage.h"
 #include "store/collation.h"
 #include "store/import_marker.h"
@@ -34,30 +33,28 @@ const QString kResortedByComposer =
 }  // namespace
 
 RecordWindow::RecordWindow(Session& session, platform::Services services)
-    : sortStateLine(kNotResorted),
-      session_(session),
+    : session_(session),
       services_(services),
       dialogs_(services.dialogs),
       recordCaption_(QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No: "),
                      QStringLiteral("  of "), QString()),
       searchCaption_(QStringLiteral("Sonvella 4.0 - My Music Collection - Searching Opus No: "),
                      QStringLiteral("  of "), QString()) {
-    for (size_t i = 0; i < kPickLists.size(); ++i)
-        pickTexts[i] = QString::fromLatin1(kPickLists[i].initialText);
+    state_.sortStateLine = kNotResorted;
 }
 
 void RecordWindow::notify() {
-    if (changed) changed();
+    if (view_.changed) view_.changed();
 }
 
 void RecordWindow::setStatus(const QString& text) {
-    status = text;
+    state_.status = text;
     notify();
 }
 
 void RecordWindow::setStatus(common::NumberedText& progress, std::int64_t first,
                              std::int64_t second) {
-    progress.write(status, first, second);
+    progress.write(state_.status, first, second);
     notify();
 }
 
@@ -66,7 +63,7 @@ void RecordWindow::clearStatus() {
 }
 
 void RecordWindow::stepSearchPosition() {
-    common::countUpTo(searchPosition, N);
+    common::countUpTo(state_.searchPosition, state_.N);
 }
 
 bool RecordWindow::Form_Load() {
@@ -75,25 +72,18 @@ bool RecordWindow::Form_Load() {
             throw store::StoreError(store::StoreError::Kind::Unreadable,
                                     QStringLiteral("cannot create ") + platform::coversDirectory());
         }
-        pickPanelShown = 0;
-        heightTwips = kSmallHeight;
-        widthTwips = kStartWidth;
-        coverImageMenuEnabled = false;
+        pickPanel_.shrink();
+        state_.widthTwips = kStartWidth;
+        coverPanel_.atLoad();
 
         takeBackUnfinishedImport();
         file_.open();
-        N = file_.recordCount();
-        current = 1;
+        state_.N = file_.recordCount();
+        state_.current = 1;
         icons_.clear();  // decoded afresh with each load: a changed icon file shows then
         iconKind_ = -1;
 
-        for (size_t i = 0; i < store::kNameLists.size(); ++i) {
-            QStringList names;
-            store::LoadNameList(QString::fromLatin1(store::kNameLists[i].file), names);
-            store::sortNames(names);
-            lists[i] = names;
-        }
-        ++listsVersion;
+        pickPanel_.load();
 
         showCurrentRecord();
     } catch (const store::StoreError& e) {
@@ -114,10 +104,10 @@ bool RecordWindow::Form_Load() {
 
     switch (session_.sortState) {
         case 1:
-            sortStateLine = kResortedByIdentity;
+            state_.sortStateLine = kResortedByIdentity;
             break;
         case 2:
-            sortStateLine = kResortedByComposer;
+            state_.sortStateLine = kResortedByComposer;
             break;
         default:
             break;  // the line keeps its first text
@@ -165,13 +155,13 @@ void RecordWindow::takeBackUnfinishedImport() {
 
 void RecordWindow::setRecordCaption() {
     searchCaption_.forget();
-    recordCaption_.write(caption, current, N);
+    recordCaption_.write(state_.caption, state_.current, state_.N);
 }
 
 void RecordWindow::ShowSRN() {
     // Runs once for every record a search looks at: the count's digits change in place.
     recordCaption_.forget();
-    searchCaption_.write(caption, searchPosition, N);
+    searchCaption_.write(state_.caption, state_.searchPosition, state_.N);
     notify();
 }
 
@@ -191,12 +181,12 @@ void RecordWindow::reportFailure(const QString& what, std::int32_t opusNumber,
 }
 
 void RecordWindow::showCurrentRecord() {
-    const store::OpusRecord read = file_.read(current);
-    fillFromBytes(current, read.data(), false);
+    const store::OpusRecord read = file_.read(state_.current);
+    fillFromBytes(state_.current, read.data(), false);
 }
 
 void RecordWindow::fillFromBytes(std::int32_t n, const char* bytes, bool boxesShowRecord) {
-    current = n;
+    state_.current = n;
     // A field whose bytes are those the record before held once trimmed is trimmed already, and
     // leaves its box as it is when the boxes are known to show that record.
     const unsigned same = record_.assign(bytes);
@@ -205,7 +195,7 @@ void RecordWindow::fillFromBytes(std::int32_t n, const char* bytes, bool boxesSh
         // The boxes' texts are rewritten in place: a pass shows a million records a second.
         const int box = static_cast<int>(f);
         if (boxesShowRecord && (same & (1u << box)) != 0) continue;
-        store::fromDiskInto(boxes[box], store::trimBlankBytes(record_.field(f)));
+        store::fromDiskInto(state_.boxes[box], store::trimBlankBytes(record_.field(f)));
     }
     setRecordCaption();
     // The same Identity as the record shown before: the same icon.
@@ -246,16 +236,16 @@ bool RecordWindow::showRecords(std::int32_t first, std::int32_t last,
 
 void RecordWindow::showMediaIcon() {
     const int kind = mediaKindOf(record_.field(store::Field::Identity));
-    iconBorder = kind >= 0;
+    state_.iconBorder = kind >= 0;
     if (kind == iconKind_) return;  // the picture shown already
     if (kind < 0) {
-        icon = QImage();
+        state_.icon = QImage();
         iconKind_ = kind;
         return;
     }
     // A missing or broken icon file keeps the icon shown before, without a word.
     if (const QImage* decoded = icons_.icon(kind)) {
-        icon = *decoded;
+        state_.icon = *decoded;
         iconKind_ = kind;
     }
 }
@@ -263,37 +253,37 @@ void RecordWindow::showMediaIcon() {
 bool RecordWindow::ShowCR() {
     store::OpusRecord read;
     try {
-        read = file_.read(current);
+        read = file_.read(state_.current);
     } catch (const store::StoreError& e) {
-        reportFailure(QStringLiteral("could not be shown"), current, e.message());
+        reportFailure(QStringLiteral("could not be shown"), state_.current, e.message());
         return false;
     }
-    showRecordBytes(current, read.data());
+    showRecordBytes(state_.current, read.data());
     return true;
 }
 
 bool RecordWindow::showRecord(std::int32_t n) {
-    const std::int32_t before = current;
-    current = n;
+    const std::int32_t before = state_.current;
+    state_.current = n;
     if (ShowCR()) return true;
-    current = before;
+    state_.current = before;
     notify();
     return false;
 }
 
 void RecordWindow::askForNumberInRange() {
     dialogs_.show(common::kTitle,
-                  QStringLiteral("Please type a number between 1 and ") + numberText(N),
+                  QStringLiteral("Please type a number between 1 and ") + numberText(state_.N),
                   Icon::Information);
 }
 
 bool RecordWindow::SaveCR() {
     store::OpusRecord edited;
-    for (store::Field f : store::kAllFields) edited.setText(f, boxes[static_cast<int>(f)]);
+    for (store::Field f : store::kAllFields) edited.setText(f, state_.boxes[static_cast<int>(f)]);
     try {
-        file_.write(current, edited);
+        file_.write(state_.current, edited);
     } catch (const store::StoreError& e) {
-        reportFailure(QStringLiteral("could not be saved"), current, e.message());
+        reportFailure(QStringLiteral("could not be saved"), state_.current, e.message());
         return false;
     }
     record_ = edited;
@@ -309,12 +299,16 @@ void RecordWindow::cmdExit() {
 void RecordWindow::mnuEnd() {
     if (!SaveCR()) return;
     file_.close();
-    closeCoverWindows();
+    coverPanel_.closeCoverWindows();
     services_.shell.endProgram();
 }
 
 void RecordWindow::Form_Unload() {
-    closeCoverWindows();
+    coverPanel_.closeCoverWindows();
+}
+
+void RecordWindow::Picture_Click() {
+    services_.shell.showSplash();
 }
 
 }  // namespace record

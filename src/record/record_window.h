@@ -1,8 +1,8 @@
 #pragma once
-// The main record window without its widgets: what it shows (the six text boxes, caption, status
-// text, sort-state line, media icon, cover and pick-list panels) and the procedures behind its
-// buttons, menu entries and keys. Views mirror this state; other subsystems call ShowCR, SaveCR
-// and ShowSRN.
+// The main record window without its widgets: what it shows (RecordState, and the cover and
+// pick-list panels' own states) and the procedures behind its buttons, menu entries and keys.
+// Views mirror the state; other subsystems read it through state() and change it only through
+// the named operations below (ShowCR, SaveCR, ShowSRN, showRecord, setStatus...).
 
 #include <QImage>
 #include <QString>
@@ -15,82 +15,37 @@
 #include "common/busy_scope.h"
 #include "common/numbered_text.h"
 #include "platform/services.h"
+#include "record/cover_panel.h"
 #include "record/icon_cache.h"
+#include "record/pick_lists.h"
+#include "record/record_state.h"
 #include "record/session.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
 
 namespace record {
 
-// The six text boxes, in the order of the record's fields.
-enum Box { txtEpo, txtOno, txtTitlos, txtAlloi, txtEkdot, txtSp };
-
-// Window sizes in twips (1/1440 inch).
-constexpr int kNarrowWidth = 11200;    // cover panel hidden
-constexpr int kStartWidth = 11250;     // as the window opens
-constexpr int kCoverWidth = 15000;     // cover panel shown
-constexpr int kSmallHeight = 5500;     // pick-list panel hidden
-constexpr int kExpandedHeight = 9200;  // pick-list panel shown
-
-// The cover panel's picture, in pixels: 241 x 361, or 241 x 210 for a picture wider than high.
-constexpr int kCoverPictureWidth = 241;
-constexpr int kCoverPictureHeight = 361;
-constexpr int kWideCoverPictureHeight = 210;
-
-// The enlarged front cover (frmCoverImage) or the back cover (frmBackImage).
-struct CoverWindow {
-    bool open = false;
-    QString caption;
-    QImage picture;
-    bool wide =
-        false;  // wider than high: shown in Image1 with Command1, else in Image2 with Command2
-};
-
 class RecordWindow;
 using BusyScope = common::BusyScope<RecordWindow>;
+
+// How the window tells its view: after every change, and when a box should take the focus.
+struct ViewHooks {
+    std::function<void()> changed;
+    std::function<void(Box)> focusBox;
+};
 
 class RecordWindow {
 public:
     RecordWindow(Session& session, platform::Services services);
 
     // --- What the window shows -------------------------------------------------------------
-    std::array<QString, 6> boxes;  // the editing buffer, one text per field
-    QString caption;
-    QString status;            // the status bar's message panel
-    QString sortStateLine;     // Label18
-    std::int32_t current = 1;  // the current Opus Number
-    std::int32_t N = 1;        // the record count
-    std::int32_t searchPosition = 0;
-    int widthTwips = kStartWidth;
-    int heightTwips = kSmallHeight;
-    // A command is going through many records (a search, a print, a count): the view repaints
-    // now and then while it runs, so the progress shows.
-    bool busy = false;
-
-    QImage icon;  // Image1: the media icon
-    bool iconBorder = false;
-
-    std::int16_t coverShown = 0;
-    bool coverImageMenuEnabled = false;  // mnuCoverImage
-    QString command10Caption = QStringLiteral("IMAGE");
-    QString label19;  // "Cover of ..."
-    QImage cover;     // Image2
-    int coverHeight = kCoverPictureHeight;
-    CoverWindow frmCoverImage;
-    CoverWindow frmBackImage;
-
-    std::int16_t pickPanelShown = 0;
-    QString command5Caption = QStringLiteral("EX&PAND");
-    // The eight pick lists in the order their files are loaded (Combo1, 2, 3, 4, 6, 7, 8, 9), each
-    // in alphabetical order, and the text of each box's edit field.
-    std::array<QStringList, 8> lists;
-    std::array<QString, 8> pickTexts;
-    int listsVersion = 0;  // grows whenever a list changes
-
+    const RecordState& state() const { return state_; }
+    CoverPanel& coverPanel() { return coverPanel_; }
+    const CoverPanel& coverPanel() const { return coverPanel_; }
+    PickPanel& pickPanel() { return pickPanel_; }
+    const PickPanel& pickPanel() const { return pickPanel_; }
     // The view is told after every change; it copies the state into its controls.
-    std::function<void()> changed;
-    // Asks the view to put the keyboard focus into a text box.
-    std::function<void(Box)> focusBox;
+    void setView(ViewHooks hooks) { view_ = std::move(hooks); }
 
     // --- Procedures ---------------------------------------------------------------------------
     // The load sequence. False after a start-up failure: its message was shown and the program
@@ -137,24 +92,7 @@ public:
     // command of the window runs its record must not change under it: a beep, and nothing moves.
     bool goToRecord(std::int32_t n);
 
-    // The cover panel and the cover windows (cover_panel.cpp).
-    void Command10();      // show or hide the cover panel
-    void mnuCoverImage();  // show the cover of the record now shown, when the panel is shown
-    void Image2_Click();   // the front cover, enlarged in frmCoverImage
-    void Label20_Click();  // the back cover in frmBackImage
-    void Label19_Click();  // copy the panel's cover to the clipboard
-    void copyPicture(CoverWindow& window);  // the COPY buttons of the cover windows
-    void closeCoverWindows();
     void Picture_Click();  // Picture1 to Picture3: the splash window again
-
-    // The pick-list panel (pick_lists.cpp).
-    void Command5();  // expand or shrink the window
-    // A name chosen from pick list `list` (0 to 7, in load order).
-    void pickListChosen(int list, const QString& name);
-    // "Add": the text of the box's edit field into its list and its file.
-    void addToPickList(int list);
-    // The same for a name that comes from elsewhere (the collection check).
-    void addToPickList(int list, const QString& name);
 
     void cmdExit();      // save, close the collection, end
     void mnuEnd();       // save, close the collection, close the cover windows, end
@@ -167,6 +105,11 @@ public:
     platform::Dialogs& dialogs() { return services_.dialogs; }
     platform::Services& services() { return services_; }
     void notify();
+    // What the user types into a box (the view's edit of the editing buffer).
+    void typeInto(Box box, const QString& text) { state_.boxes[box] = text; }
+    // A long command runs (BusyScope): the view repaints now and then only.
+    bool isBusy() const { return state_.busy; }
+    void setBusy(bool on) { state_.busy = on; }
 
     // What other subsystems change in the window goes through these; the view reads the fields.
     // The status bar's message panel: a command's progress, cleared at its end.
@@ -177,11 +120,11 @@ public:
     void clearStatus();
     // The count a running search shows in the caption (ShowSRN): from 0, one step a record looked
     // at, never past N.
-    void resetSearchPosition() { searchPosition = 0; }
+    void resetSearchPosition() { state_.searchPosition = 0; }
     void stepSearchPosition();
     // Before the window is closed for a restart (a re-sort): the restarted window opens without
     // the cover panel.
-    void forgetCoverPanel() { coverShown = 0; }
+    void forgetCoverPanel() { coverPanel_.forget(); }
 
     // Makes n the current Opus Number and shows it; when it cannot be read, the current record
     // and the boxes stay as they were.
@@ -199,6 +142,10 @@ public:
     IconCache& mediaIcons() { return icons_; }
 
 private:
+    // The window's two panels are parts of it: they change its size and show its records.
+    friend class CoverPanel;
+    friend class PickPanel;
+
     // Before the collection is opened: an import that a killed process left half done is taken
     // back, and the user told once.
     void takeBackUnfinishedImport();
@@ -211,12 +158,8 @@ private:
     void reportFailure(const QString& what, std::int32_t opusNumber, const QString& reason);
     // "Please type a number between 1 and " N, with an information icon.
     void askForNumberInRange();
-    // Loads the front cover into the panel; false when it is missing (after the message).
-    bool loadPanelCover();
-    void hideCoverPanel();
-    void openCoverWindow(CoverWindow& window, const QString& file, const QString& windowCaption,
-                         const QString& failure);
 
+    RecordState state_;
     Session& session_;
     platform::Services services_;
     platform::Dialogs& dialogs_;
@@ -227,6 +170,9 @@ private:
     // The two captions of the window, rewritten in place while a pass or a search runs.
     common::NumberedText recordCaption_;
     common::NumberedText searchCaption_;
+    CoverPanel coverPanel_{*this};
+    PickPanel pickPanel_{*this};
+    ViewHooks view_;
 };
 
 }  // namespace record

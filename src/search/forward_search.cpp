@@ -31,7 +31,7 @@ void ForwardSearch(RecordWindow& window, const store::MatchRule& rule, const QSt
     bool found = false;
     // One scan from record 1 to N, which goes on after each hit: the user can change nothing in
     // the collection while the question about a hit is open.
-    store::RecordScanner records(window.file(), 1, window.N);
+    store::RecordScanner records(window.file(), 1, window.state().N);
     for (;;) {
         std::int32_t hit = 0;
         const Scan result = scan(window, records, rule, &hit);
@@ -53,7 +53,7 @@ void ForwardSearch(RecordWindow& window, const store::MatchRule& rule, const QSt
                                           Icon::Question, platform::Buttons::YesNoCancel);
         if (answer == Answer::Cancel) return;
         if (answer == Answer::Yes) print::cmdPrint(window);
-        if (hit == window.N) break;
+        if (hit == window.state().N) break;
     }
     dialogs.show(common::kTitle, QStringLiteral("None Other Similar Opus Number Found"),
                  Icon::Exclamation);

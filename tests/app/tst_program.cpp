@@ -167,7 +167,8 @@ private slots:
         // A new window: the unloaded one is gone (comparing addresses would not tell, the new
         // window may be made where the old one was).
         QVERIFY(!unloadedWindow);
-        QCOMPARE(program_->mainState()->boxes[record::txtOno], QStringLiteral("Composer 1"));
+        QCOMPARE(program_->mainState()->state().boxes[record::txtOno],
+                 QStringLiteral("Composer 1"));
     }
 
     void theCollectionCheckGoesWithTheMainWindow() {
@@ -188,10 +189,10 @@ private slots:
         startProgram();
         main_window::FrmIstoriki* window = program_->mainWindow();
         record::RecordWindow* state = program_->mainState();
-        state->busy = true;
+        state->setBusy(true);
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
-        state->busy = false;
+        state->setBusy(false);
 
         trigger(window, "mnuMulti");
         multi::FrmMulti* multiWindow = program_->multiWindow();

@@ -233,10 +233,10 @@ void CollectionCheckTest::aCollectionThatCannotBeReadSaysWhy() {
 
 void CollectionCheckTest::goingToAFindingSavesTheRecordShownFirst() {
     check(kHandMade);
-    window_->boxes[record::txtSp] = QStringLiteral("typed on record 1");
+    window_->typeInto(record::txtSp, QStringLiteral("typed on record 1"));
     QVERIFY(check_->goToFinding(kBacharachRow));
-    QCOMPARE(window_->current, 3);
-    QCOMPARE(window_->boxes[record::txtOno], QStringLiteral("Bacharach"));
+    QCOMPARE(window_->state().current, 3);
+    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Bacharach"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)),
              QStringLiteral("typed on record 1"));
 
@@ -244,14 +244,14 @@ void CollectionCheckTest::goingToAFindingSavesTheRecordShownFirst() {
     const QString path = dir_->path("Clasical.dat");
     QVERIFY(QFile::copy(path, path + ".new") && QFile::remove(path) &&
             QFile::rename(path + ".new", path));
-    window_->boxes[record::txtSp] = QStringLiteral("typed on record 3");
+    window_->typeInto(record::txtSp, QStringLiteral("typed on record 3"));
     fakes_.dialogs.expectMessage(
         "Sonvella 4.0",
         "Opus Number  3 could not be saved:\n" + path + " has been replaced by another file",
         Icon::Exclamation);
     QVERIFY(!check_->goToFinding(0));
-    QCOMPARE(window_->current, 3);
-    QCOMPARE(window_->boxes[record::txtSp], QStringLiteral("typed on record 3"));
+    QCOMPARE(window_->state().current, 3);
+    QCOMPARE(window_->state().boxes[record::txtSp], QStringLiteral("typed on record 3"));
 }
 
 void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
@@ -265,7 +265,7 @@ void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
                                  Icon::Information);
     check_->addToList(kBacharachRow, 0);
     QCOMPARE(dir_->bytes("Composers.txt"), QByteArray("\"Bach, J.S.\"\r\nBacharach\r\n"));
-    QVERIFY(window_->lists[0].contains("Bacharach"));
+    QVERIFY(window_->pickPanel().state().lists[0].contains("Bacharach"));
     QCOMPARE(check_->model().rowCount(), kHandMadeFindings.size() - 1);
     QCOMPARE(rows(check_->model())[kBacharachRow], kHandMadeFindings[kBacharachRow + 1]);
 }

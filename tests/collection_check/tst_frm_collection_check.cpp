@@ -110,18 +110,18 @@ void FrmCollectionCheckTest::doubleClickOrEnterShowsTheRecord() {
     QCOMPARE(table->model()->rowCount(), 3);  // the duplicate, Bach not in the list, record 3
     QCOMPARE(table->model()->index(2, 2).data().toString(), QStringLiteral("3"));
 
-    window_->boxes[record::txtSp] = QStringLiteral("typed");
+    window_->typeInto(record::txtSp, QStringLiteral("typed"));
     const QPoint unfinished = table->visualRect(table->model()->index(2, 1)).center();
     // A double-click as the desktop delivers it: a click, then the double-click event.
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, unfinished);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, unfinished);
-    QCOMPARE(window_->current, 3);
+    QCOMPARE(window_->state().current, 3);
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)), QStringLiteral("typed"));
 
     table->setCurrentIndex(table->model()->index(0, 1));
     QTest::keyClick(table, Qt::Key_Return);
-    QCOMPARE(window_->current, 1);
-    QCOMPARE(window_->boxes[record::txtSp], QStringLiteral("typed"));
+    QCOMPARE(window_->state().current, 1);
+    QCOMPARE(window_->state().boxes[record::txtSp], QStringLiteral("typed"));
 }
 
 QTEST_MAIN(FrmCollectionCheckTest)

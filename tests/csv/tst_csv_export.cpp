@@ -253,8 +253,8 @@ void CsvExportTest::theDemoCollectionComesBackByteForByte() {
         Icon::Information);
     QVERIFY(import.importRows(progress_));
     QCOMPARE(empty.bytes(), demo);
-    QCOMPARE(into.N, records);
-    QCOMPARE(into.current, 1);
+    QCOMPARE(into.state().N, records);
+    QCOMPARE(into.state().current, 1);
 }
 
 QTEST_GUILESS_MAIN(CsvExportTest)

@@ -311,7 +311,7 @@ void CsvImportTest::everyProblemIsListedWithItsRowAndField() {
 
 void CsvImportTest::rowsAreAppendedAfterTheLastRecord() {
     window_->showRecord(2);
-    window_->boxes[record::txtOno] = QStringLiteral("Maurice Ravel");
+    window_->typeInto(record::txtOno, QStringLiteral("Maurice Ravel"));
     auto import = openCsv(
         "Opus No,Identity,Composer\r\n77,No0004 CD,Mahler\r\n"
         "78,No0005 CD,Dvořák\r\n79,No0006 CD,Berg\r\n");
@@ -328,9 +328,9 @@ void CsvImportTest::rowsAreAppendedAfterTheLastRecord() {
     QCOMPARE(dir_->fileLength(), 5 * 455);
     QCOMPARE(dir_->field(4, Field::Composer).trimmed(), QStringLiteral("Mahler"));
     QCOMPARE(dir_->field(5, Field::Identity).trimmed(), QStringLiteral("No0006 CD"));
-    QCOMPARE(window_->N, 5);
-    QCOMPARE(window_->current, 4);
-    QCOMPARE(window_->boxes[record::txtOno], QStringLiteral("Mahler"));
+    QCOMPARE(window_->state().N, 5);
+    QCOMPARE(window_->state().current, 4);
+    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
     QCOMPARE(progress_.ended, 1);
 }
 
@@ -355,8 +355,8 @@ void CsvImportTest::anImportThatFailsPartWayLeavesTheCollectionAsItWas() {
         QVERIFY(!import->importRows(progress_));
     }
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(window_->N, 3);
-    QCOMPARE(window_->current, 1);
+    QCOMPARE(window_->state().N, 3);
+    QCOMPARE(window_->state().current, 1);
     QCOMPARE(import->phase(), CsvImport::Phase::Ready);  // the preview stays, for another try
 }
 
@@ -393,7 +393,7 @@ void CsvImportTest::anImportKilledPartWayIsTakenBackAtTheNextStart() {
                                  Icon::Information);
     record::RecordWindow next(session_, fakes_.services());
     QVERIFY(next.Form_Load());
-    QCOMPARE(next.N, 3);
+    QCOMPARE(next.state().N, 3);
     QCOMPARE(dir_->bytes(), before);
     QVERIFY(!QFile::exists(dir_->path("Clasical.dat.import")));
 #endif

@@ -98,7 +98,7 @@ void FrmCsvImportTest::bothProblemsShowBeforeAnythingIsWritten() {
     QVERIFY(!frm_->isVisible());
     QCOMPARE(frm_->result(), int(QDialog::Accepted));
     QCOMPARE(dir_->field(3, store::Field::Composer).trimmed(), QStringLiteral("Antonin Dvorak"));
-    QCOMPARE(window_->N, 4);
+    QCOMPARE(window_->state().N, 4);
 }
 
 void FrmCsvImportTest::cancelWritesNothing() {
@@ -107,7 +107,7 @@ void FrmCsvImportTest::cancelWritesNothing() {
     QVERIFY(!frm_->isVisible());
     QCOMPARE(frm_->result(), int(QDialog::Rejected));
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(window_->N, 2);
+    QCOMPARE(window_->state().N, 2);
 }
 
 void FrmCsvImportTest::returnInAChoiceDoesNotImport() {

@@ -16,6 +16,7 @@
 
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
+#include "record/cover_names.h"
 #include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
@@ -243,13 +244,13 @@ void FrmIstorikiTest::typingReachesTheState() {
     ono->setFocus();
     ono->selectAll();
     QTest::keyClicks(ono, "Mahler");
-    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Mahler"));
+    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();
     QTest::keyClicks(ekdot, "Kremer");
     QTest::keyClick(ekdot, Qt::Key_Return);
     QTest::keyClicks(ekdot, "Argerich");
-    QCOMPARE(state_->boxes[record::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
+    QCOMPARE(state_->state().boxes[record::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
 }
 
 void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
@@ -259,9 +260,9 @@ void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
     dialogs_.expectBeep();
     typeText(ono, QStringLiteral("é"));
     QCOMPARE(ono->text(), QStringLiteral("Bach"));
-    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Bach"));
     typeText(ono, QStringLiteral("ά"));  // Greek is welcome
-    QCOMPARE(state_->boxes[record::txtOno], QStringLiteral("Bachά"));
+    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Bachά"));
 
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();
@@ -342,7 +343,7 @@ void FrmIstorikiTest::keysMoveThroughTheCollection() {
     titlos->selectAll();
     QTest::keyClicks(titlos, "Aria");
     QTest::keyClick(titlos, Qt::Key(forward), Qt::KeyboardModifiers(forwardModifiers));
-    QCOMPARE(state_->current, 2);
+    QCOMPARE(state_->state().current, 2);
     QCOMPARE(window_->windowTitle(),
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  2"));
     QCOMPARE(window_->findChild<QLineEdit*>("txtOno")->text(), QStringLiteral("Ravel"));
@@ -351,15 +352,15 @@ void FrmIstorikiTest::keysMoveThroughTheCollection() {
     dialogs_.expectBeep().expectMessage("Sonvella 4.0", "Last Opus Number Reached",
                                         platform::Icon::Exclamation);
     QTest::keyClick(titlos, Qt::Key(forward), Qt::KeyboardModifiers(forwardModifiers));
-    QCOMPARE(state_->current, 2);
+    QCOMPARE(state_->state().current, 2);
 
     QTest::keyClick(titlos, Qt::Key(back), Qt::KeyboardModifiers(backModifiers));
-    QCOMPARE(state_->current, 1);
+    QCOMPARE(state_->state().current, 1);
     QCOMPARE(titlos->text(), QStringLiteral("Aria"));
     dialogs_.expectBeep().expectMessage("Sonvella 4.0", "First Opus Number Reached",
                                         platform::Icon::Exclamation);
     QTest::keyClick(titlos, Qt::Key(back), Qt::KeyboardModifiers(backModifiers));
-    QCOMPARE(state_->current, 1);
+    QCOMPARE(state_->state().current, 1);
 }
 
 void FrmIstorikiTest::altArrowsWithMoreModifiersDoNothing_data() {
@@ -376,7 +377,7 @@ void FrmIstorikiTest::altArrowsWithMoreModifiersDoNothing() {
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Left, Qt::Key_PageUp}) {
         QTest::keyClick(ono, key, Qt::KeyboardModifiers(modifiers));
     }
-    QCOMPARE(state_->current, 1);
+    QCOMPARE(state_->state().current, 1);
     QCOMPARE(dir_->bytes(), before);
 }
 
@@ -402,7 +403,7 @@ void FrmIstorikiTest::functionKeysRunTheEditCommands() {
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)), QStringLiteral("EMI"));
 
     QTest::keyClick(sp, Qt::Key_F12);
-    QCOMPARE(state_->current, 3);
+    QCOMPARE(state_->state().current, 3);
     QCOMPARE(QApplication::focusWidget(), window_->findChild<QWidget*>("txtEpo"));
 
     dialogs_.expectInput("Sonvella 4.0: Paste Opus Number",
@@ -412,7 +413,7 @@ void FrmIstorikiTest::functionKeysRunTheEditCommands() {
 
     dialogs_.expectInput("Sonvella 4.0: Find Sonvella Number", "Find Sonvella Number:", "1");
     QTest::keyClick(sp, Qt::Key_F4);
-    QCOMPARE(state_->current, 1);
+    QCOMPARE(state_->state().current, 1);
 }
 
 void FrmIstorikiTest::accessLettersPressTheButtons() {
@@ -423,7 +424,7 @@ void FrmIstorikiTest::accessLettersPressTheButtons() {
     QTest::keyClick(ono, Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(dialogs_.remaining(), 0);
     QTest::keyClick(ono, Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(state_->N, 3);
+    QTRY_COMPARE(state_->state().N, 3);
     dialogs_.expectInput("Sonvella 4.0: Find Sonvella Number", "Find Sonvella Number:", "");
     QTest::keyClick(ono, Qt::Key_U, Qt::AltModifier);
     QTRY_COMPARE(dialogs_.remaining(), 0);
@@ -436,7 +437,7 @@ void FrmIstorikiTest::buttonsShowWhatTheStateShows() {
     QCOMPARE(window_->findChild<QLineEdit*>("txtTitlos")->text(), QStringLiteral("Goldberg"));
     window_->findChild<QPushButton*>("cmdNext")->click();
     window_->findChild<QPushButton*>("CmdFirst")->click();
-    QCOMPARE(state_->current, 1);
+    QCOMPARE(state_->state().current, 1);
 }
 
 void FrmIstorikiTest::searchKeysRunTheirSearches_data() {
@@ -514,11 +515,19 @@ void FrmIstorikiTest::theHelpEntriesOpenTheirFiles() {
 
 void FrmIstorikiTest::labelsShowTheirTextAsItStands() {
     // An Identity from the file, or a typed text, that looks like markup is not taken as markup.
-    state_->label19 = QStringLiteral("Cover of <b>No0001</b> &amp; CD");
-    state_->status = QStringLiteral("Searching <i>Bach</i><br>");
-    state_->notify();
-    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("Label19")), state_->label19);
-    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), state_->status);
+    const QString identity = QStringLiteral("<b>1</b> &amp; CD");
+    state_->typeInto(record::txtEpo, identity);
+    QVERIFY(state_->SaveCR());
+    fakes_.dialogs.expectMessage(
+        "Sonvella 4.0",
+        "CD,DVD,LP or Tape Cover Image:\n" + record::frontCoverFile(identity) + "\nwas not found.",
+        platform::Icon::Exclamation);
+    state_->coverPanel().Command10();  // Label19: "Cover of <b>1</b"
+    state_->setStatus(QStringLiteral("Searching <i>Bach</i><br>"));
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("Label19")),
+             state_->coverPanel().state().label19);
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")),
+             state_->state().status);
 }
 
 QTEST_MAIN(FrmIstorikiTest)

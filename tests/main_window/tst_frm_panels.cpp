@@ -148,13 +148,12 @@ void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton() {
     // window where it is: it is not brought to the front again each time. (The offscreen
     // platform warns of every raise.)
     QTest::failOnWarning(QRegularExpression(QStringLiteral("raise")));
-    state_->status = QStringLiteral("Searching ...");
-    state_->notify();
-    state_->boxes[record::txtOno] = QStringLiteral("Another composer");
+    state_->setStatus(QStringLiteral("Searching ..."));
+    state_->typeInto(record::txtOno, QStringLiteral("Another composer"));
     state_->notify();
 
     cover->close();
-    QVERIFY(!state_->frmCoverImage.open);
+    QVERIFY(!state_->coverPanel().state().frmCoverImage.open);
 }
 
 void FrmPanelsTest::expandShowsThePickLists() {
@@ -221,13 +220,12 @@ void FrmPanelsTest::theListBoxesRefuseCharactersOutsideTheCodePage() {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ř"));
     QApplication::sendEvent(composers->lineEdit(), &press);
     QCOMPARE(composers->currentText(), QStringLiteral("Dvor"));
-    QCOMPARE(state_->pickTexts[0], QStringLiteral("Dvor"));
+    QCOMPARE(state_->pickPanel().state().pickTexts[0], QStringLiteral("Dvor"));
 }
 
 void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
-    for (const char* name : {"Bacharach", "Mozart"})
-        store::insertName(state_->lists[0], QString::fromLatin1(name));
-    ++state_->listsVersion;
+    dir_->write("Composers.txt", dir_->bytes("Composers.txt") + "Bacharach\r\nMozart\r\n");
+    state_->pickPanel().load();
     state_->notify();
     window_->findChild<QPushButton*>("Command5")->click();
     auto* composers = window_->findChild<QComboBox*>("Combo1");
@@ -247,7 +245,7 @@ void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
     QTest::keyClicks(QApplication::focusWidget(), "Mozart");
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
         press(key);
-    QCOMPARE(state_->boxes[record::txtOno], QString());
+    QCOMPARE(state_->state().boxes[record::txtOno], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
@@ -261,16 +259,16 @@ void FrmPanelsTest::theWheelOverAClosedListChoosesNothing() {
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(soloists, &wheel);
     }
-    QCOMPARE(state_->boxes[record::txtEkdot], QString());
+    QCOMPARE(state_->state().boxes[record::txtEkdot], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
 void FrmPanelsTest::leavingABoxChoosesNothing() {
     // A box whose text is a name of its list, left by Tab, by a click on Add or by a click into
     // another box: nothing is chosen, and the edit still waiting in the Title box stays unsaved.
-    store::insertName(state_->lists[3], QStringLiteral("Wiener Philharmoniker"));
-    store::insertName(state_->lists[7], QStringLiteral("DG"));
-    ++state_->listsVersion;
+    dir_->write("Orchestras.txt", dir_->bytes("Orchestras.txt") + "Wiener Philharmoniker\r\n");
+    dir_->write("Labels.txt", dir_->bytes("Labels.txt") + "DG\r\n");
+    state_->pickPanel().load();
     state_->notify();
     window_->findChild<QPushButton*>("Command5")->click();
     const QByteArray record = dir_->recordBytes(1);
@@ -296,9 +294,9 @@ void FrmPanelsTest::leavingABoxChoosesNothing() {
     QVERIFY(!orchestras->hasFocus());
 
     QCOMPARE(dir_->recordBytes(1), record);
-    QCOMPARE(state_->boxes[record::txtSp], QString());
-    QCOMPARE(state_->boxes[record::txtAlloi], QString());
-    QCOMPARE(state_->boxes[record::txtTitlos], QStringLiteral("Unsaved title"));
+    QCOMPARE(state_->state().boxes[record::txtSp], QString());
+    QCOMPARE(state_->state().boxes[record::txtAlloi], QString());
+    QCOMPARE(state_->state().boxes[record::txtTitlos], QStringLiteral("Unsaved title"));
 }
 
 void FrmPanelsTest::closingTheOpenListChoosesNothing_data() {
@@ -323,7 +321,7 @@ void FrmPanelsTest::closingTheOpenListChoosesNothing() {
     press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(!conductors->view()->isVisible());
     child("txtEpo")->setFocus();
-    QCOMPARE(state_->boxes[record::txtAlloi], QString());
+    QCOMPARE(state_->state().boxes[record::txtAlloi], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 

@@ -139,7 +139,7 @@ void BackupTest::init() {
     QVERIFY(w_->Form_Load());
     QVERIFY(QDir().mkpath(keep()));
     // An edit that a backup must neither save nor copy.
-    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
+    w_->typeInto(record::txtOno, QStringLiteral("typed, never saved"));
     openCollection_ = dir_->path("Clasical.dat");
     collectionBefore_ = contents(openCollection_);
 }
@@ -149,7 +149,7 @@ void BackupTest::openTheProgramFolder() {
     QVERIFY(QDir::setCurrent(programFolder()));  // the folder is given back by CollectionDir
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
+    w_->typeInto(record::txtOno, QStringLiteral("typed, never saved"));
     openCollection_ = programFolder() + "Clasical.dat";
     collectionBefore_ = contents(openCollection_);
 }

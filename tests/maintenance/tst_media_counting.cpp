@@ -104,9 +104,11 @@ void MediaCountingTest::load(const std::vector<QStringList>& records) {
     dir_ = std::make_unique<CollectionDir>(records);
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    w_->changed = [this] {
-        if (statuses_.isEmpty() || statuses_.last() != w_->status) statuses_ << w_->status;
-    };
+    w_->setView({[this] {
+                     if (statuses_.isEmpty() || statuses_.last() != w_->state().status)
+                         statuses_ << w_->state().status;
+                 },
+                 {}});
 }
 
 void MediaCountingTest::expectStart(const QString& special) {
@@ -160,19 +162,19 @@ void MediaCountingTest::countsRunsOfIdentities() {
     dialogs_.expectMessage(
         kTitle, special.isEmpty() ? entireResult(counted) : markedResult(counted, special),
         Icon::Information);
-    w_->boxes[record::txtOno] = QStringLiteral("typed, never saved");
+    w_->typeInto(record::txtOno, QStringLiteral("typed, never saved"));
     maintenance::mnuCountMedia(*w_);
 
     const int last = static_cast<int>(identities.size());
     const int shown = special.isEmpty() ? last : 1;
-    QCOMPARE(w_->current, shown);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer %1").arg(shown));
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, shown);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Composer %1").arg(shown));
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  %1  of  %2")
                  .arg(shown)
                  .arg(last));
-    QCOMPARE(w_->status, QString());
-    QVERIFY(!w_->busy);
+    QCOMPARE(w_->state().status, QString());
+    QVERIFY(!w_->state().busy);
     // Nothing was written: the edit in the box was dropped, not saved.
     QCOMPARE(dir_->field(1, store::Field::Composer).trimmed(), QStringLiteral("Composer 1"));
 }
@@ -207,12 +209,12 @@ void MediaCountingTest::oneRecordSetsTheProgressOnce() {
 void MediaCountingTest::cancelChangesNothing() {
     load(withIdentities(kWorkedExample));
     QVERIFY(w_->showRecord(3));
-    w_->boxes[record::txtOno] = QStringLiteral("being typed");
+    w_->typeInto(record::txtOno, QStringLiteral("being typed"));
     statuses_.clear();
     dialogs_.expectMessage(kTitle, kQuestion, Icon::Question, Buttons::OkCancel, Answer::Cancel);
     maintenance::mnuCountMedia(*w_);
-    QCOMPARE(w_->current, 3);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("being typed"));
+    QCOMPARE(w_->state().current, 3);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("being typed"));
     QVERIFY(statuses_.isEmpty());
 }
 
@@ -222,7 +224,7 @@ void MediaCountingTest::anEmptyAnswerCountsEverything() {
     expectStart("");
     dialogs_.expectMessage(kTitle, entireResult(2), Icon::Information);
     maintenance::mnuCountMedia(*w_);
-    QCOMPARE(w_->current, 2);
+    QCOMPARE(w_->state().current, 2);
 }
 
 void MediaCountingTest::countsPast32767() {
@@ -242,18 +244,18 @@ void MediaCountingTest::countsPast32767() {
     dir_->write(QStringLiteral("Clasical.dat"), bytes);
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    QCOMPARE(w_->N, kRecords);
+    QCOMPARE(w_->state().N, kRecords);
 
     expectStart("");
     dialogs_.expectMessage(kTitle, entireResult(kRecords), Icon::Information);
     maintenance::mnuCountMedia(*w_);
-    QCOMPARE(w_->current, kRecords);
-    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("N032800 mark"));
+    QCOMPARE(w_->state().current, kRecords);
+    QCOMPARE(w_->state().boxes[record::txtEpo], QStringLiteral("N032800 mark"));
 
     expectStart("mark");
     dialogs_.expectMessage(kTitle, markedResult(kRecords / 10, "mark"), Icon::Information);
     maintenance::mnuCountMedia(*w_);
-    QCOMPARE(w_->current, 1);
+    QCOMPARE(w_->state().current, 1);
 }
 
 void MediaCountingTest::aMediumOverTheEndOfABlockCountsOnce() {
@@ -276,12 +278,12 @@ void MediaCountingTest::aMediumOverTheEndOfABlockCountsOnce() {
              QStringList({progress(2100, 2093), progress(2100, 2094), ""}));
     QVERIFY(statuses_.contains(progress(2046, 2045)));
     QVERIFY(statuses_.contains(progress(2053, 2046)));
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 2100"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Composer 2100"));
 
     expectStart("mark");
     dialogs_.expectMessage(kTitle, markedResult(1, "mark"), Icon::Information);
     maintenance::mnuCountMedia(*w_);
-    QCOMPARE(w_->current, 1);
+    QCOMPARE(w_->state().current, 1);
 }
 
 QTEST_MAIN(MediaCountingTest)

@@ -3,9 +3,11 @@
 // the tool cannot be found or started.
 
 #include <QFileInfo>
+#include <QImage>
 #include <QTest>
 
 #include "maintenance/sorting.h"
+#include "record/cover_names.h"
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
@@ -111,6 +113,8 @@ private slots:
 private:
     void expectQuestion(const QString& title, Answer answer);
     void addCommands();
+    // The cover panel shown on the record shown, with a cover of its own.
+    void showCoverPanel();
 
     Log log_;
     LoggingDialogs dialogs_{&log_};
@@ -126,6 +130,14 @@ private:
     std::unique_ptr<CollectionDir> dir_;
     std::unique_ptr<RecordWindow> w_;
 };
+
+void SortingTest::showCoverPanel() {
+    QImage picture(90, 140, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(record::frontCoverFile(w_->record().text(store::Field::Identity))));
+    w_->coverPanel().Command10();
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(1));
+}
 
 void SortingTest::init() {
     log_.events.clear();
@@ -172,17 +184,17 @@ void SortingTest::cancelLeavesEverything() {
     QFETCH(QString, tool);
     processes_.programs[tool] = "/opt/sonvella/" + tool;
     session_.sortState = 1;
-    w_->coverShown = 1;
+    showCoverPanel();
     QVERIFY(w_->showRecord(2));
-    w_->boxes[record::txtOno] = QStringLiteral("being typed");
+    w_->typeInto(record::txtOno, QStringLiteral("being typed"));
     expectQuestion(title, Answer::Cancel);
     runCommand(byComposer, *w_);
     QCOMPARE(log_.events, QStringList({kQuestionEvent}));
     QVERIFY(w_->file().isOpen());
     QCOMPARE(session_.sortState, std::int16_t(1));
-    QCOMPARE(w_->coverShown, std::int16_t(1));
-    QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("being typed"));
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(1));
+    QCOMPARE(w_->state().current, 2);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("being typed"));
     QVERIFY(processes_.started.empty());
 }
 
@@ -196,8 +208,8 @@ void SortingTest::sortsThroughTheTool() {
     QFETCH(QString, tool);
     QFETCH(int, sortState);
     processes_.programs[tool] = "/opt/sonvella/" + tool;
-    w_->coverShown = 1;
-    w_->boxes[record::txtOno] = QStringLiteral("not saved");
+    showCoverPanel();
+    w_->typeInto(record::txtOno, QStringLiteral("not saved"));
     const QByteArray before = dir_->bytes();
     expectQuestion(title, Answer::Ok);
     dialogs_.expectMessage(title, kRestartNote, Icon::Information);
@@ -209,7 +221,7 @@ void SortingTest::sortsThroughTheTool() {
              QStringList({kQuestionEvent, "unload", "start " + tool + ", collection closed",
                           "message: " + kRestartNote, "splash, sort state 0"}));
     QCOMPARE(session_.sortState, std::int16_t(sortState));
-    QCOMPARE(w_->coverShown, std::int16_t(0));
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
     QVERIFY(!w_->file().isOpen());
 
     QCOMPARE(processes_.started.size(), size_t(1));
@@ -236,7 +248,7 @@ void SortingTest::identityThenComposer() {
     dialogs_.expectMessage("Sonvella 4.0 - Sorting by Identity", kRestartNote, Icon::Information);
     maintenance::mnuSortId(*w_);
     reload();
-    QCOMPARE(w_->sortStateLine,
+    QCOMPARE(w_->state().sortStateLine,
              QStringLiteral("In this Session your Collection was last Re-Sorted by Identity"));
 
     expectQuestion("Sonvella 4.0 - Sorting by Composer", Answer::Ok);
@@ -244,7 +256,7 @@ void SortingTest::identityThenComposer() {
     maintenance::mnuSortComp(*w_);
     QVERIFY(log_.events.contains("splash, sort state 1"));
     reload();
-    QCOMPARE(w_->sortStateLine,
+    QCOMPARE(w_->state().sortStateLine,
              QStringLiteral("In this Session your Collection was last Re-Sorted by Composer"));
 }
 

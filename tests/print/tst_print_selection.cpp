@@ -90,12 +90,13 @@ void PrintSelectionTest::load(int records) {
 void PrintSelectionTest::toPrintSaysWhatWillBePrinted() {
     load(20);
     select(12);
-    QCOMPARE(w_->status, QStringLiteral("Opus Number < 12 > will be printed. Click on 'PRINT' to "
-                                        "print all selected opus numbers"));
+    QCOMPARE(w_->state().status,
+             QStringLiteral("Opus Number < 12 > will be printed. Click on 'PRINT' to "
+                            "print all selected opus numbers"));
     QVERIFY(fakes_.printer.jobs.empty());  // nothing comes out before PRINT
     fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);
     print::cmdEndPrint(*w_);
-    QCOMPARE(w_->status, QString());
+    QCOMPARE(w_->state().status, QString());
     QCOMPARE(platform::pageText(fakes_.printer.jobs.at(0).at(0)), sheetHead() + block(12));
 }
 
@@ -132,7 +133,7 @@ void PrintSelectionTest::printWithNothingSelectedStillSaysSo() {
 void PrintSelectionTest::theRecordAsStoredIsPrintedNotTheEdits() {
     load(3);
     QVERIFY(w_->showRecord(2));
-    w_->boxes[record::txtOno] = QStringLiteral("Unsaved");
+    w_->typeInto(record::txtOno, QStringLiteral("Unsaved"));
     print::cmdPrint(*w_);
     print::cmdPrint(*w_);  // twice is printed twice
     fakes_.dialogs.expectMessage(kTitle, kPrinting, Icon::Information);

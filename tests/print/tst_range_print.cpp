@@ -133,9 +133,9 @@ void RangePrintTest::sixRecordsFillOneSheet() {
              << "Page Number =  1 ";
     QCOMPARE(platform::pageText(pages[0]), expected);
     // The window went through the range and shows the last record printed.
-    QCOMPARE(w_->current, 6);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 6"));
-    QCOMPARE(w_->status, QString());
+    QCOMPARE(w_->state().current, 6);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Composer 6"));
+    QCOMPARE(w_->state().status, QString());
     // Monochrome: no colour was set.
     QCOMPARE(pages[0].lines[4].items[0].colorMode, platform::ColorMode::Monochrome);
 }
@@ -213,7 +213,7 @@ void RangePrintTest::anEmptyAnswerEndsTheCommand() {
     print::mnuPrintCollection(*w_);
     QVERIFY(fakes_.printer.jobs.empty());
     QVERIFY(fakes_.printJob.isEmpty());
-    QCOMPARE(w_->current, 1);
+    QCOMPARE(w_->state().current, 1);
     // Cancel at the colour question does nothing at all.
     dialogs_.expectMessage(kTitle, "Do you Wish to Print in Color?", Icon::Question,
                            Buttons::YesNoCancel, Answer::Cancel);
@@ -325,7 +325,7 @@ void RangePrintTest::aFailedPrinterIsReportedAndTheJobDropped() {
     print::mnuPrintCollection(*w_);  // and no completion message
     QVERIFY(fakes_.printJob.isEmpty());
     QCOMPARE(fakes_.printJob.colorMode(), platform::ColorMode::Monochrome);
-    QCOMPARE(w_->status, QString());
+    QCOMPARE(w_->state().status, QString());
 }
 
 void RangePrintTest::rangesBeyond32767Records() {
@@ -340,7 +340,7 @@ void RangePrintTest::rangesBeyond32767Records() {
     const QStringList last = platform::pageText(pages.back());
     QCOMPARE(last.last(), QStringLiteral("Page Number =  5467 "));
     QVERIFY(last[last.size() - 4].endsWith(QStringLiteral("Opus # =  32800 ")));
-    QCOMPARE(w_->current, 32800);
+    QCOMPARE(w_->state().current, 32800);
 }
 
 void RangePrintTest::rendersToPdf() {

@@ -107,14 +107,14 @@ void FrmQuickFindTest::theMenuEntryOpensIt() {
 }
 
 void FrmQuickFindTest::downAndEnterShowTheHit() {
-    state_->boxes[record::txtOno] = QStringLiteral("Edited Bach");
+    state_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
     FrmQuickFind* find = typeInto(QStringLiteral("mozart"));
     QVERIFY(find);
     auto* box = find->findChild<QLineEdit*>(QStringLiteral("quickFindText"));
     QTRY_VERIFY(!find->state().searching());
     QTest::keyClick(box, Qt::Key_Down);
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(state_->current, 3);
+    QCOMPARE(state_->state().current, 3);
     QCOMPARE(window_->findChild<QLineEdit*>(QStringLiteral("txtOno"))->text(),
              QStringLiteral("Leopold Mozart"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Composer)),
@@ -122,7 +122,7 @@ void FrmQuickFindTest::downAndEnterShowTheHit() {
     QVERIFY(find->isVisible());  // open for the next pick
     QTest::keyClick(box, Qt::Key_Up);
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(state_->current, 2);
+    QCOMPARE(state_->state().current, 2);
 }
 
 void FrmQuickFindTest::itClosesWhenTheMainWindowUnloads() {

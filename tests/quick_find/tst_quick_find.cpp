@@ -151,11 +151,11 @@ void QuickFindTest::aCollectionThatCannotBeReadSaysWhy() {
 }
 
 void QuickFindTest::goingToAHitSavesTheRecordLeft() {
-    window_->boxes[record::txtOno] = QStringLiteral("Edited Bach");
+    window_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
     search(QStringLiteral("mozart"));
     QVERIFY(find_->goToHit(1));
-    QCOMPARE(window_->current, 3);
-    QCOMPARE(window_->boxes[record::txtOno], QStringLiteral("Leopold Mozart"));
+    QCOMPARE(window_->state().current, 3);
+    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Leopold Mozart"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Composer)),
              QStringLiteral("Edited Bach"));
     // The saved text is what the next keystroke finds and shows.
@@ -167,7 +167,7 @@ void QuickFindTest::goingToAHitSavesTheRecordLeft() {
 void QuickFindTest::aSaveThatFailsStaysWhereItIs() {
     if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
     search(QStringLiteral("mozart"));
-    window_->boxes[record::txtOno] = QStringLiteral("Typed");
+    window_->typeInto(record::txtOno, QStringLiteral("Typed"));
     QFile::remove(dir_->path("Clasical.dat"));
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
     fakes_.dialogs.expectMessage(QStringLiteral("Sonvella 4.0"),
@@ -176,8 +176,8 @@ void QuickFindTest::aSaveThatFailsStaysWhereItIs() {
                                      " has been replaced by another file",
                                  platform::Icon::Exclamation);
     QVERIFY(!find_->goToHit(0));
-    QCOMPARE(window_->current, 1);
-    QCOMPARE(window_->boxes[record::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(window_->state().current, 1);
+    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Typed"));
 }
 
 QTEST_GUILESS_MAIN(QuickFindTest)

@@ -139,24 +139,24 @@ void CoversTest::iconFollowsTheIdentity() {
 
 void CoversTest::showingARecordLoadsItsIcon() {
     load({{"No0001 CD"}, {"No0002 LP"}, {"No0003 Tape"}, {"No0004 CD"}});
-    QVERIFY(w_->icon.isNull());  // no icon files yet: nothing was shown
+    QVERIFY(w_->state().icon.isNull());  // no icon files yet: nothing was shown
     dir_->write("Cd.jpg", {});
     QVERIFY(picture(40, 30, Qt::red).save(dir_->path("Cd.jpg"), "JPG"));
     // Icons are decoded once for each load of the window: the new file shows after the next.
     QVERIFY(w_->ShowCR());
-    QVERIFY(w_->icon.isNull());
+    QVERIFY(w_->state().icon.isNull());
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    QCOMPARE(w_->icon.size(), QSize(40, 30));
-    QVERIFY(w_->iconBorder);
+    QCOMPARE(w_->state().icon.size(), QSize(40, 30));
+    QVERIFY(w_->state().iconBorder);
     // No "Lp.jpg": the CD icon stays, with its border.
     w_->cmdNext();
-    QCOMPARE(w_->icon.size(), QSize(40, 30));
-    QVERIFY(w_->iconBorder);
+    QCOMPARE(w_->state().icon.size(), QSize(40, 30));
+    QVERIFY(w_->state().iconBorder);
     // No kind of medium named: no picture, no border.
     w_->cmdNext();
-    QVERIFY(w_->icon.isNull());
-    QVERIFY(!w_->iconBorder);
+    QVERIFY(w_->state().icon.isNull());
+    QVERIFY(!w_->state().iconBorder);
 }
 
 void CoversTest::eachIconIsDecodedOncePerLoad() {
@@ -177,16 +177,16 @@ void CoversTest::eachIconIsDecodedOncePerLoad() {
     // By hand (F2), back (F1), and in a pass over the whole collection.
     for (int n = 1; n < 60; ++n) w_->cmdNext();
     for (int n = 1; n < 30; ++n) w_->cmdPrevious();
-    QVERIFY(w_->showRecords(1, w_->N, [] {}));
+    QVERIFY(w_->showRecords(1, w_->state().N, [] {}));
     QCOMPARE(decoded, (QMap<QString, int>{{"Cd.jpg", 1}, {"Lp.jpg", 1}, {"Dv.jpg", 1}}));
-    QCOMPARE(w_->current, 60);  // a CD
-    QCOMPARE(w_->icon.size(), QSize(40, 30));
+    QCOMPARE(w_->state().current, 60);  // a CD
+    QCOMPARE(w_->state().icon.size(), QSize(40, 30));
     QVERIFY(w_->showRecord(57));  // an LP, without its icon file: the CD's icon stays
-    QCOMPARE(w_->icon.size(), QSize(40, 30));
+    QCOMPARE(w_->state().icon.size(), QSize(40, 30));
     QVERIFY(w_->showRecord(58));
-    QCOMPARE(w_->icon.size(), QSize(20, 10));
+    QCOMPARE(w_->state().icon.size(), QSize(20, 10));
     QVERIFY(w_->showRecord(59));  // no kind of medium named
-    QVERIFY(w_->icon.isNull() && !w_->iconBorder);
+    QVERIFY(w_->state().icon.isNull() && !w_->state().iconBorder);
     QCOMPARE(decoded.size(), 3);
 }
 
@@ -226,37 +226,37 @@ void CoversTest::coverNamesComeFromTheIdentity() {
 void CoversTest::showAndHideThePanel() {
     load({{"No0001 CD"}});
     saveCover("No0001.jpg", picture(100, 150, Qt::blue));
-    w_->Command10();
-    QCOMPARE(w_->coverShown, std::int16_t(1));
-    QCOMPARE(w_->widthTwips, 15000);
-    QCOMPARE(w_->command10Caption, QStringLiteral("TEXT"));
-    QVERIFY(w_->coverImageMenuEnabled);
-    QCOMPARE(w_->label19, QStringLiteral("Cover of No0001 "));
-    QCOMPARE(w_->cover.size(), QSize(100, 150));
-    QCOMPARE(w_->coverHeight, 361);
-    w_->Command10();
-    QCOMPARE(w_->coverShown, std::int16_t(0));
-    QCOMPARE(w_->widthTwips, 11200);
-    QCOMPARE(w_->command10Caption, QStringLiteral("IMAGE"));
-    QVERIFY(!w_->coverImageMenuEnabled);
+    w_->coverPanel().Command10();
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(1));
+    QCOMPARE(w_->state().widthTwips, 15000);
+    QCOMPARE(w_->coverPanel().state().command10Caption, QStringLiteral("TEXT"));
+    QVERIFY(w_->coverPanel().state().coverImageMenuEnabled);
+    QCOMPARE(w_->coverPanel().state().label19, QStringLiteral("Cover of No0001 "));
+    QCOMPARE(w_->coverPanel().state().cover.size(), QSize(100, 150));
+    QCOMPARE(w_->coverPanel().state().coverHeight, 361);
+    w_->coverPanel().Command10();
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
+    QCOMPARE(w_->state().widthTwips, 11200);
+    QCOMPARE(w_->coverPanel().state().command10Caption, QStringLiteral("IMAGE"));
+    QVERIFY(!w_->coverPanel().state().coverImageMenuEnabled);
 }
 
 void CoversTest::aWideCoverIsLowered() {
     load({{"LP 123"}});
     saveCover("LP 123.jpg", picture(300, 200, Qt::green));
-    w_->Command10();
-    QCOMPARE(w_->coverHeight, 210);
-    QCOMPARE(w_->coverShown, std::int16_t(1));
+    w_->coverPanel().Command10();
+    QCOMPARE(w_->coverPanel().state().coverHeight, 210);
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(1));
 }
 
 void CoversTest::aMissingCoverHidesThePanel() {
     load({{"No0002 LP"}});
     expectMissing("No0002.jpg");
-    w_->Command10();
-    QCOMPARE(w_->coverShown, std::int16_t(0));
-    QCOMPARE(w_->widthTwips, 11200);
-    QCOMPARE(w_->command10Caption, QStringLiteral("IMAGE"));
-    QVERIFY(!w_->coverImageMenuEnabled);
+    w_->coverPanel().Command10();
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
+    QCOMPARE(w_->state().widthTwips, 11200);
+    QCOMPARE(w_->coverPanel().state().command10Caption, QStringLiteral("IMAGE"));
+    QVERIFY(!w_->coverPanel().state().coverImageMenuEnabled);
 }
 
 void CoversTest::namesThatLeaveTheCoversFolderAreNeverOpened_data() {
@@ -277,108 +277,106 @@ void CoversTest::namesThatLeaveTheCoversFolderAreNeverOpened() {
     // A picture waits where the name would lead: it must not be shown.
     QVERIFY(picture(10, 10, Qt::black).save(dir_->path("Sonvella400/cov.jpg"), "JPG"));
     expectMissing(name + ".jpg");
-    w_->Command10();
-    QVERIFY(w_->cover.isNull());
-    QCOMPARE(w_->coverShown, std::int16_t(0));
+    w_->coverPanel().Command10();
+    QVERIFY(w_->coverPanel().state().cover.isNull());
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
     dialogs_.expectMessage(kTitle, "Image Loading Error", Icon::Exclamation);
-    w_->Image2_Click();
-    QVERIFY(!w_->frmCoverImage.open);
+    w_->coverPanel().Image2_Click();
+    QVERIFY(!w_->coverPanel().state().frmCoverImage.open);
 }
 
 void CoversTest::nextAndPreviousRefreshThePanel() {
     load({{"No0001 CD"}, {"No0002 CD"}, {"No0003 LP"}, {"No0004 LP"}});
     saveCover("No0001.jpg", picture(100, 150, Qt::blue));
     saveCover("No0002.jpg", picture(200, 100, Qt::red));
-    w_->Command10();
+    w_->coverPanel().Command10();
     w_->cmdNext();
-    QCOMPARE(w_->cover.size(), QSize(200, 100));
-    QCOMPARE(w_->coverHeight, 210);
-    QCOMPARE(w_->label19, QStringLiteral("Cover of No0002 "));
+    QCOMPARE(w_->coverPanel().state().cover.size(), QSize(200, 100));
+    QCOMPARE(w_->coverPanel().state().coverHeight, 210);
+    QCOMPARE(w_->coverPanel().state().label19, QStringLiteral("Cover of No0002 "));
     w_->cmdPrevious();
-    QCOMPARE(w_->cover.size(), QSize(100, 150));
-    QCOMPARE(w_->coverHeight, 361);
+    QCOMPARE(w_->coverPanel().state().cover.size(), QSize(100, 150));
+    QCOMPARE(w_->coverPanel().state().coverHeight, 361);
     // At the first record the same cover is shown again after the message.
     dialogs_.expectBeep().expectMessage(kTitle, "First Opus Number Reached", Icon::Exclamation);
     w_->cmdPrevious();
-    QCOMPARE(w_->coverShown, std::int16_t(1));
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(1));
     // A record without a cover: the message once, and the panel is hidden...
     w_->cmdNext();
     expectMissing("No0003.jpg");
     w_->cmdNext();
-    QCOMPARE(w_->coverShown, std::int16_t(0));
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
     // ...so the next move does not look for a cover at all.
     w_->cmdNext();
-    QCOMPARE(w_->current, 4);
+    QCOMPARE(w_->state().current, 4);
 }
 
 void CoversTest::theMenuEntryRefreshesOnlyAShownPanel() {
     load({{"No0001 CD"}, {"No0002 CD"}});
     saveCover("No0002.jpg", picture(120, 80, Qt::yellow));
-    w_->mnuCoverImage();  // hidden: nothing happens, no message
-    QCOMPARE(w_->widthTwips, 11250);
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
-    w_->Command10();
-    w_->current = 1;  // a search or go-to moved on; the menu entry shows the cover of record 1
-    QVERIFY(w_->ShowCR());
+    w_->coverPanel().mnuCoverImage();  // hidden: nothing happens, no message
+    QCOMPARE(w_->state().widthTwips, 11250);
+    QVERIFY(w_->showRecord(2));
+    w_->coverPanel().Command10();
+    // A search or go-to moved on; the menu entry shows the cover of record 1.
+    QVERIFY(w_->showRecord(1));
     expectMissing("No0001.jpg");
-    w_->mnuCoverImage();
-    QCOMPARE(w_->coverShown, std::int16_t(0));
+    w_->coverPanel().mnuCoverImage();
+    QCOMPARE(w_->coverPanel().state().coverShown, std::int16_t(0));
 }
 
 void CoversTest::theEnlargedCoverPicksItsImage() {
     load({{"No0001 CD"}, {"No0002 CD"}});
     saveCover("No0001.jpg", picture(100, 150, Qt::blue));
     saveCover("No0002.jpg", picture(300, 200, Qt::red));
-    w_->Command10();
-    w_->Image2_Click();
-    QVERIFY(w_->frmCoverImage.open);
-    QVERIFY(!w_->frmCoverImage.wide);
-    QCOMPARE(w_->frmCoverImage.caption,
+    w_->coverPanel().Command10();
+    w_->coverPanel().Image2_Click();
+    QVERIFY(w_->coverPanel().state().frmCoverImage.open);
+    QVERIFY(!w_->coverPanel().state().frmCoverImage.wide);
+    QCOMPARE(w_->coverPanel().state().frmCoverImage.caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Cover of No0001 "));
-    QCOMPARE(w_->frmCoverImage.picture.size(), QSize(100, 150));
+    QCOMPARE(w_->coverPanel().state().frmCoverImage.picture.size(), QSize(100, 150));
     w_->cmdNext();
-    w_->Image2_Click();
-    QVERIFY(w_->frmCoverImage.wide);
-    QCOMPARE(w_->frmCoverImage.picture.size(), QSize(300, 200));
+    w_->coverPanel().Image2_Click();
+    QVERIFY(w_->coverPanel().state().frmCoverImage.wide);
+    QCOMPARE(w_->coverPanel().state().frmCoverImage.picture.size(), QSize(300, 200));
     // A cover that is no JPEG at all cannot be loaded.
     dir_->write("Sonvella400/Covers/No0002.jpg", "not a picture");
     dialogs_.expectMessage(kTitle, "Image Loading Error", Icon::Exclamation);
-    w_->Image2_Click();
-    QVERIFY(!w_->frmCoverImage.open);
+    w_->coverPanel().Image2_Click();
+    QVERIFY(!w_->coverPanel().state().frmCoverImage.open);
 }
 
 void CoversTest::theBackCoverWindow() {
     load({{"No0001 CD"}, {"No0002 CD"}});
     saveCover("No0001.jpg", picture(100, 150, Qt::blue));
     saveCover("No0001B.jpg", picture(160, 100, Qt::gray));
-    w_->Command10();
-    w_->Label20_Click();
-    QVERIFY(w_->frmBackImage.open);
-    QVERIFY(w_->frmBackImage.wide);
-    QCOMPARE(w_->frmBackImage.caption,
+    w_->coverPanel().Command10();
+    w_->coverPanel().Label20_Click();
+    QVERIFY(w_->coverPanel().state().frmBackImage.open);
+    QVERIFY(w_->coverPanel().state().frmBackImage.wide);
+    QCOMPARE(w_->coverPanel().state().frmBackImage.caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Cover of No0001  Back"));
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
+    QVERIFY(w_->showRecord(2));
     dialogs_.expectMessage(kTitle, "Back Cover image does not exist", Icon::Exclamation);
-    w_->Label20_Click();
-    QVERIFY(!w_->frmBackImage.open);
+    w_->coverPanel().Label20_Click();
+    QVERIFY(!w_->coverPanel().state().frmBackImage.open);
 }
 
 void CoversTest::copyingPutsThePictureOnTheClipboard() {
     load({{"No0001 CD"}});
     saveCover("No0001.jpg", picture(100, 150, Qt::blue));
     saveCover("No0001B.jpg", picture(150, 100, Qt::gray));
-    w_->Command10();
+    w_->coverPanel().Command10();
     dialogs_.expectMessage(kTitle, "This Cover Image was copied to the Clipboard",
                            Icon::Information);
-    w_->Label19_Click();
+    w_->coverPanel().Label19_Click();
     QCOMPARE(fakes_.clipboard.images.size(), size_t(1));
     QCOMPARE(fakes_.clipboard.images.back().size(), QSize(100, 150));
-    w_->Label20_Click();
+    w_->coverPanel().Label20_Click();
     dialogs_.expectMessage(kTitle, "This Cover Image was copied to the Clipboard",
                            Icon::Information);
-    w_->copyPicture(w_->frmBackImage);
+    w_->coverPanel().copyPicture(record::CoverSide::Back);
     QCOMPARE(fakes_.clipboard.images.back().size(), QSize(150, 100));
 }
 

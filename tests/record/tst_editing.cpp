@@ -75,19 +75,19 @@ void EditingTest::cleanup() {
 void EditingTest::load(const std::vector<QStringList>& records) {
     dir_ = std::make_unique<CollectionDir>(records);
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    w_->focusBox = [this](record::Box box) { focused_ = box; };
+    w_->setView({{}, [this](record::Box box) { focused_ = box; }});
     QVERIFY(w_->Form_Load());
 }
 
 void EditingTest::saveKeepsBlanksUntilShownAgain() {
     load({{"No0001 CD", "Bach"}, {"No0002 LP"}});
-    w_->boxes[record::txtOno] = QStringLiteral("  Ravel  ");
+    w_->typeInto(record::txtOno, QStringLiteral("  Ravel  "));
     dialogs_.expectMessage(kTitle, "Opus Number  1 was Saved", Icon::Information);
     w_->cmdCorrect();
     QCOMPARE(dir_->field(1, Field::Composer), padded("  Ravel", 45));
     // Shown again, the box holds the bare name, and the next save stores it so.
     QVERIFY(w_->ShowCR());
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Ravel"));
     QCOMPARE(w_->record().field(Field::Composer).toByteArray(),
              QByteArray("Ravel").leftJustified(45));
     dialogs_.expectMessage(kTitle, "Opus Number  1 was Saved", Icon::Information);
@@ -97,9 +97,8 @@ void EditingTest::saveKeepsBlanksUntilShownAgain() {
 
 void EditingTest::saveConfirmsWithTheNumber() {
     load(testing::numberedRecords(9));
-    w_->current = 7;
-    QVERIFY(w_->ShowCR());
-    w_->boxes[record::txtSp] = QStringLiteral("Decca");
+    QVERIFY(w_->showRecord(7));
+    w_->typeInto(record::txtSp, QStringLiteral("Decca"));
     dialogs_.expectMessage(kTitle, "Opus Number  7 was Saved", Icon::Information);
     w_->cmdCorrect();
     QCOMPARE(dir_->field(7, Field::Cover), padded("Decca", 115));
@@ -109,8 +108,8 @@ void EditingTest::saveConfirmsWithTheNumber() {
 void EditingTest::aFullWidthFieldIsStoredWhole() {
     load({{"No0001 CD"}});
     const QString full = QString(115, QLatin1Char('s'));
-    w_->boxes[record::txtEkdot] = full;
-    w_->boxes[record::txtEpo] = QString(50, QLatin1Char('i'));  // arrived by other means: cut
+    w_->typeInto(record::txtEkdot, full);
+    w_->typeInto(record::txtEpo, QString(50, QLatin1Char('i')));  // arrived by other means: cut
     QVERIFY(w_->SaveCR());
     QCOMPARE(dir_->field(1, Field::Soloists), full);
     QCOMPARE(dir_->field(1, Field::Identity), QString(45, QLatin1Char('i')));
@@ -119,50 +118,47 @@ void EditingTest::aFullWidthFieldIsStoredWhole() {
 
 void EditingTest::newAppendsARecordAndSavesTheOneLeft() {
     load(testing::numberedRecords(10));
-    w_->current = 3;
-    QVERIFY(w_->ShowCR());
-    w_->boxes[record::txtTitlos] = QStringLiteral("Edited before new");
+    QVERIFY(w_->showRecord(3));
+    w_->typeInto(record::txtTitlos, QStringLiteral("Edited before new"));
     w_->cmdNew();
     QCOMPARE(dir_->fileLength(), 11 * 455);
     QCOMPARE(dir_->field(11, Field::Identity), padded("No", 45));
     QCOMPARE(dir_->field(11, Field::Composer), padded("", 45));
     QCOMPARE(dir_->field(3, Field::Title), padded("Edited before new", 60));
-    QCOMPARE(w_->N, 11);
-    QCOMPARE(w_->current, 11);
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().N, 11);
+    QCOMPARE(w_->state().current, 11);
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  11  of  11"));
-    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("No"));
+    QCOMPARE(w_->state().boxes[record::txtEpo], QStringLiteral("No"));
     QCOMPARE(focused_, int(record::txtEpo));
 }
 
 void EditingTest::deleteAnsweredNoChangesNothing() {
     load({{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}});
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
-    w_->boxes[record::txtOno] = QStringLiteral("typed");
+    QVERIFY(w_->showRecord(2));
+    w_->typeInto(record::txtOno, QStringLiteral("typed"));
     const QByteArray before = dir_->bytes();
     dialogs_.expectMessage(kTitle, "Do you wish to Delete Opus Number 2 ;", Icon::Question,
                            Buttons::YesNo, Answer::No, 1);
     w_->mnuDelete();
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("typed"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("typed"));
 }
 
 void EditingTest::deleteAnsweredYesBlanksTheRecord() {
     load({{"No0001 CD", "Bach"},
           {"No0002 LP", "Ravel", "Bolero", "LSO", "none", "Decca"},
           {"No0003 CD"}});
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
+    QVERIFY(w_->showRecord(2));
     dialogs_.expectMessage(kTitle, "Do you wish to Delete Opus Number 2 ;", Icon::Question,
                            Buttons::YesNo, Answer::Yes, 1);
     w_->mnuDelete();
     QCOMPARE(dir_->recordBytes(2), QByteArray("~~~").leftJustified(455));
     QCOMPARE(dir_->fileLength(), 3 * 455);
-    QCOMPARE(w_->N, 3);
-    QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[record::txtEpo], QStringLiteral("~~~"));
-    for (int box = 1; box < 6; ++box) QVERIFY(w_->boxes[box].isEmpty());
+    QCOMPARE(w_->state().N, 3);
+    QCOMPARE(w_->state().current, 2);
+    QCOMPARE(w_->state().boxes[record::txtEpo], QStringLiteral("~~~"));
+    for (int box = 1; box < 6; ++box) QVERIFY(w_->state().boxes[box].isEmpty());
 }
 
 void EditingTest::pasteEndsOnNothingOrZeros_data() {
@@ -196,8 +192,7 @@ void EditingTest::pasteAsksAgainForBadNumbers_data() {
 void EditingTest::pasteAsksAgainForBadNumbers() {
     QFETCH(QString, typed);
     load({{"No0001 CD", "Bach"}, {"No0002 LP"}, {"No0003 LP"}, {"No0004 LP"}, {"No0005 LP"}});
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
+    QVERIFY(w_->showRecord(2));
     const QByteArray before = dir_->bytes();
     dialogs_.expectInput(kPasteTitle, kPastePrompt, typed)
         .expectMessage(kTitle, "Please type a number between 1 and  5", Icon::Information)
@@ -206,7 +201,7 @@ void EditingTest::pasteAsksAgainForBadNumbers() {
     // The second answer pastes record 1 into record 2: the target stayed the remembered one.
     QCOMPARE(dir_->recordBytes(2), dir_->recordBytes(1));
     QCOMPARE(dir_->bytes().mid(910), before.mid(910));
-    QCOMPARE(w_->current, 2);
+    QCOMPARE(w_->state().current, 2);
 }
 
 void EditingTest::pasteRefusesATargetThatIsNotEmpty_data() {
@@ -222,9 +217,8 @@ void EditingTest::pasteRefusesATargetThatIsNotEmpty() {
     QFETCH(int, box);
     QFETCH(QString, text);
     load({{"No0001 CD", "Bach"}, {"~~~"}});
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
-    w_->boxes[box] = text;
+    QVERIFY(w_->showRecord(2));
+    w_->typeInto(record::Box(box), text);
     const QByteArray before = dir_->bytes();
     dialogs_.expectInput(kPasteTitle, kPastePrompt, "1")
         .expectMessage(kTitle,
@@ -252,17 +246,16 @@ void EditingTest::pasteCopiesAllSixFields() {
     load({{"No0001 CD"},
           {"  No0002 LP", "Mahler  ", "Symphony No. 2", "LSO", "Baker", "  EMI"},
           target});
-    w_->current = 3;
-    QVERIFY(w_->ShowCR());
+    QVERIFY(w_->showRecord(3));
     dialogs_.expectInput(kPasteTitle, kPastePrompt, typed);
     w_->mnuPaste();
     const QStringList expected{"No0002 LP", "Mahler", "Symphony No. 2", "LSO", "Baker", "EMI"};
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(w_->boxes[i], expected[i]);
+        QCOMPARE(w_->state().boxes[i], expected[i]);
         QCOMPARE(dir_->field(3, store::kAllFields[i]),
                  padded(expected[i], store::kFieldLayout[i].width));
     }
-    QCOMPARE(w_->current, 3);
+    QCOMPARE(w_->state().current, 3);
 }
 
 void EditingTest::pasteWorksBeyond32767() {
@@ -278,13 +271,12 @@ void EditingTest::pasteWorksBeyond32767() {
     }
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    QCOMPARE(w_->N, 40000);
-    w_->current = 39999;
-    QVERIFY(w_->ShowCR());
+    QCOMPARE(w_->state().N, 40000);
+    QVERIFY(w_->showRecord(39999));
     dialogs_.expectInput(kPasteTitle, kPastePrompt, "1");
     w_->mnuPaste();
     QCOMPARE(dir_->field(39999, Field::Title), padded("Partita", 60));
-    QCOMPARE(w_->current, 39999);
+    QCOMPARE(w_->state().current, 39999);
 }
 
 void EditingTest::aWriteThatFailsIsReportedAndNothingMoves() {
@@ -297,16 +289,16 @@ void EditingTest::aWriteThatFailsIsReportedAndNothingMoves() {
     QVERIFY(w_->Form_Load());
     const testing::FileSizeLimit limit(0);
     QVERIFY(limit.active());
-    w_->boxes[record::txtOno] = QStringLiteral("Typed");
+    w_->typeInto(record::txtOno, QStringLiteral("Typed"));
     const QString full = QStringLiteral("Opus Number  1 could not be saved:\n") +
                          dir_->path("Clasical.dat") + QStringLiteral(": File too large");
     dialogs_.expectMessage(kTitle, full, Icon::Exclamation);
     w_->cmdCorrect();  // no "was Saved" after it
     dialogs_.expectMessage(kTitle, full, Icon::Exclamation);
     w_->cmdNew();
-    QCOMPARE(w_->N, 1);
-    QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(w_->state().N, 1);
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Typed"));
 #endif
 }
 

@@ -67,17 +67,17 @@ void NavigationTest::load(int records) {
 
 void NavigationTest::nextAndPreviousSaveTheRecordLeft() {
     load(5);
-    w_->boxes[record::txtOno] = QStringLiteral("Edited 1");
+    w_->typeInto(record::txtOno, QStringLiteral("Edited 1"));
     w_->cmdNext();
-    QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer 2"));
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, 2);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Composer 2"));
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  5"));
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Composer)), QStringLiteral("Edited 1"));
-    w_->boxes[record::txtOno] = QStringLiteral("Edited 2");
+    w_->typeInto(record::txtOno, QStringLiteral("Edited 2"));
     w_->cmdPrevious();
-    QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Edited 1"));
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Edited 1"));
     QCOMPARE(store::trimBlanks(dir_->field(2, Field::Composer)), QStringLiteral("Edited 2"));
 }
 
@@ -91,28 +91,27 @@ void NavigationTest::theEndsBeepAndSaveNothing() {
     QFETCH(bool, next);
     load(3);
     if (next) {
-        w_->current = 3;
-        QVERIFY(w_->ShowCR());
+        QVERIFY(w_->showRecord(3));
     }
     const QByteArray before = dir_->bytes();
-    w_->boxes[record::txtTitlos] = QStringLiteral("not saved");
+    w_->typeInto(record::txtTitlos, QStringLiteral("not saved"));
     dialogs_.expectBeep().expectMessage(
         kTitle, next ? "Last Opus Number Reached" : "First Opus Number Reached", Icon::Exclamation);
     next ? w_->cmdNext() : w_->cmdPrevious();
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(w_->current, next ? 3 : 1);
-    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("not saved"));
+    QCOMPARE(w_->state().current, next ? 3 : 1);
+    QCOMPARE(w_->state().boxes[record::txtTitlos], QStringLiteral("not saved"));
 }
 
 void NavigationTest::firstAndLastSaveFirst() {
     load(4);
-    w_->boxes[record::txtSp] = QStringLiteral("Cover edited");
+    w_->typeInto(record::txtSp, QStringLiteral("Cover edited"));
     w_->CmdLast();
-    QCOMPARE(w_->current, 4);
+    QCOMPARE(w_->state().current, 4);
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Cover)), QStringLiteral("Cover edited"));
-    w_->boxes[record::txtSp] = QStringLiteral("Last edited");
+    w_->typeInto(record::txtSp, QStringLiteral("Last edited"));
     w_->CmdFirst();
-    QCOMPARE(w_->current, 1);
+    QCOMPARE(w_->state().current, 1);
     QCOMPARE(store::trimBlanks(dir_->field(4, Field::Cover)), QStringLiteral("Last edited"));
 }
 
@@ -131,11 +130,11 @@ void NavigationTest::goesToATypedNumber() {
     QFETCH(int, record);
     load(10);
     const QByteArray before = dir_->bytes();
-    w_->boxes[record::txtOno] = QStringLiteral("dropped");  // go-to does not save
+    w_->typeInto(record::txtOno, QStringLiteral("dropped"));  // go-to does not save
     dialogs_.expectInput(kFindTitle, kFindPrompt, typed);
     w_->cmdFindcode();
-    QCOMPARE(w_->current, record);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Composer %1").arg(record));
+    QCOMPARE(w_->state().current, record);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Composer %1").arg(record));
     QCOMPARE(dir_->bytes(), before);
 }
 
@@ -155,30 +154,29 @@ void NavigationTest::goToAsksAgainForBadNumbers() {
         .expectMessage(kTitle, "Please type a number between 1 and  345", Icon::Information)
         .expectInput(kFindTitle, kFindPrompt, "12");
     w_->cmdFindcode();
-    QCOMPARE(w_->current, 12);
+    QCOMPARE(w_->state().current, 12);
 }
 
 void NavigationTest::goToBeyondTheLastRepeatsTheTypedText() {
     load(345);
-    w_->current = 7;
-    QVERIFY(w_->ShowCR());
-    w_->boxes[record::txtOno] = QStringLiteral("edit dropped");
+    QVERIFY(w_->showRecord(7));
+    w_->typeInto(record::txtOno, QStringLiteral("edit dropped"));
     dialogs_.expectInput(kFindTitle, kFindPrompt, "0346")
         .expectMessage(kTitle, "Opus Number 0346 was Not Found", Icon::Information);
     w_->cmdFindcode();
-    QCOMPARE(w_->current, 7);
-    QCOMPARE(w_->boxes[record::txtOno],
+    QCOMPARE(w_->state().current, 7);
+    QCOMPARE(w_->state().boxes[record::txtOno],
              QStringLiteral("Composer 7"));  // re-read from the file
     QCOMPARE(store::trimBlanks(dir_->field(7, Field::Composer)), QStringLiteral("Composer 7"));
 }
 
 void NavigationTest::anEmptyAnswerChangesNothing() {
     load(3);
-    w_->boxes[record::txtOno] = QStringLiteral("kept");
+    w_->typeInto(record::txtOno, QStringLiteral("kept"));
     dialogs_.expectInput(kFindTitle, kFindPrompt, "");
     w_->cmdFindcode();
-    QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("kept"));
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("kept"));
 }
 
 void NavigationTest::aSaveThatFailsKeepsTheRecord() {
@@ -189,15 +187,15 @@ void NavigationTest::aSaveThatFailsKeepsTheRecord() {
     QVERIFY(w_->Form_Load());
     QFile::remove(dir_->path("Clasical.dat"));
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
-    w_->boxes[record::txtOno] = QStringLiteral("Typed");
+    w_->typeInto(record::txtOno, QStringLiteral("Typed"));
     dialogs_.expectMessage(kTitle,
                            "Opus Number  1 could not be saved:\n" + dir_->path("Clasical.dat") +
                                " has been replaced by another file",
                            Icon::Exclamation);
     w_->cmdNext();
-    QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Typed"));
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
 }
 
@@ -205,15 +203,15 @@ void NavigationTest::goingToARecordWhileACommandRunsMovesNothing() {
     // Quick Find and the Collection Check open records through goToRecord while a long command
     // of the window may still be running.
     load(3);
-    w_->boxes[record::txtOno] = QStringLiteral("Typed");
-    w_->busy = true;
+    w_->typeInto(record::txtOno, QStringLiteral("Typed"));
+    w_->setBusy(true);
     dialogs_.expectBeep();
     QVERIFY(!w_->goToRecord(2));
-    w_->busy = false;
-    QCOMPARE(w_->current, 1);
+    w_->setBusy(false);
+    QCOMPARE(w_->state().current, 1);
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Composer)), QStringLiteral("Composer 1"));
     QVERIFY(w_->goToRecord(2));
-    QCOMPARE(w_->current, 2);
+    QCOMPARE(w_->state().current, 2);
 }
 
 QTEST_GUILESS_MAIN(NavigationTest)

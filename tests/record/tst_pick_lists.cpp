@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "record/pick_lists.h"
+#include "record/record_window.h"
 #include "store/codepage.h"
 #include "store/name_list.h"
 #include "support/collection_dir.h"
@@ -59,22 +60,21 @@ void PickListsTest::load(const QStringList& record) {
     dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{{"No0001 CD"}, record});
     w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
     QVERIFY(w_->Form_Load());
-    w_->current = 2;
-    QVERIFY(w_->ShowCR());
+    QVERIFY(w_->showRecord(2));
 }
 
 void PickListsTest::expandTwiceShrinksAgain() {
     load({"No0002 LP"});
-    QCOMPARE(w_->command5Caption, QStringLiteral("EX&PAND"));
-    w_->Command5();
-    QCOMPARE(w_->heightTwips, 9200);
-    QCOMPARE(w_->widthTwips, 11250);
-    QCOMPARE(w_->command5Caption, QStringLiteral("SHR&INK"));
-    QCOMPARE(w_->pickPanelShown, std::int16_t(1));
-    w_->Command5();
-    QCOMPARE(w_->heightTwips, 5500);
-    QCOMPARE(w_->command5Caption, QStringLiteral("EX&PAND"));
-    QCOMPARE(w_->pickPanelShown, std::int16_t(0));
+    QCOMPARE(w_->pickPanel().state().command5Caption, QStringLiteral("EX&PAND"));
+    w_->pickPanel().Command5();
+    QCOMPARE(w_->state().heightTwips, 9200);
+    QCOMPARE(w_->state().widthTwips, 11250);
+    QCOMPARE(w_->pickPanel().state().command5Caption, QStringLiteral("SHR&INK"));
+    QCOMPARE(w_->pickPanel().state().pickPanelShown, std::int16_t(1));
+    w_->pickPanel().Command5();
+    QCOMPARE(w_->state().heightTwips, 5500);
+    QCOMPARE(w_->pickPanel().state().command5Caption, QStringLiteral("EX&PAND"));
+    QCOMPARE(w_->pickPanel().state().pickPanelShown, std::int16_t(0));
 }
 
 void PickListsTest::choosingANameFillsItsField_data() {
@@ -102,19 +102,19 @@ void PickListsTest::choosingANameFillsItsField() {
     QFETCH(QString, shown);
     load({"No0002"});
     const record::Box target = record::kPickLists[list].target;
-    w_->boxes[target] = before;
-    w_->pickTexts[list] = QStringLiteral("Ravel");
-    w_->pickListChosen(list, QStringLiteral("Ravel"));
+    w_->typeInto(target, before);
+    w_->pickPanel().setPickText(list, QStringLiteral("Ravel"));
+    w_->pickPanel().pickListChosen(list, QStringLiteral("Ravel"));
     const Field f = store::kAllFields[target];
     QCOMPARE(dir_->field(2, f), stored.leftJustified(store::fieldWidth(f)));
-    QCOMPARE(w_->boxes[target], shown);
-    QCOMPARE(w_->pickTexts[list], QString());  // the selection is cleared
-    QCOMPARE(w_->current, 2);
+    QCOMPARE(w_->state().boxes[target], shown);
+    QCOMPARE(w_->pickPanel().state().pickTexts[list], QString());  // the selection is cleared
+    QCOMPARE(w_->state().current, 2);
 }
 
 void PickListsTest::aLongSoloistsFieldIsCut() {
     load({"No0002", "", "", "", QString(110, QLatin1Char('s'))});
-    w_->pickListChosen(SoloistsLZ, QStringLiteral("Maria Callas"));
+    w_->pickPanel().pickListChosen(SoloistsLZ, QStringLiteral("Maria Callas"));
     QCOMPARE(dir_->field(2, Field::Soloists),
              QString(110, QLatin1Char('s')) + QStringLiteral("  Mar"));
 }
@@ -122,21 +122,21 @@ void PickListsTest::aLongSoloistsFieldIsCut() {
 void PickListsTest::aFilledComposerIsLeftAlone() {
     load({"No0002", "Bach"});
     const QByteArray before = dir_->bytes();
-    w_->boxes[record::txtTitlos] = QStringLiteral("pending edit");
-    w_->pickTexts[Composers] = QStringLiteral("Ravel");
-    w_->pickListChosen(Composers, QStringLiteral("Ravel"));
+    w_->typeInto(record::txtTitlos, QStringLiteral("pending edit"));
+    w_->pickPanel().setPickText(Composers, QStringLiteral("Ravel"));
+    w_->pickPanel().pickListChosen(Composers, QStringLiteral("Ravel"));
     QCOMPARE(dir_->bytes(), before);  // not even the pending edit is saved
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Bach"));
-    QCOMPARE(w_->pickTexts[Composers], QString());
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w_->pickPanel().state().pickTexts[Composers], QString());
 }
 
 void PickListsTest::choosingSavesTheOtherEdits() {
     load({"No0002"});
-    w_->boxes[record::txtTitlos] = QStringLiteral("  Bolero");
-    w_->pickListChosen(Composers, QStringLiteral("Ravel"));
+    w_->typeInto(record::txtTitlos, QStringLiteral("  Bolero"));
+    w_->pickPanel().pickListChosen(Composers, QStringLiteral("Ravel"));
     QCOMPARE(dir_->field(2, Field::Title), QStringLiteral("  Bolero").leftJustified(60));
-    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("Bolero"));
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->state().boxes[record::txtTitlos], QStringLiteral("Bolero"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Ravel"));
 }
 
 void PickListsTest::addPutsTheTextIntoListAndFile_data() {
@@ -159,30 +159,31 @@ void PickListsTest::addPutsTheTextIntoListAndFile() {
     QFETCH(QString, text);
     QFETCH(QString, message);
     load({"No0002"});
-    if (text != "COMPOSERS") w_->pickTexts[list] = text;
+    if (text != "COMPOSERS") w_->pickPanel().setPickText(list, text);
     const QString file = QString::fromLatin1(store::kNameLists[list].file);
     const QByteArray before = dir_->bytes(file);
-    const int version = w_->listsVersion;
+    const int version = w_->pickPanel().state().listsVersion;
     dialogs_.expectMessage("Sonvella 4.0", message, Icon::Information);
-    w_->addToPickList(list);
+    w_->pickPanel().addToPickList(list);
     QCOMPARE(dir_->bytes(file), before + store::toDisk(text) + "\r\n");
-    QVERIFY(w_->lists[list].contains(text));
-    QVERIFY(w_->listsVersion > version);
-    QCOMPARE(w_->pickTexts[list], text);  // the box still shows what was added
+    QVERIFY(w_->pickPanel().state().lists[list].contains(text));
+    QVERIFY(w_->pickPanel().state().listsVersion > version);
+    QCOMPARE(w_->pickPanel().state().pickTexts[list], text);  // the box still shows what was added
 }
 
 void PickListsTest::addingTwiceShowsTheNameTwice() {
     load({"No0002"});
-    w_->pickTexts[Titles] = QStringLiteral("Name 3 aa");
+    w_->pickPanel().setPickText(Titles, QStringLiteral("Name 3 aa"));
     dialogs_
         .expectMessage("Sonvella 4.0", "Title text <Name 3 aa> has been added to the list",
                        Icon::Information)
         .expectMessage("Sonvella 4.0", "Title text <Name 3 aa> has been added to the list",
                        Icon::Information);
-    w_->addToPickList(Titles);
-    w_->addToPickList(Titles);
+    w_->pickPanel().addToPickList(Titles);
+    w_->pickPanel().addToPickList(Titles);
     // Alphabetical at once, between the names the file already held.
-    QCOMPARE(w_->lists[Titles], (QStringList{"Name 3 a", "Name 3 aa", "Name 3 aa", "Name 3 b"}));
+    QCOMPARE(w_->pickPanel().state().lists[Titles],
+             (QStringList{"Name 3 a", "Name 3 aa", "Name 3 aa", "Name 3 b"}));
     QCOMPARE(dir_->bytes("Title.txt"),
              QByteArray("Name 3 b\r\nName 3 a\r\nName 3 aa\r\nName 3 aa\r\n"));
 }

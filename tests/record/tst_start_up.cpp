@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
+#include "record/cover_names.h"
 #include "record/record_window.h"
 #include "store/codepage.h"
 #include "support/collection_dir.h"
@@ -60,20 +62,21 @@ void StartUpTest::showsRecordOneOfTheCollection() {
     CollectionDir dir({{"  No0001 CD  ", "Bach", "Mass in B minor"}, {"No0001 CD"}, {"No0002 LP"}});
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    QCOMPARE(w.N, 3);
-    QCOMPARE(w.current, 1);
-    QCOMPARE(w.caption, QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
-    QCOMPARE(w.boxes[record::txtEpo], QStringLiteral("No0001 CD"));
-    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Bach"));
-    QCOMPARE(w.boxes[record::txtSp], QString());
-    QCOMPARE(w.sortStateLine,
+    QCOMPARE(w.state().N, 3);
+    QCOMPARE(w.state().current, 1);
+    QCOMPARE(w.state().caption,
+             QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  3"));
+    QCOMPARE(w.state().boxes[record::txtEpo], QStringLiteral("No0001 CD"));
+    QCOMPARE(w.state().boxes[record::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w.state().boxes[record::txtSp], QString());
+    QCOMPARE(w.state().sortStateLine,
              QStringLiteral("In this Session your Music Collection has not been Re-Sorted Yet"));
-    QCOMPARE(w.widthTwips, 11250);
-    QCOMPARE(w.heightTwips, 5500);
-    QVERIFY(!w.coverImageMenuEnabled);
+    QCOMPARE(w.state().widthTwips, 11250);
+    QCOMPARE(w.state().heightTwips, 5500);
+    QVERIFY(!w.coverPanel().state().coverImageMenuEnabled);
     // The lists are shown in alphabetical order, whatever the order of their files.
-    QCOMPARE(w.lists[0], (QStringList{"Name 1 a", "Name 1 b"}));
-    QCOMPARE(w.lists[7], (QStringList{"Name 8 a", "Name 8 b"}));
+    QCOMPARE(w.pickPanel().state().lists[0], (QStringList{"Name 1 a", "Name 1 b"}));
+    QCOMPARE(w.pickPanel().state().lists[7], (QStringList{"Name 8 a", "Name 8 b"}));
     QVERIFY(QDir(dir.path("Sonvella400/Covers")).exists());
     QCOMPARE(shell_.ended, 0);
     QVERIFY(dialogs_.verifyDone());
@@ -85,8 +88,9 @@ void StartUpTest::createsAMissingCollection() {
     QVERIFY(w.Form_Load());
     QVERIFY(QFile::exists(dir.path("Clasical.dat")));
     QCOMPARE(dir.fileLength(), 0);
-    QCOMPARE(w.caption, QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  1"));
-    for (const QString& box : w.boxes) QVERIFY(box.isEmpty());
+    QCOMPARE(w.state().caption,
+             QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  1"));
+    for (const QString& box : w.state().boxes) QVERIFY(box.isEmpty());
 }
 
 void StartUpTest::oddRecordFilesLoadUnchanged_data() {
@@ -107,7 +111,7 @@ void StartUpTest::oddRecordFilesLoadUnchanged() {
     {
         RecordWindow w(session_, fakes_.services());
         QVERIFY(w.Form_Load());
-        QCOMPARE(w.N, n);
+        QCOMPARE(w.state().N, n);
     }
     QCOMPARE(dir.bytes(), bytes);
 }
@@ -131,7 +135,7 @@ void StartUpTest::oddListFilesLoadUnchanged() {
     {
         RecordWindow w(session_, fakes_.services());
         QVERIFY(w.Form_Load());
-        QCOMPARE(w.lists[2].size(), items);
+        QCOMPARE(w.pickPanel().state().lists[2].size(), items);
     }
     QCOMPARE(dir.bytes("Title.txt"), bytes);
     QVERIFY(dialogs_.verifyDone());
@@ -180,7 +184,7 @@ void StartUpTest::startUpFailures() {
     QVERIFY(dialogs_.verifyDone());
     if (file == "Vocal.txt") {
         // The six lists before it were read.
-        for (int i = 0; i < 6; ++i) QVERIFY(!w.lists[i].isEmpty());
+        for (int i = 0; i < 6; ++i) QVERIFY(!w.pickPanel().state().lists[i].isEmpty());
     }
     if (file != "Clasical.dat") QCOMPARE(dir.bytes(), collection);
     shell_.ended = 0;
@@ -205,14 +209,14 @@ void StartUpTest::showsTheSortState() {
     session.sortState = std::int16_t(state);
     RecordWindow w(session, fakes_.services());
     QVERIFY(w.Form_Load());
-    QCOMPARE(w.sortStateLine, line);
+    QCOMPARE(w.state().sortStateLine, line);
 }
 
 void StartUpTest::exitSavesTheShownRecord() {
     CollectionDir dir({{"No0001 CD", "Bach"}, {"No0002 LP"}});
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[record::txtOno] = QStringLiteral("  Ravel  ");
+    w.typeInto(record::txtOno, QStringLiteral("  Ravel  "));
     w.cmdExit();
     QCOMPARE(shell_.ended, 1);
     QCOMPARE(dir.field(1, store::Field::Composer), QStringLiteral("  Ravel") + QString(38, ' '));
@@ -220,15 +224,32 @@ void StartUpTest::exitSavesTheShownRecord() {
     shell_ = {};
 }
 
+namespace {
+
+// The enlarged front cover and the back cover of the record shown, each with a picture.
+void openCoverWindows(RecordWindow& w) {
+    const QString identity = w.record().text(store::Field::Identity);
+    QImage picture(90, 140, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(record::frontCoverFile(identity)));
+    QVERIFY(picture.save(record::backCoverFile(identity)));
+    w.coverPanel().Image2_Click();
+    w.coverPanel().Label20_Click();
+    QVERIFY(w.coverPanel().state().frmCoverImage.open && w.coverPanel().state().frmBackImage.open);
+}
+
+}  // namespace
+
 void StartUpTest::menuExitAlsoClosesTheCoverWindows() {
     CollectionDir dir({{"No0001 CD", "Bach"}});
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[record::txtTitlos] = QStringLiteral("Μεσσίας");
-    w.frmCoverImage.open = w.frmBackImage.open = true;
+    w.typeInto(record::txtTitlos, QStringLiteral("Μεσσίας"));
+    openCoverWindows(w);
     w.mnuEnd();
     QCOMPARE(shell_.ended, 1);
-    QVERIFY(!w.frmCoverImage.open && !w.frmBackImage.open);
+    QVERIFY(!w.coverPanel().state().frmCoverImage.open &&
+            !w.coverPanel().state().frmBackImage.open);
     QCOMPARE(store::trimBlanks(dir.field(1, store::Field::Title)), QStringLiteral("Μεσσίας"));
     shell_ = {};
 }
@@ -238,10 +259,10 @@ void StartUpTest::closingByTheFrameSavesNothing() {
     const QByteArray before = dir.bytes();
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    w.boxes[record::txtOno] = QStringLiteral("Ravel");
-    w.frmBackImage.open = true;
+    w.typeInto(record::txtOno, QStringLiteral("Ravel"));
+    openCoverWindows(w);
     w.Form_Unload();
-    QVERIFY(!w.frmBackImage.open);
+    QVERIFY(!w.coverPanel().state().frmBackImage.open);
     QCOMPARE(shell_.ended, 0);
     QCOMPARE(dir.bytes(), before);
     shell_ = {};
@@ -257,7 +278,7 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     QVERIFY(w.Form_Load());
     const testing::FileSizeLimit limit(0);
     QVERIFY(limit.active());
-    w.boxes[record::txtOno] = QStringLiteral("Ravel");
+    w.typeInto(record::txtOno, QStringLiteral("Ravel"));
     dialogs_.expectMessage(
         "Sonvella 4.0",
         "Opus Number  1 could not be saved:\n" + dir.path("Clasical.dat") + ": File too large",
@@ -265,7 +286,7 @@ void StartUpTest::exitThatCannotSaveKeepsRunning() {
     w.cmdExit();
     QVERIFY(dialogs_.verifyDone());
     QCOMPARE(shell_.ended, 0);
-    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w.state().boxes[record::txtOno], QStringLiteral("Ravel"));
 #endif
 }
 
@@ -307,13 +328,13 @@ void StartUpTest::theDemoCollectionLoads() {
     }
     RecordWindow w(session_, fakes_.services());
     QVERIFY(w.Form_Load());
-    QVERIFY(w.N >= 60);
+    QVERIFY(w.state().N >= 60);
     QCOMPARE(dir.fileLength() % 455, 0);
-    QVERIFY(w.lists[0].size() >= 20);
-    for (const QStringList& list : w.lists) QVERIFY(!list.isEmpty());
-    QVERIFY(w.lists[0].contains(QStringLiteral("Μίκης Θεοδωράκης")));
-    QVERIFY(w.lists[4].contains(QStringLiteral("Martha Argerich, piano")));
-    QCOMPARE(w.boxes[record::txtOno], QStringLiteral("Johann Sebastian Bach"));
+    QVERIFY(w.pickPanel().state().lists[0].size() >= 20);
+    for (const QStringList& list : w.pickPanel().state().lists) QVERIFY(!list.isEmpty());
+    QVERIFY(w.pickPanel().state().lists[0].contains(QStringLiteral("Μίκης Θεοδωράκης")));
+    QVERIFY(w.pickPanel().state().lists[4].contains(QStringLiteral("Martha Argerich, piano")));
+    QCOMPARE(w.state().boxes[record::txtOno], QStringLiteral("Johann Sebastian Bach"));
     // Leaving at once saves the shown record as it stands: the file does not change.
     const QByteArray before = dir.bytes();
     w.cmdExit();

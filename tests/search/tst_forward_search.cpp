@@ -87,9 +87,9 @@ void ForwardSearchTest::startsAtOneWhateverIsShown() {
     dialogs_.expectInput("Sonvella 4.0: Find Title", "Find Title:", "Title ");
     expectPrintQuestion(1, Answer::Cancel);
     runSearch(*w_, command("mnuTitle"));
-    QCOMPARE(w_->current, 1);
-    QCOMPARE(w_->boxes[record::txtTitlos], QStringLiteral("Title 1"));
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtTitlos], QStringLiteral("Title 1"));
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  9"));
 }
 
@@ -100,22 +100,22 @@ void ForwardSearchTest::aHitInTheLastRecordEndsAtOnce() {
         expectPrintQuestion(3, answer);
         dialogs_.expectMessage(kTitle, kNoneOther, Icon::Exclamation);
         runSearch(*w_, command("mnuAuthor"));
-        QCOMPARE(w_->current, 3);
+        QCOMPARE(w_->state().current, 3);
     }
 }
 
 void ForwardSearchTest::nothingFoundShowsTheOldRecordAgain() {
     load({{"No0001 CD", "Bach"}, {"No0002 CD", "Ravel"}});
     QVERIFY(w_->showRecord(2));
-    w_->boxes[record::txtOno] = QStringLiteral("unsaved edit");
+    w_->typeInto(record::txtOno, QStringLiteral("unsaved edit"));
     const QByteArray before = dir_->bytes();
     expectComposerSearch("Mahler");
     dialogs_.expectMessage(kTitle, "Composer Mahler was Not Found", Icon::Information);
     runSearch(*w_, command("mnuAuthor"));
-    QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));  // the edit is gone
-    QCOMPARE(dir_->bytes(), before);                               // and was never saved
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, 2);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Ravel"));  // the edit is gone
+    QCOMPARE(dir_->bytes(), before);                                       // and was never saved
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  2"));
 }
 
@@ -126,9 +126,9 @@ void ForwardSearchTest::twoHitsAnsweredNo() {
     expectPrintQuestion(3, Answer::No);
     dialogs_.expectMessage(kTitle, kNoneOther, Icon::Exclamation);
     runSearch(*w_, command("mnuAuthor"));
-    QCOMPARE(w_->current, 3);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("J.S. Bach"));
-    QCOMPARE(w_->caption,
+    QCOMPARE(w_->state().current, 3);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("J.S. Bach"));
+    QCOMPARE(w_->state().caption,
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  3  of  4"));
 }
 
@@ -140,8 +140,9 @@ void ForwardSearchTest::yesSelectsTheHitForPrinting() {
     dialogs_.expectMessage(kTitle, kNoneOther, Icon::Exclamation);
     runSearch(*w_, command("mnuAuthor"));
     QCOMPARE(fakes_.printJob.recordsOnSheet(), std::int16_t(1));
-    QCOMPARE(w_->status, QStringLiteral("Opus Number < 1 > will be printed. Click on 'PRINT' to "
-                                        "print all selected opus numbers"));
+    QCOMPARE(w_->state().status,
+             QStringLiteral("Opus Number < 1 > will be printed. Click on 'PRINT' to "
+                            "print all selected opus numbers"));
     QVERIFY(!fakes_.printJob.isEmpty());
 }
 
@@ -150,8 +151,8 @@ void ForwardSearchTest::cancelLeavesTheHitShown() {
     expectComposerSearch("Ravel");
     expectPrintQuestion(2, Answer::Cancel);
     runSearch(*w_, command("mnuAuthor"));
-    QCOMPARE(w_->current, 2);
-    QCOMPARE(w_->boxes[record::txtOno], QStringLiteral("Ravel"));
+    QCOMPARE(w_->state().current, 2);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Ravel"));
 }
 
 void ForwardSearchTest::textsMatchTheStoredField_data() {
@@ -208,9 +209,11 @@ void ForwardSearchTest::deletedRecordsAreExaminedToo() {
 void ForwardSearchTest::theCaptionCountsTheRecords() {
     load(testing::numberedRecords(20));
     QStringList captions;
-    w_->changed = [&] {
-        if (captions.isEmpty() || captions.last() != w_->caption) captions << w_->caption;
-    };
+    w_->setView({[&] {
+                     if (captions.isEmpty() || captions.last() != w_->state().caption)
+                         captions << w_->state().caption;
+                 },
+                 {}});
     expectComposerSearch("nowhere");
     dialogs_.expectMessage(kTitle, "Composer nowhere was Not Found", Icon::Information);
     runSearch(*w_, command("mnuAuthor"));
@@ -222,7 +225,7 @@ void ForwardSearchTest::theCaptionCountsTheRecords() {
     QCOMPARE(captions.filter(searching).size(), 20);
     QCOMPARE(captions.last(),
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  1  of  20"));
-    w_->changed = nullptr;
+    w_->setView({});
 }
 
 void ForwardSearchTest::aTextTheCodePageCannotHoldMatchesNothing() {

@@ -144,10 +144,10 @@ void SearchCommandsTest::anEmptyTextIsWarnedAboutAfterEveryBox() {
                              i == empty ? QString() : QStringLiteral("Composer 1"));
     }
     dialogs_.expectMessage(kTitle, warning, Icon::Exclamation);
-    const QString caption = w_->caption;
+    const QString caption = w_->state().caption;
     runSearch(*w_, c);
-    QCOMPARE(w_->caption, caption);  // nothing was searched
-    QCOMPARE(w_->current, 1);
+    QCOMPARE(w_->state().caption, caption);  // nothing was searched
+    QCOMPARE(w_->state().current, 1);
 }
 
 void SearchCommandsTest::anyNameEndsSilentlyOnNothing() {
