@@ -113,7 +113,7 @@ public:
 
     // The name as written in that record: the one of the same bytes, else one that folds alike
     // (the record was edited since the pass), else the whole field.
-    QString name(const CollectionPass::Name& name) {
+    QString name(const Name& name) {
         const Field f =
             name.field == NameField::Composer
                 ? Field::Composer
@@ -142,13 +142,13 @@ private:
 // Works in the order of their keys, and of their records within a key. The keys are hashes,
 // spread evenly: one pass deals them into 256 piles by their first byte, and each pile, small
 // enough for the processor's cache, is sorted on its own.
-void sortByKey(std::vector<CollectionPass::Work>& works) {
+void sortByKey(std::vector<Work>& works) {
     constexpr int kPiles = 256;
-    const auto pile = [](const CollectionPass::Work& w) { return size_t(w.key >> 56); };
+    const auto pile = [](const Work& w) { return size_t(w.key >> 56); };
     std::array<size_t, kPiles + 1> start{};
     for (const auto& w : works) ++start[pile(w) + 1];
     for (int i = 0; i < kPiles; ++i) start[i + 1] += start[i];
-    std::vector<CollectionPass::Work> dealt(works.size());
+    std::vector<Work> dealt(works.size());
     std::array<size_t, kPiles + 1> next = start;
     for (const auto& w : works) dealt[next[pile(w)]++] = w;
     for (int i = 0; i < kPiles; ++i) {
@@ -169,8 +169,7 @@ struct Group {
 
 // Splits sorted names into runs of equal `sameGroup`, keeping those `wanted` says.
 template <class Same, class Wanted>
-std::vector<Group> groups(const std::vector<CollectionPass::Name>& names, Same sameGroup,
-                          Wanted wanted) {
+std::vector<Group> groups(const std::vector<Name>& names, Same sameGroup, Wanted wanted) {
     std::vector<Group> out;
     for (size_t i = 0; i < names.size();) {
         Group g{i, i + 1, names[i].count, names[i].firstOpus};
@@ -187,9 +186,8 @@ std::vector<Group> groups(const std::vector<CollectionPass::Name>& names, Same s
 
 // The spellings of a group: one per way of writing (the same writing in two fields counts once,
 // found where it came first), most common first.
-std::vector<CollectionPass::Name> spellings(const std::vector<CollectionPass::Name>& names,
-                                            const Group& g) {
-    std::vector<CollectionPass::Name> out;
+std::vector<Name> spellings(const std::vector<Name>& names, const Group& g) {
+    std::vector<Name> out;
     for (size_t i = g.from; i < g.to; ++i) {
         auto same = std::find_if(out.begin(), out.end(),
                                  [&](const auto& s) { return s.exact == names[i].exact; });
@@ -209,7 +207,7 @@ std::vector<CollectionPass::Name> spellings(const std::vector<CollectionPass::Na
     return out;
 }
 
-std::vector<std::int32_t> firstOpusOf(const std::vector<CollectionPass::Name>& spellings) {
+std::vector<std::int32_t> firstOpusOf(const std::vector<Name>& spellings) {
     std::vector<std::int32_t> numbers;
     for (const auto& s : spellings) numbers.push_back(s.firstOpus);
     return numbers;

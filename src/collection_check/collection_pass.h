@@ -12,6 +12,7 @@
 
 #include "collection_check/check_fold.h"
 #include "collection_check/hash_table.h"
+#include "collection_check/pass_records.h"
 #include "collection_check/report.h"
 #include "store/opus_record.h"
 
@@ -30,22 +31,6 @@ public:
 
     // What the pass found; `read` reads a record again for the texts. Throws what `read` throws.
     Report finish(const std::function<store::OpusRecord(std::int32_t)>& read);
-
-    struct Name {              // one way of writing a name in one field
-        std::uint64_t folded;  // its fold's key
-        std::uint64_t exact;
-        std::int64_t count;
-        std::int32_t firstOpus;
-        NameField field;
-    };
-    struct Work {  // one record's Composer, Title, Orchestra and Soloists, folded together
-        std::uint64_t key;
-        std::int32_t opus;
-    };
-    struct Identity {  // one medium key as written
-        std::int64_t count;
-        std::int32_t firstOpus;
-    };
 
 private:
     void queueName(NameField field, QByteArrayView name);

@@ -1,0 +1,27 @@
+#pragma once
+// What the check's pass hands over at its end for the findings: the names it counted, the works
+// and the medium keys, each as hashes with the first record it was met in.
+
+#include <cstdint>
+
+#include "collection_check/report.h"
+
+namespace collection_check {
+
+struct Name {              // one way of writing a name in one field
+    std::uint64_t folded;  // its fold's key
+    std::uint64_t exact;
+    std::int64_t count;
+    std::int32_t firstOpus;
+    NameField field;
+};
+struct Work {  // one record's Composer, Title, Orchestra and Soloists, folded together
+    std::uint64_t key;
+    std::int32_t opus;
+};
+struct Identity {  // one medium key as written
+    std::int64_t count;
+    std::int32_t firstOpus;
+};
+
+}  // namespace collection_check
