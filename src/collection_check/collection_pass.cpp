@@ -5,6 +5,7 @@
 #include <map>
 
 #include "collection_check/check_fold.h"
+#include "collection_check/finding_texts.h"
 #include "record/media_icon.h"
 #include "store/codepage.h"
 #include "store/collation.h"
@@ -75,19 +76,6 @@ bool isBlank(const char* from, const char* to) {
         if (*from != ' ') return false;
     }
     return true;
-}
-
-QString times(std::int64_t n, const char* one, const char* many) {
-    return n == 1 ? QString::fromLatin1(one)
-                  : QString::number(n) + QLatin1Char(' ') + QLatin1String(many);
-}
-
-QString records(std::int64_t n) {
-    return times(n, "1 record", "records");
-}
-
-QString quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 // The records a finding names, ascending, the first kMaxNumbers of them; `more` when a record
@@ -242,22 +230,6 @@ void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t l
 }
 
 }  // namespace
-
-QString kindName(FindingKind kind) {
-    switch (kind) {
-        case FindingKind::Duplicate:
-            return QStringLiteral("Probable duplicates");
-        case FindingKind::NameVariant:
-            return QStringLiteral("Name variants");
-        case FindingKind::Identity:
-            return QStringLiteral("Identities");
-        case FindingKind::NotInList:
-            return QStringLiteral("Names not in the pick lists");
-        case FindingKind::Unfinished:
-            return QStringLiteral("Unfinished records");
-    }
-    return {};
-}
 
 CollectionPass::CollectionPass(const PickLists& lists)
     : mediaByKind_(record::mediaKindNames().size() + 2, 0) {
