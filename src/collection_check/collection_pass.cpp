@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 
 #include "collection_check/check_fold.h"
 #include "collection_check/finding_texts.h"
+#include "collection_check/record_texts.h"
 #include "record/media_icon.h"
 #include "store/codepage.h"
 #include "store/collation.h"
@@ -87,45 +87,6 @@ void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false
     if (numbers.size() > size_t(kMaxNumbers)) numbers.resize(kMaxNumbers);
     f.opusNumbers = QList<std::int32_t>(numbers.begin(), numbers.end());
 }
-
-// Reads records back for the texts of the findings, each once.
-class Texts {
-public:
-    explicit Texts(const std::function<store::OpusRecord(std::int32_t)>& read) : read_(read) {}
-
-    const store::OpusRecord& record(std::int32_t opus) {
-        auto it = records_.find(opus);
-        if (it == records_.end()) it = records_.emplace(opus, read_(opus)).first;
-        return it->second;
-    }
-
-    // The name as written in that record: the one of the same bytes, else one that folds alike
-    // (the record was edited since the pass), else the whole field.
-    QString name(const Name& name) {
-        const Field f =
-            name.field == NameField::Composer
-                ? Field::Composer
-                : (name.field == NameField::Orchestra ? Field::Orchestra : Field::Soloists);
-        const QByteArrayView field = record(name.firstOpus).field(f);
-        QByteArrayView same, alike;
-        const auto look = [&](QByteArrayView candidate) {
-            if (same.isNull() && exactHash(candidate) == name.exact) same = candidate;
-            if (alike.isNull() && nameFold(candidate) == name.folded) alike = candidate;
-        };
-        if (name.field == NameField::Composer) {
-            look(store::trimBlankBytes(field));
-        } else {
-            forEachName(field, look);
-        }
-        const QByteArrayView chosen =
-            !same.isNull() ? same : (!alike.isNull() ? alike : store::trimBlankBytes(field));
-        return store::fromDisk(chosen);
-    }
-
-private:
-    const std::function<store::OpusRecord(std::int32_t)>& read_;
-    std::map<std::int32_t, store::OpusRecord> records_;
-};
 
 // Works in the order of their keys, and of their records within a key. The keys are hashes,
 // spread evenly: one pass deals them into 256 piles by their first byte, and each pile, small
