@@ -5,6 +5,7 @@
 
 #include "collection_check/check_fold.h"
 #include "collection_check/finding_texts.h"
+#include "collection_check/name_groups.h"
 #include "collection_check/record_texts.h"
 #include "record/media_icon.h"
 #include "store/codepage.h"
@@ -107,79 +108,6 @@ void sortByKey(std::vector<Work>& works) {
                   });
     }
     works = std::move(dealt);
-}
-
-// A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
-struct Group {
-    size_t from = 0, to = 0;
-    std::int64_t total = 0;
-    std::int32_t firstOpus = 0;
-};
-
-// Splits sorted names into runs of equal `sameGroup`, keeping those `wanted` says.
-template <class Same, class Wanted>
-std::vector<Group> groups(const std::vector<Name>& names, Same sameGroup, Wanted wanted) {
-    std::vector<Group> out;
-    for (size_t i = 0; i < names.size();) {
-        Group g{i, i + 1, names[i].count, names[i].firstOpus};
-        while (g.to < names.size() && sameGroup(names[i], names[g.to])) {
-            g.total += names[g.to].count;
-            g.firstOpus = std::min(g.firstOpus, names[g.to].firstOpus);
-            ++g.to;
-        }
-        if (wanted(g)) out.push_back(g);
-        i = g.to;
-    }
-    return out;
-}
-
-// The spellings of a group: one per way of writing (the same writing in two fields counts once,
-// found where it came first), most common first.
-std::vector<Name> spellings(const std::vector<Name>& names, const Group& g) {
-    std::vector<Name> out;
-    for (size_t i = g.from; i < g.to; ++i) {
-        auto same = std::find_if(out.begin(), out.end(),
-                                 [&](const auto& s) { return s.exact == names[i].exact; });
-        if (same == out.end()) {
-            out.push_back(names[i]);
-        } else {
-            same->count += names[i].count;
-            if (names[i].firstOpus < same->firstOpus) {
-                same->firstOpus = names[i].firstOpus;
-                same->field = names[i].field;
-            }
-        }
-    }
-    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
-        return a.count != b.count ? a.count > b.count : a.firstOpus < b.firstOpus;
-    });
-    return out;
-}
-
-std::vector<std::int32_t> firstOpusOf(const std::vector<Name>& spellings) {
-    std::vector<std::int32_t> numbers;
-    for (const auto& s : spellings) numbers.push_back(s.firstOpus);
-    return numbers;
-}
-
-// The commonest groups first (then by their first record, then as they came), at most a kind's
-// worth; how many were left out.
-std::int64_t keepCommonest(std::vector<Group>& groups, size_t most) {
-    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
-        return a.total != b.total ? a.total > b.total : a.firstOpus < b.firstOpus;
-    });
-    if (groups.size() <= most) return 0;
-    const auto leftOut = std::int64_t(groups.size() - most);
-    groups.resize(most);
-    return leftOut;
-}
-
-// At most a kind's worth of findings; how many were left out.
-std::int64_t keepFirst(std::vector<Finding>& findings) {
-    if (findings.size() <= size_t(kMaxFindingsPerKind)) return 0;
-    const auto leftOut = std::int64_t(findings.size()) - kMaxFindingsPerKind;
-    findings.resize(kMaxFindingsPerKind);
-    return leftOut;
 }
 
 void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t leftOut) {

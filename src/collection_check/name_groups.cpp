@@ -1,0 +1,49 @@
+#include "collection_check/name_groups.h"
+
+namespace collection_check {
+
+std::vector<Name> spellings(const std::vector<Name>& names, const Group& g) {
+    std::vector<Name> out;
+    for (size_t i = g.from; i < g.to; ++i) {
+        auto same = std::find_if(out.begin(), out.end(),
+                                 [&](const auto& s) { return s.exact == names[i].exact; });
+        if (same == out.end()) {
+            out.push_back(names[i]);
+        } else {
+            same->count += names[i].count;
+            if (names[i].firstOpus < same->firstOpus) {
+                same->firstOpus = names[i].firstOpus;
+                same->field = names[i].field;
+            }
+        }
+    }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return a.count != b.count ? a.count > b.count : a.firstOpus < b.firstOpus;
+    });
+    return out;
+}
+
+std::vector<std::int32_t> firstOpusOf(const std::vector<Name>& spellings) {
+    std::vector<std::int32_t> numbers;
+    for (const auto& s : spellings) numbers.push_back(s.firstOpus);
+    return numbers;
+}
+
+std::int64_t keepCommonest(std::vector<Group>& groups, size_t most) {
+    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
+        return a.total != b.total ? a.total > b.total : a.firstOpus < b.firstOpus;
+    });
+    if (groups.size() <= most) return 0;
+    const auto leftOut = std::int64_t(groups.size() - most);
+    groups.resize(most);
+    return leftOut;
+}
+
+std::int64_t keepFirst(std::vector<Finding>& findings) {
+    if (findings.size() <= size_t(kMaxFindingsPerKind)) return 0;
+    const auto leftOut = std::int64_t(findings.size()) - kMaxFindingsPerKind;
+    findings.resize(kMaxFindingsPerKind);
+    return leftOut;
+}
+
+}  // namespace collection_check
