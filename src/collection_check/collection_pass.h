@@ -3,7 +3,6 @@
 // counts and 64-bit hashes with the first Opus Number of each, never the texts; at the end it
 // reads back the few records its findings name, for their texts.
 
-#include <QSet>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -36,8 +35,9 @@ private:
     void queueName(NameField field, QByteArrayView name);
     void countPending();
     void endMediumRun();
+    std::vector<Name> takeNames();
 
-    std::array<QSet<std::uint64_t>, 4> listed_;  // folded names each NameField may be found in
+    ListedNames listed_;
 
     Figures figures_;
     std::vector<std::int64_t> mediaByKind_;  // the media icons' kinds, then "other"

@@ -1,6 +1,20 @@
 #include "collection_check/name_groups.h"
 
+#include <tuple>
+
 namespace collection_check {
+
+void sortByFieldAndFold(std::vector<Name>& names) {
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+        return std::tie(a.field, a.folded, a.exact) < std::tie(b.field, b.folded, b.exact);
+    });
+}
+
+void sortByFold(std::vector<Name>& names) {
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+        return std::tie(a.folded, a.exact, a.firstOpus) < std::tie(b.folded, b.exact, b.firstOpus);
+    });
+}
 
 std::vector<Name> spellings(const std::vector<Name>& names, const Group& g) {
     std::vector<Name> out;

@@ -12,6 +12,20 @@
 
 namespace collection_check {
 
+// Names in the order of their field and fold (and of their writing within): one run per name of a
+// field.
+void sortByFieldAndFold(std::vector<Name>& names);
+inline bool sameFieldAndFold(const Name& a, const Name& b) {
+    return a.field == b.field && a.folded == b.folded;
+}
+
+// Names in the order of their fold, their writing and their first record: one run per name,
+// whatever its fields.
+void sortByFold(std::vector<Name>& names);
+inline bool sameFold(const Name& a, const Name& b) {
+    return a.folded == b.folded;
+}
+
 // A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
 struct Group {
     size_t from = 0, to = 0;

@@ -2,6 +2,8 @@
 // What the check's pass hands over at its end for the findings: the names it counted, the works
 // and the medium keys, each as hashes with the first record it was met in.
 
+#include <QSet>
+#include <array>
 #include <cstdint>
 
 #include "collection_check/report.h"
@@ -23,5 +25,13 @@ struct Identity {  // one medium key as written
     std::int64_t count;
     std::int32_t firstOpus;
 };
+
+// The place of a NameField in what is kept by field.
+inline int fieldIndex(NameField field) {
+    return static_cast<int>(field);
+}
+
+// The folded names of the pick lists, by the NameField they may be found in.
+using ListedNames = std::array<QSet<std::uint64_t>, 4>;
 
 }  // namespace collection_check
