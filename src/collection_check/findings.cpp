@@ -31,7 +31,7 @@ void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t l
     if (leftOut <= 0) return;
     Finding more;
     more.kind = kind;
-    more.text = QStringLiteral("... and %1 more of this kind, not listed").arg(leftOut);
+    more.text = leftOutText(leftOut);
     findings.push_back(more);
 }
 
@@ -77,9 +77,7 @@ Finding duplicateFinding(const std::vector<Work>& works, size_t from, size_t to,
         const QString text = first.trimmed(field);
         if (!text.isEmpty()) parts << text;
     }
-    f.text =
-        parts.join(QStringLiteral(" / ")) + QStringLiteral(": ") + records(f.records) +
-        (oneMedium ? QStringLiteral(" on the same medium") : QStringLiteral(" on different media"));
+    f.text = duplicateText(parts, f.records, oneMedium);
     return f;
 }
 
@@ -121,16 +119,14 @@ std::vector<Finding> caseFindings(const HashTable<Identity>& identities) {
         if (j - i > 1) {
             Finding f;
             f.kind = FindingKind::Identity;
-            QStringList spellings;
+            Spellings spellings;
             std::vector<std::int32_t> numbers;
             for (size_t k = i; k < j; ++k) {
-                spellings << quoted(keyText(written[k].key)) + QLatin1Char(' ') +
-                                 records(written[k].identity.count);
+                spellings.append({keyText(written[k].key), written[k].identity.count});
                 numbers.push_back(written[k].identity.firstOpus);
                 f.records += written[k].identity.count;
             }
-            f.text = spellings.join(QStringLiteral(", ")) +
-                     QStringLiteral(": Identities that differ only in case");
+            f.text = caseText(spellings);
             setNumbers(f, numbers);
             findings.push_back(f);
         }
@@ -152,8 +148,7 @@ std::vector<Finding> leadingBlankFindings(
         Finding f;
         f.kind = FindingKind::Identity;
         f.records = std::int64_t(numbers.size());
-        f.text = quoted(keyText(leadingBlanks[i].first)) +
-                 QStringLiteral(" stored with leading blanks: ") + records(f.records);
+        f.text = leadingBlanksText(keyText(leadingBlanks[i].first), f.records);
         setNumbers(f, numbers);
         findings.push_back(f);
         i = j;
@@ -197,10 +192,9 @@ std::vector<Finding> nameVariantFindings(std::vector<Name> names, Texts& texts) 
         const std::vector<Name> written = spellings(names, g);
         Finding f;
         f.kind = FindingKind::NameVariant;
-        QStringList shown;
-        for (const Name& s : written)
-            shown << quoted(texts.name(s)) + QLatin1Char(' ') + times(s.count, "once", "times");
-        f.text = shown.join(QStringLiteral(", "));
+        Spellings shown;
+        for (const Name& s : written) shown.append({texts.name(s), s.count});
+        f.text = variantText(shown);
         f.records = g.total;
         setNumbers(f, firstOpusOf(written));
         findings.push_back(f);
@@ -238,20 +232,7 @@ std::vector<Finding> unlistedNameFindings(const std::vector<Name>& names, const 
         f.name = texts.name(written.front());
         f.records = g.total;
         setNumbers(f, firstOpusOf(written));
-        switch (f.field) {
-            case NameField::Composer:
-                f.text = QStringLiteral("Composer %1 is not in Composers.txt");
-                break;
-            case NameField::Orchestra:
-                f.text = QStringLiteral(
-                    "Orchestra/Conductor %1 is in neither Orchestras.txt nor Conductors.txt");
-                break;
-            default:
-                f.text = QStringLiteral(
-                    "Soloist %1 is in none of AKSoloists.txt, LZSoloists.txt and Vocal.txt");
-                break;
-        }
-        f.text = f.text.arg(quoted(f.name)) + QStringLiteral(": ") + records(f.records);
+        f.text = notInListText(f.field, f.name, f.records);
         findings.push_back(f);
     }
     addLeftOut(findings, FindingKind::NotInList, leftOut);
@@ -267,7 +248,7 @@ std::vector<Finding> unfinishedFindings(std::vector<std::int32_t> unfinished,
     for (size_t i = 0; i < unfinished.size() && i < size_t(kMaxFindingsPerKind); ++i) {
         Finding f;
         f.kind = FindingKind::Unfinished;
-        f.text = QStringLiteral("Identity \"No\" and every other field blank: never filled in");
+        f.text = unfinishedText();
         f.records = 1;
         f.opusNumbers = {unfinished[i]};
         findings.push_back(f);
@@ -277,7 +258,7 @@ std::vector<Finding> unfinishedFindings(std::vector<std::int32_t> unfinished,
         Finding f;
         f.kind = FindingKind::Unfinished;
         f.records = deletedCount;
-        f.text = QStringLiteral("Deleted records (Identity \"~~~\"): %1").arg(deletedCount);
+        f.text = deletedText(deletedCount);
         setNumbers(f, deleted, deletedCount > std::int64_t(deleted.size()));
         findings.push_back(f);
     }
