@@ -56,6 +56,26 @@ void sortByKey(std::vector<Work>& works) {
     works = std::move(dealt);
 }
 
+// One finding per group of `names`, the commonest groups first and at most a kind's worth: its
+// records, its spellings' first records, and what `describe` says of its spellings.
+template <class Describe>
+std::vector<Finding> nameGroupFindings(FindingKind kind, const std::vector<Name>& names,
+                                       std::vector<Group> found, Describe describe) {
+    const std::int64_t leftOut = keepCommonest(found, kMaxFindingsPerKind);
+    std::vector<Finding> findings;
+    for (const Group& g : found) {
+        const std::vector<Name> written = spellings(names, g);
+        Finding f;
+        f.kind = kind;
+        f.records = g.total;
+        setNumbers(f, firstOpusOf(written));
+        describe(f, written);
+        findings.push_back(f);
+    }
+    addLeftOut(findings, kind, leftOut);
+    return findings;
+}
+
 // The works [from, to), of one key, as one finding.
 Finding duplicateFinding(const std::vector<Work>& works, size_t from, size_t to, Texts& texts) {
     Finding f;
@@ -113,25 +133,22 @@ std::vector<Finding> caseFindings(const HashTable<Identity>& identities) {
         return a.identity.firstOpus < b.identity.firstOpus;
     });
     std::vector<Finding> findings;
-    for (size_t i = 0; i < written.size();) {
-        size_t j = i + 1;
-        while (j < written.size() && written[j].folded == written[i].folded) ++j;
-        if (j - i > 1) {
-            Finding f;
-            f.kind = FindingKind::Identity;
-            Spellings spellings;
-            std::vector<std::int32_t> numbers;
-            for (size_t k = i; k < j; ++k) {
-                spellings.append({keyText(written[k].key), written[k].identity.count});
-                numbers.push_back(written[k].identity.firstOpus);
-                f.records += written[k].identity.count;
-            }
-            f.text = caseText(spellings);
-            setNumbers(f, numbers);
-            findings.push_back(f);
+    const auto sameFold = [](const Written& a, const Written& b) { return a.folded == b.folded; };
+    forEachRun(written, sameFold, [&](size_t from, size_t to) {
+        if (to - from < 2) return;
+        Finding f;
+        f.kind = FindingKind::Identity;
+        Spellings spellings;
+        std::vector<std::int32_t> numbers;
+        for (size_t k = from; k < to; ++k) {
+            spellings.append({keyText(written[k].key), written[k].identity.count});
+            numbers.push_back(written[k].identity.firstOpus);
+            f.records += written[k].identity.count;
         }
-        i = j;
-    }
+        f.text = caseText(spellings);
+        setNumbers(f, numbers);
+        findings.push_back(f);
+    });
     return findings;
 }
 
@@ -140,19 +157,17 @@ std::vector<Finding> leadingBlankFindings(
     std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks) {
     std::sort(leadingBlanks.begin(), leadingBlanks.end());
     std::vector<Finding> findings;
-    for (size_t i = 0; i < leadingBlanks.size();) {
+    const auto sameKey = [](const auto& a, const auto& b) { return a.first == b.first; };
+    forEachRun(leadingBlanks, sameKey, [&](size_t from, size_t to) {
         std::vector<std::int32_t> numbers;
-        size_t j = i;
-        for (; j < leadingBlanks.size() && leadingBlanks[j].first == leadingBlanks[i].first; ++j)
-            numbers.push_back(leadingBlanks[j].second);
+        for (size_t i = from; i < to; ++i) numbers.push_back(leadingBlanks[i].second);
         Finding f;
         f.kind = FindingKind::Identity;
         f.records = std::int64_t(numbers.size());
-        f.text = leadingBlanksText(keyText(leadingBlanks[i].first), f.records);
+        f.text = leadingBlanksText(keyText(leadingBlanks[from].first), f.records);
         setNumbers(f, numbers);
         findings.push_back(f);
-        i = j;
-    }
+    });
     return findings;
 }
 
@@ -162,18 +177,14 @@ std::vector<Finding> duplicateWorkFindings(std::vector<Work> works, Texts& texts
     // Runs of equal keys once the works are in key order.
     sortByKey(works);
     std::vector<std::pair<size_t, size_t>> runs;  // [from, to) of works
-    for (size_t i = 0; i < works.size();) {
-        size_t j = i + 1;
-        while (j < works.size() && works[j].key == works[i].key) ++j;
-        if (j - i > 1) runs.emplace_back(i, j);
-        i = j;
-    }
+    const auto sameKey = [](const Work& a, const Work& b) { return a.key == b.key; };
+    forEachRun(works, sameKey, [&](size_t from, size_t to) {
+        if (to - from > 1) runs.emplace_back(from, to);
+    });
     std::sort(runs.begin(), runs.end(), [&](const auto& a, const auto& b) {
         return works[a.first].opus < works[b.first].opus;
     });
-    const std::int64_t leftOut =
-        std::max<std::int64_t>(0, std::int64_t(runs.size()) - kMaxFindingsPerKind);
-    if (leftOut > 0) runs.resize(kMaxFindingsPerKind);
+    const std::int64_t leftOut = keepFirst(runs, kMaxFindingsPerKind);
     std::vector<Finding> findings;
     for (const auto& [from, to] : runs)
         findings.push_back(duplicateFinding(works, from, to, texts));
@@ -186,21 +197,12 @@ std::vector<Finding> nameVariantFindings(std::vector<Name> names, Texts& texts) 
     std::vector<Group> variants = groups(names, sameFold, [&](const Group& g) {
         return names[g.from].exact != names[g.to - 1].exact;
     });
-    const std::int64_t leftOut = keepCommonest(variants, kMaxFindingsPerKind);
-    std::vector<Finding> findings;
-    for (const Group& g : variants) {
-        const std::vector<Name> written = spellings(names, g);
-        Finding f;
-        f.kind = FindingKind::NameVariant;
+    const auto describe = [&](Finding& f, const std::vector<Name>& written) {
         Spellings shown;
         for (const Name& s : written) shown.append({texts.name(s), s.count});
         f.text = variantText(shown);
-        f.records = g.total;
-        setNumbers(f, firstOpusOf(written));
-        findings.push_back(f);
-    }
-    addLeftOut(findings, FindingKind::NameVariant, leftOut);
-    return findings;
+    };
+    return nameGroupFindings(FindingKind::NameVariant, names, std::move(variants), describe);
 }
 
 std::vector<Finding> identityCaseFindings(
@@ -212,7 +214,7 @@ std::vector<Finding> identityCaseFindings(
     std::sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
         return a.opusNumbers.front() < b.opusNumbers.front();
     });
-    const std::int64_t leftOut = keepFirst(findings);
+    const std::int64_t leftOut = keepFirst(findings, kMaxFindingsPerKind);
     addLeftOut(findings, FindingKind::Identity, leftOut);
     return findings;
 }
@@ -222,35 +224,25 @@ std::vector<Finding> unlistedNameFindings(const std::vector<Name>& names, const 
     std::vector<Group> unlisted = groups(names, sameFieldAndFold, [&](const Group& g) {
         return !listed[fieldIndex(names[g.from].field)].contains(names[g.from].folded);
     });
-    const std::int64_t leftOut = keepCommonest(unlisted, kMaxFindingsPerKind);
-    std::vector<Finding> findings;
-    for (const Group& g : unlisted) {
-        const std::vector<Name> written = spellings(names, g);
-        Finding f;
-        f.kind = FindingKind::NotInList;
-        f.field = written.front().field;
+    const auto describe = [&](Finding& f, const std::vector<Name>& written) {
+        f.field = written.front().field;  // the name as most often written
         f.name = texts.name(written.front());
-        f.records = g.total;
-        setNumbers(f, firstOpusOf(written));
         f.text = notInListText(f.field, f.name, f.records);
-        findings.push_back(f);
-    }
-    addLeftOut(findings, FindingKind::NotInList, leftOut);
-    return findings;
+    };
+    return nameGroupFindings(FindingKind::NotInList, names, std::move(unlisted), describe);
 }
 
 std::vector<Finding> unfinishedFindings(std::vector<std::int32_t> unfinished,
                                         const std::vector<std::int32_t>& deleted,
                                         std::int64_t deletedCount) {
     std::vector<Finding> findings;
-    const std::int64_t leftOut =
-        std::max<std::int64_t>(0, std::int64_t(unfinished.size()) - kMaxFindingsPerKind);
-    for (size_t i = 0; i < unfinished.size() && i < size_t(kMaxFindingsPerKind); ++i) {
+    const std::int64_t leftOut = keepFirst(unfinished, kMaxFindingsPerKind);
+    for (std::int32_t opus : unfinished) {
         Finding f;
         f.kind = FindingKind::Unfinished;
         f.text = unfinishedText();
         f.records = 1;
-        f.opusNumbers = {unfinished[i]};
+        f.opusNumbers = {opus};
         findings.push_back(f);
     }
     addLeftOut(findings, FindingKind::Unfinished, leftOut);

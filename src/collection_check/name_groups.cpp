@@ -47,17 +47,7 @@ std::int64_t keepCommonest(std::vector<Group>& groups, size_t most) {
     std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
         return a.total != b.total ? a.total > b.total : a.firstOpus < b.firstOpus;
     });
-    if (groups.size() <= most) return 0;
-    const auto leftOut = std::int64_t(groups.size() - most);
-    groups.resize(most);
-    return leftOut;
-}
-
-std::int64_t keepFirst(std::vector<Finding>& findings) {
-    if (findings.size() <= size_t(kMaxFindingsPerKind)) return 0;
-    const auto leftOut = std::int64_t(findings.size()) - kMaxFindingsPerKind;
-    findings.resize(kMaxFindingsPerKind);
-    return leftOut;
+    return keepFirst(groups, most);
 }
 
 }  // namespace collection_check

@@ -1,6 +1,7 @@
 #pragma once
-// Names grouped as the findings see them: runs of names that fold alike in a sorted vector, the
-// ways each is written, and how a kind keeps only its commonest or first findings.
+// Names grouped as the findings see them: runs of alike neighbours in a sorted vector, the groups
+// of names that fold alike and the ways each is written, and how a kind keeps only its first or
+// commonest findings.
 
 #include <algorithm>
 #include <cstddef>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "collection_check/pass_records.h"
-#include "collection_check/report.h"
 
 namespace collection_check {
 
@@ -26,6 +26,26 @@ inline bool sameFold(const Name& a, const Name& b) {
     return a.folded == b.folded;
 }
 
+// Calls onRun(from, to) for each run [from, to) of neighbours in `items` that `same` finds alike.
+template <class T, class Same, class OnRun>
+void forEachRun(const std::vector<T>& items, Same same, OnRun onRun) {
+    for (size_t from = 0; from < items.size();) {
+        size_t to = from + 1;
+        while (to < items.size() && same(items[from], items[to])) ++to;
+        onRun(from, to);
+        from = to;
+    }
+}
+
+// The first `most` of `items`; how many were left out.
+template <class T>
+std::int64_t keepFirst(std::vector<T>& items, size_t most) {
+    if (items.size() <= most) return 0;
+    const auto leftOut = std::int64_t(items.size() - most);
+    items.resize(most);
+    return leftOut;
+}
+
 // A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
 struct Group {
     size_t from = 0, to = 0;
@@ -37,16 +57,14 @@ struct Group {
 template <class Same, class Wanted>
 std::vector<Group> groups(const std::vector<Name>& names, Same sameGroup, Wanted wanted) {
     std::vector<Group> out;
-    for (size_t i = 0; i < names.size();) {
-        Group g{i, i + 1, names[i].count, names[i].firstOpus};
-        while (g.to < names.size() && sameGroup(names[i], names[g.to])) {
-            g.total += names[g.to].count;
-            g.firstOpus = std::min(g.firstOpus, names[g.to].firstOpus);
-            ++g.to;
+    forEachRun(names, sameGroup, [&](size_t from, size_t to) {
+        Group g{from, to, 0, names[from].firstOpus};
+        for (size_t i = from; i < to; ++i) {
+            g.total += names[i].count;
+            g.firstOpus = std::min(g.firstOpus, names[i].firstOpus);
         }
         if (wanted(g)) out.push_back(g);
-        i = g.to;
-    }
+    });
     return out;
 }
 
@@ -59,8 +77,5 @@ std::vector<std::int32_t> firstOpusOf(const std::vector<Name>& spellings);
 // The commonest groups first (then by their first record, then as they came), at most a kind's
 // worth; how many were left out.
 std::int64_t keepCommonest(std::vector<Group>& groups, size_t most);
-
-// At most a kind's worth of findings; how many were left out.
-std::int64_t keepFirst(std::vector<Finding>& findings);
 
 }  // namespace collection_check
