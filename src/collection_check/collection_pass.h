@@ -35,6 +35,7 @@ private:
     void queueName(NameField field, QByteArrayView name);
     void countPending();
     void endMediumRun();
+    // The names counted, in the order of their field and fold; their table is emptied.
     std::vector<Name> takeNames();
 
     ListedNames listed_;
@@ -69,8 +70,8 @@ private:
     std::vector<char> pendingBytes_;
 
     std::vector<Work> works_;
-    HashTable<Identity> identities_;                                     // by medium key
-    std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks_;  // medium key, record
+    HashTable<Identity> identities_;  // by medium key
+    LeadingBlanks leadingBlanks_;
     std::vector<std::int32_t> unfinished_;
     std::vector<std::int32_t> deleted_;  // the first kMaxNumbers only
 

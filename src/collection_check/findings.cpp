@@ -27,6 +27,7 @@ void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false
     f.opusNumbers = QList<std::int32_t>(numbers.begin(), numbers.end());
 }
 
+// A kind that lists only its first or commonest findings ends in a row that counts the rest.
 void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t leftOut) {
     if (leftOut <= 0) return;
     Finding more;
@@ -153,8 +154,7 @@ std::vector<Finding> caseFindings(const HashTable<Identity>& identities) {
 }
 
 // Identities stored with leading blanks: one finding per medium key.
-std::vector<Finding> leadingBlankFindings(
-    std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks) {
+std::vector<Finding> leadingBlankFindings(LeadingBlanks leadingBlanks) {
     std::sort(leadingBlanks.begin(), leadingBlanks.end());
     std::vector<Finding> findings;
     const auto sameKey = [](const auto& a, const auto& b) { return a.first == b.first; };
@@ -205,9 +205,8 @@ std::vector<Finding> nameVariantFindings(std::vector<Name> names, Texts& texts) 
     return nameGroupFindings(FindingKind::NameVariant, names, std::move(variants), describe);
 }
 
-std::vector<Finding> identityCaseFindings(
-    HashTable<Identity> identities,
-    std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks) {
+std::vector<Finding> identityCaseFindings(HashTable<Identity> identities,
+                                          LeadingBlanks leadingBlanks) {
     std::vector<Finding> findings = caseFindings(identities);
     const std::vector<Finding> blanks = leadingBlankFindings(std::move(leadingBlanks));
     findings.insert(findings.end(), blanks.begin(), blanks.end());

@@ -3,7 +3,6 @@
 // report lists them, at most kMaxFindingsPerKind of them and then a row that counts the rest.
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "collection_check/hash_table.h"
@@ -20,11 +19,10 @@ std::vector<Finding> duplicateWorkFindings(std::vector<Work> works, Texts& texts
 // order of their field and fold.
 std::vector<Finding> nameVariantFindings(std::vector<Name> names, Texts& texts);
 
-// Identities that differ only in case, and Identities stored with leading blanks (a medium key
-// and a record each), by their first record.
-std::vector<Finding> identityCaseFindings(
-    HashTable<Identity> identities,
-    std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks);
+// Identities that differ only in case, and Identities stored with leading blanks, by their first
+// record.
+std::vector<Finding> identityCaseFindings(HashTable<Identity> identities,
+                                          LeadingBlanks leadingBlanks);
 
 // Names that none of their pick lists holds, commonest first. `names` in the order of their field
 // and fold.

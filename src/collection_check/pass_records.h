@@ -1,10 +1,12 @@
 #pragma once
 // What the check's pass hands over at its end for the findings: the names it counted, the works
-// and the medium keys, each as hashes with the first record it was met in.
+// and the medium keys, each as hashes with the first record it was met in; the pick lists' names.
 
 #include <QSet>
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "collection_check/report.h"
 
@@ -25,6 +27,8 @@ struct Identity {  // one medium key as written
     std::int64_t count;
     std::int32_t firstOpus;
 };
+// The records whose Identity is stored with leading blanks: medium key, record.
+using LeadingBlanks = std::vector<std::pair<std::uint64_t, std::int32_t>>;
 
 // The place of a NameField in what is kept by field.
 inline int fieldIndex(NameField field) {
