@@ -9,7 +9,6 @@
 #include "collection_check/record_texts.h"
 #include "record/media_icon.h"
 #include "store/codepage.h"
-#include "store/collation.h"
 #include "store/opus_record.h"
 
 namespace collection_check {
