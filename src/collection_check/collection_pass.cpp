@@ -1,13 +1,14 @@
 #include "collection_check/collection_pass.h"
 
-#include <algorithm>
-#include <cstring>
-#include <map>
+#include <iterator>
+#include <utility>
 
 #include "collection_check/check_fold.h"
+#include "collection_check/findings.h"
+#include "collection_check/name_groups.h"
+#include "collection_check/record_texts.h"
 #include "record/media_icon.h"
 #include "store/codepage.h"
-#include "store/collation.h"
 #include "store/opus_record.h"
 
 namespace collection_check {
@@ -23,10 +24,6 @@ constexpr size_t kBatch = 4096;  // names counted together
 constexpr int kComposers = 0, kConductors = 1, kOrchestras = 3, kSoloistsAK = 4, kSoloistsLZ = 5,
               kVocal = 6;
 
-int index(NameField field) {
-    return static_cast<int>(field);
-}
-
 const char* fieldBytes(const char* record, Field f) {
     return record + store::fieldOffset(f);
 }
@@ -35,23 +32,9 @@ QByteArrayView fieldView(const char* record, Field f) {
     return {fieldBytes(record, f), store::fieldWidth(f)};
 }
 
-// The same with each byte through the store's fold: keys that differ only in case fold alike.
-std::uint64_t foldedKey(std::uint64_t key) {
-    store::MediumKey bytes;
-    std::memcpy(bytes.data(), &key, bytes.size());
-    for (char& c : bytes) c = static_cast<char>(store::foldByte(static_cast<unsigned char>(c)));
-    return store::packedMediumKey(bytes);
-}
-
-QString keyText(std::uint64_t key) {
-    char bytes[store::kMediumKeyLength];
-    std::memcpy(bytes, &key, sizeof bytes);
-    return store::trimBlanks(store::fromDisk(QByteArrayView(bytes, sizeof bytes)));
-}
-
 // Each name is counted per field: the same name in Orchestra and in Soloists is two entries.
 std::uint64_t fieldSalt(NameField field) {
-    return 0xC2B2AE3D27D4EB4Full * std::uint64_t(index(field));
+    return 0xC2B2AE3D27D4EB4Full * std::uint64_t(fieldIndex(field));
 }
 std::uint64_t nameKey(std::uint64_t exact, NameField field) {
     const std::uint64_t key = exact ^ fieldSalt(field);
@@ -77,189 +60,40 @@ bool isBlank(const char* from, const char* to) {
     return true;
 }
 
-QString times(std::int64_t n, const char* one, const char* many) {
-    return n == 1 ? QString::fromLatin1(one)
-                  : QString::number(n) + QLatin1Char(' ') + QLatin1String(many);
-}
-
-QString records(std::int64_t n) {
-    return times(n, "1 record", "records");
-}
-
-QString quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// The records a finding names, ascending, the first kMaxNumbers of them; `more` when a record
-// beyond those was left out before.
-void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false) {
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    f.moreNumbers = more || numbers.size() > size_t(kMaxNumbers);
-    if (numbers.size() > size_t(kMaxNumbers)) numbers.resize(kMaxNumbers);
-    f.opusNumbers = QList<std::int32_t>(numbers.begin(), numbers.end());
-}
-
-// Reads records back for the texts of the findings, each once.
-class Texts {
-public:
-    explicit Texts(const std::function<store::OpusRecord(std::int32_t)>& read) : read_(read) {}
-
-    const store::OpusRecord& record(std::int32_t opus) {
-        auto it = records_.find(opus);
-        if (it == records_.end()) it = records_.emplace(opus, read_(opus)).first;
-        return it->second;
+// The kinds of medium that occur, in the media icons' order, then "other" and "deleted"; media
+// each.
+QList<QPair<QString, std::int64_t>> mediaFigures(const std::vector<std::int64_t>& mediaByKind) {
+    QList<QPair<QString, std::int64_t>> figures;
+    const QStringList& kinds = record::mediaKindNames();
+    for (size_t i = 0; i < mediaByKind.size(); ++i) {
+        if (mediaByKind[i] == 0) continue;
+        const size_t other = mediaByKind.size() - 2;
+        const QString name = i < other    ? kinds[i]
+                             : i == other ? QStringLiteral("other")
+                                          : QStringLiteral("deleted");
+        figures.append({name, mediaByKind[i]});
     }
-
-    // The name as written in that record: the one of the same bytes, else one that folds alike
-    // (the record was edited since the pass), else the whole field.
-    QString name(const CollectionPass::Name& name) {
-        const Field f =
-            name.field == NameField::Composer
-                ? Field::Composer
-                : (name.field == NameField::Orchestra ? Field::Orchestra : Field::Soloists);
-        const QByteArrayView field = record(name.firstOpus).field(f);
-        QByteArrayView same, alike;
-        const auto look = [&](QByteArrayView candidate) {
-            if (same.isNull() && exactHash(candidate) == name.exact) same = candidate;
-            if (alike.isNull() && nameFold(candidate) == name.folded) alike = candidate;
-        };
-        if (name.field == NameField::Composer) {
-            look(store::trimBlankBytes(field));
-        } else {
-            forEachName(field, look);
-        }
-        const QByteArrayView chosen =
-            !same.isNull() ? same : (!alike.isNull() ? alike : store::trimBlankBytes(field));
-        return store::fromDisk(chosen);
-    }
-
-private:
-    const std::function<store::OpusRecord(std::int32_t)>& read_;
-    std::map<std::int32_t, store::OpusRecord> records_;
-};
-
-// Works in the order of their keys, and of their records within a key. The keys are hashes,
-// spread evenly: one pass deals them into 256 piles by their first byte, and each pile, small
-// enough for the processor's cache, is sorted on its own.
-void sortByKey(std::vector<CollectionPass::Work>& works) {
-    constexpr int kPiles = 256;
-    const auto pile = [](const CollectionPass::Work& w) { return size_t(w.key >> 56); };
-    std::array<size_t, kPiles + 1> start{};
-    for (const auto& w : works) ++start[pile(w) + 1];
-    for (int i = 0; i < kPiles; ++i) start[i + 1] += start[i];
-    std::vector<CollectionPass::Work> dealt(works.size());
-    std::array<size_t, kPiles + 1> next = start;
-    for (const auto& w : works) dealt[next[pile(w)]++] = w;
-    for (int i = 0; i < kPiles; ++i) {
-        std::sort(dealt.begin() + start[i], dealt.begin() + start[i + 1],
-                  [](const auto& a, const auto& b) {
-                      return a.key != b.key ? a.key < b.key : a.opus < b.opus;
-                  });
-    }
-    works = std::move(dealt);
+    return figures;
 }
 
-// A run of names that share a fold (and, where it counts, a field) in a sorted vector of names.
-struct Group {
-    size_t from = 0, to = 0;
-    std::int64_t total = 0;
-    std::int32_t firstOpus = 0;
-};
-
-// Splits sorted names into runs of equal `sameGroup`, keeping those `wanted` says.
-template <class Same, class Wanted>
-std::vector<Group> groups(const std::vector<CollectionPass::Name>& names, Same sameGroup,
-                          Wanted wanted) {
-    std::vector<Group> out;
-    for (size_t i = 0; i < names.size();) {
-        Group g{i, i + 1, names[i].count, names[i].firstOpus};
-        while (g.to < names.size() && sameGroup(names[i], names[g.to])) {
-            g.total += names[g.to].count;
-            g.firstOpus = std::min(g.firstOpus, names[g.to].firstOpus);
-            ++g.to;
-        }
-        if (wanted(g)) out.push_back(g);
-        i = g.to;
-    }
-    return out;
-}
-
-// The spellings of a group: one per way of writing (the same writing in two fields counts once,
-// found where it came first), most common first.
-std::vector<CollectionPass::Name> spellings(const std::vector<CollectionPass::Name>& names,
-                                            const Group& g) {
-    std::vector<CollectionPass::Name> out;
-    for (size_t i = g.from; i < g.to; ++i) {
-        auto same = std::find_if(out.begin(), out.end(),
-                                 [&](const auto& s) { return s.exact == names[i].exact; });
-        if (same == out.end()) {
-            out.push_back(names[i]);
-        } else {
-            same->count += names[i].count;
-            if (names[i].firstOpus < same->firstOpus) {
-                same->firstOpus = names[i].firstOpus;
-                same->field = names[i].field;
-            }
-        }
-    }
-    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
-        return a.count != b.count ? a.count > b.count : a.firstOpus < b.firstOpus;
+// The composers with the most records, each as most often written. `names` in the order of their
+// field and fold.
+QList<QPair<QString, std::int64_t>> topComposers(const std::vector<Name>& names, Texts& texts) {
+    std::vector<Group> composers = groups(names, sameFieldAndFold, [&](const Group& g) {
+        return names[g.from].field == NameField::Composer;
     });
-    return out;
+    keepCommonest(composers, kTopComposers);
+    QList<QPair<QString, std::int64_t>> top;
+    for (const Group& g : composers) top.append({texts.name(spellings(names, g).front()), g.total});
+    return top;
 }
 
-std::vector<std::int32_t> firstOpusOf(const std::vector<CollectionPass::Name>& spellings) {
-    std::vector<std::int32_t> numbers;
-    for (const auto& s : spellings) numbers.push_back(s.firstOpus);
-    return numbers;
-}
-
-// The commonest groups first (then by their first record, then as they came), at most a kind's
-// worth; how many were left out.
-std::int64_t keepCommonest(std::vector<Group>& groups, size_t most) {
-    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
-        return a.total != b.total ? a.total > b.total : a.firstOpus < b.firstOpus;
-    });
-    if (groups.size() <= most) return 0;
-    const auto leftOut = std::int64_t(groups.size() - most);
-    groups.resize(most);
-    return leftOut;
-}
-
-// At most a kind's worth of findings; how many were left out.
-std::int64_t keepFirst(std::vector<Finding>& findings) {
-    if (findings.size() <= size_t(kMaxFindingsPerKind)) return 0;
-    const auto leftOut = std::int64_t(findings.size()) - kMaxFindingsPerKind;
-    findings.resize(kMaxFindingsPerKind);
-    return leftOut;
-}
-
-void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t leftOut) {
-    if (leftOut <= 0) return;
-    Finding more;
-    more.kind = kind;
-    more.text = QStringLiteral("... and %1 more of this kind, not listed").arg(leftOut);
-    findings.push_back(more);
+void append(std::vector<Finding>& findings, std::vector<Finding> more) {
+    findings.insert(findings.end(), std::make_move_iterator(more.begin()),
+                    std::make_move_iterator(more.end()));
 }
 
 }  // namespace
-
-QString kindName(FindingKind kind) {
-    switch (kind) {
-        case FindingKind::Duplicate:
-            return QStringLiteral("Probable duplicates");
-        case FindingKind::NameVariant:
-            return QStringLiteral("Name variants");
-        case FindingKind::Identity:
-            return QStringLiteral("Identities");
-        case FindingKind::NotInList:
-            return QStringLiteral("Names not in the pick lists");
-        case FindingKind::Unfinished:
-            return QStringLiteral("Unfinished records");
-    }
-    return {};
-}
 
 CollectionPass::CollectionPass(const PickLists& lists)
     : mediaByKind_(record::mediaKindNames().size() + 2, 0) {
@@ -267,7 +101,7 @@ CollectionPass::CollectionPass(const PickLists& lists)
         for (int list : which) {
             for (const QString& name : lists[list]) {
                 if (const std::uint64_t h = nameFold(store::toDisk(name)))
-                    listed_[index(field)].insert(h);
+                    listed_[fieldIndex(field)].insert(h);
             }
         }
     };
@@ -298,12 +132,12 @@ void CollectionPass::countPending() {
                 return NameCount{fold(text), record.opus, 1, pending.field};
             });
             if (!added) ++name.count;
-            Folded& whole = fields[index(pending.field)];
+            Folded& whole = fields[fieldIndex(pending.field)];
             whole = then(whole, name.fold);
         }
-        const std::uint64_t c = fields[index(NameField::Composer)].key();
-        const std::uint64_t o = fields[index(NameField::Orchestra)].key();
-        const std::uint64_t s = fields[index(NameField::Soloists)].key();
+        const std::uint64_t c = fields[fieldIndex(NameField::Composer)].key();
+        const std::uint64_t o = fields[fieldIndex(NameField::Orchestra)].key();
+        const std::uint64_t s = fields[fieldIndex(NameField::Soloists)].key();
         if (c | record.title | o | s)
             works_.push_back({workKey(c, record.title, o, s), record.opus});
     }
@@ -375,20 +209,23 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     Texts texts(read);
     Report report;
     report.figures = figures_;
-    Figures& figures = report.figures;
+    report.figures.mediaByKind = mediaFigures(mediaByKind_);
+    const std::vector<Name> names = takeNames();
+    report.figures.topComposers = topComposers(names, texts);
+
+    // The findings, kind after kind as the report lists them.
     std::vector<Finding>& findings = report.findings;
+    append(findings, duplicateWorkFindings(std::exchange(works_, {}), texts));
+    append(findings, nameVariantFindings(names, texts));
+    append(findings,
+           identityCaseFindings(std::exchange(identities_, {}), std::exchange(leadingBlanks_, {})));
+    append(findings, unlistedNameFindings(names, listed_, texts));
+    append(findings,
+           unfinishedFindings(std::exchange(unfinished_, {}), deleted_, figures_.deleted));
+    return report;
+}
 
-    const QStringList& kinds = record::mediaKindNames();
-    for (size_t i = 0; i < mediaByKind_.size(); ++i) {
-        if (mediaByKind_[i] == 0) continue;
-        const size_t other = mediaByKind_.size() - 2;
-        const QString name = i < other    ? kinds[i]
-                             : i == other ? QStringLiteral("other")
-                                          : QStringLiteral("deleted");
-        figures.mediaByKind.append({name, mediaByKind_[i]});
-    }
-
-    // Names in the order of their field and fold: one run per name of a field.
+std::vector<Name> CollectionPass::takeNames() {
     std::vector<Name> names;
     names.reserve(names_.size());
     names_.forEach([&](std::uint64_t key, const NameCount& name) {
@@ -398,209 +235,8 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
                              name.firstOpus, name.field});
     });
     names_.clear();
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
-        return std::tie(a.field, a.folded, a.exact) < std::tie(b.field, b.folded, b.exact);
-    });
-    const auto sameName = [](const Name& a, const Name& b) {
-        return a.field == b.field && a.folded == b.folded;
-    };
-
-    // The composers with the most records.
-    std::vector<Group> composers = groups(names, sameName, [&](const Group& g) {
-        return names[g.from].field == NameField::Composer;
-    });
-    keepCommonest(composers, kTopComposers);
-    for (const Group& g : composers)
-        figures.topComposers.append({texts.name(spellings(names, g).front()), g.total});
-
-    // Names that none of their pick lists holds (finding 4, added in its place below).
-    std::vector<Group> unlisted = groups(names, sameName, [&](const Group& g) {
-        return !listed_[index(names[g.from].field)].contains(names[g.from].folded);
-    });
-    const std::int64_t unlistedLeftOut = keepCommonest(unlisted, kMaxFindingsPerKind);
-    std::vector<Finding> unlistedFindings;
-    for (const Group& g : unlisted) {
-        const std::vector<Name> written = spellings(names, g);
-        Finding f;
-        f.kind = FindingKind::NotInList;
-        f.field = written.front().field;
-        f.name = texts.name(written.front());
-        f.records = g.total;
-        setNumbers(f, firstOpusOf(written));
-        switch (f.field) {
-            case NameField::Composer:
-                f.text = QStringLiteral("Composer %1 is not in Composers.txt");
-                break;
-            case NameField::Orchestra:
-                f.text = QStringLiteral(
-                    "Orchestra/Conductor %1 is in neither Orchestras.txt nor Conductors.txt");
-                break;
-            default:
-                f.text = QStringLiteral(
-                    "Soloist %1 is in none of AKSoloists.txt, LZSoloists.txt and Vocal.txt");
-                break;
-        }
-        f.text = f.text.arg(quoted(f.name)) + QStringLiteral(": ") + records(f.records);
-        unlistedFindings.push_back(f);
-    }
-
-    // One name written in more than one way, in any of the fields (finding 2).
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
-        return std::tie(a.folded, a.exact, a.firstOpus) < std::tie(b.folded, b.exact, b.firstOpus);
-    });
-    std::vector<Group> variants = groups(
-        names, [](const Name& a, const Name& b) { return a.folded == b.folded; },
-        [&](const Group& g) { return names[g.from].exact != names[g.to - 1].exact; });
-    const std::int64_t variantsLeftOut = keepCommonest(variants, kMaxFindingsPerKind);
-    std::vector<Finding> variantFindings;
-    for (const Group& g : variants) {
-        const std::vector<Name> written = spellings(names, g);
-        Finding f;
-        f.kind = FindingKind::NameVariant;
-        QStringList shown;
-        for (const Name& s : written)
-            shown << quoted(texts.name(s)) + QLatin1Char(' ') + times(s.count, "once", "times");
-        f.text = shown.join(QStringLiteral(", "));
-        f.records = g.total;
-        setNumbers(f, firstOpusOf(written));
-        variantFindings.push_back(f);
-    }
-    names = {};
-
-    // 1. The same work twice: runs of equal keys once the works are in key order.
-    sortByKey(works_);
-    std::vector<std::pair<size_t, size_t>> runs;  // [from, to) of works_
-    for (size_t i = 0; i < works_.size();) {
-        size_t j = i + 1;
-        while (j < works_.size() && works_[j].key == works_[i].key) ++j;
-        if (j - i > 1) runs.emplace_back(i, j);
-        i = j;
-    }
-    std::sort(runs.begin(), runs.end(), [&](const auto& a, const auto& b) {
-        return works_[a.first].opus < works_[b.first].opus;
-    });
-    const std::int64_t duplicatesLeftOut =
-        std::max<std::int64_t>(0, std::int64_t(runs.size()) - kMaxFindingsPerKind);
-    if (duplicatesLeftOut > 0) runs.resize(kMaxFindingsPerKind);
-    for (const auto& [from, to] : runs) {
-        Finding f;
-        f.kind = FindingKind::Duplicate;
-        std::vector<std::int32_t> numbers;
-        for (size_t i = from; i < to; ++i) numbers.push_back(works_[i].opus);
-        // Only the few records of a duplicate are read again to tell their media apart.
-        const auto mediumOf = [&](std::int32_t opus) {
-            return store::mediumKey(texts.record(opus).field(Field::Identity));
-        };
-        bool oneMedium = true;
-        for (std::int32_t n : numbers)
-            oneMedium = oneMedium && mediumOf(n) == mediumOf(numbers.front());
-        f.records = std::int64_t(to - from);
-        setNumbers(f, numbers);
-        const store::OpusRecord& first = texts.record(f.opusNumbers.front());
-        QStringList parts;
-        for (Field field : {Field::Composer, Field::Title, Field::Orchestra, Field::Soloists}) {
-            const QString text = first.trimmed(field);
-            if (!text.isEmpty()) parts << text;
-        }
-        f.text = parts.join(QStringLiteral(" / ")) + QStringLiteral(": ") + records(f.records) +
-                 (oneMedium ? QStringLiteral(" on the same medium")
-                            : QStringLiteral(" on different media"));
-        findings.push_back(f);
-    }
-    addLeftOut(findings, FindingKind::Duplicate, duplicatesLeftOut);
-    works_ = {};
-
-    findings.insert(findings.end(), variantFindings.begin(), variantFindings.end());
-    addLeftOut(findings, FindingKind::NameVariant, variantsLeftOut);
-
-    // 3. Identities that differ only in case, and Identities with leading blanks.
-    struct Written {
-        std::uint64_t folded, key;
-        Identity identity;
-    };
-    std::vector<Written> written;
-    const std::uint64_t deletedKey =
-        store::packedMediumKey(store::mediumKey(store::kDeletedIdentity));
-    identities_.forEach([&](std::uint64_t key, const Identity& identity) {
-        if (key != deletedKey) written.push_back({foldedKey(key), key, identity});
-    });
-    identities_.clear();
-    std::sort(written.begin(), written.end(), [](const Written& a, const Written& b) {
-        if (a.folded != b.folded) return a.folded < b.folded;
-        if (a.identity.count != b.identity.count) return a.identity.count > b.identity.count;
-        return a.identity.firstOpus < b.identity.firstOpus;
-    });
-    std::vector<Finding> identityFindings;
-    for (size_t i = 0; i < written.size();) {
-        size_t j = i + 1;
-        while (j < written.size() && written[j].folded == written[i].folded) ++j;
-        if (j - i > 1) {
-            Finding f;
-            f.kind = FindingKind::Identity;
-            QStringList spellings;
-            std::vector<std::int32_t> numbers;
-            for (size_t k = i; k < j; ++k) {
-                spellings << quoted(keyText(written[k].key)) + QLatin1Char(' ') +
-                                 records(written[k].identity.count);
-                numbers.push_back(written[k].identity.firstOpus);
-                f.records += written[k].identity.count;
-            }
-            f.text = spellings.join(QStringLiteral(", ")) +
-                     QStringLiteral(": Identities that differ only in case");
-            setNumbers(f, numbers);
-            identityFindings.push_back(f);
-        }
-        i = j;
-    }
-    written = {};
-    std::sort(leadingBlanks_.begin(), leadingBlanks_.end());
-    for (size_t i = 0; i < leadingBlanks_.size();) {
-        std::vector<std::int32_t> numbers;
-        size_t j = i;
-        for (; j < leadingBlanks_.size() && leadingBlanks_[j].first == leadingBlanks_[i].first; ++j)
-            numbers.push_back(leadingBlanks_[j].second);
-        Finding f;
-        f.kind = FindingKind::Identity;
-        f.records = std::int64_t(numbers.size());
-        f.text = quoted(keyText(leadingBlanks_[i].first)) +
-                 QStringLiteral(" stored with leading blanks: ") + records(f.records);
-        setNumbers(f, numbers);
-        identityFindings.push_back(f);
-        i = j;
-    }
-    leadingBlanks_ = {};
-    std::sort(identityFindings.begin(), identityFindings.end(),
-              [](const Finding& a, const Finding& b) {
-                  return a.opusNumbers.front() < b.opusNumbers.front();
-              });
-    const std::int64_t identitiesLeftOut = keepFirst(identityFindings);
-    findings.insert(findings.end(), identityFindings.begin(), identityFindings.end());
-    addLeftOut(findings, FindingKind::Identity, identitiesLeftOut);
-
-    findings.insert(findings.end(), unlistedFindings.begin(), unlistedFindings.end());
-    addLeftOut(findings, FindingKind::NotInList, unlistedLeftOut);
-
-    // 5. Records started and never filled in, and the deleted ones.
-    const std::int64_t unfinishedLeftOut =
-        std::max<std::int64_t>(0, std::int64_t(unfinished_.size()) - kMaxFindingsPerKind);
-    for (size_t i = 0; i < unfinished_.size() && i < size_t(kMaxFindingsPerKind); ++i) {
-        Finding f;
-        f.kind = FindingKind::Unfinished;
-        f.text = QStringLiteral("Identity \"No\" and every other field blank: never filled in");
-        f.records = 1;
-        f.opusNumbers = {unfinished_[i]};
-        findings.push_back(f);
-    }
-    addLeftOut(findings, FindingKind::Unfinished, unfinishedLeftOut);
-    if (figures.deleted > 0) {
-        Finding f;
-        f.kind = FindingKind::Unfinished;
-        f.records = figures.deleted;
-        f.text = QStringLiteral("Deleted records (Identity \"~~~\"): %1").arg(figures.deleted);
-        setNumbers(f, deleted_, figures.deleted > std::int64_t(deleted_.size()));
-        findings.push_back(f);
-    }
-    return report;
+    sortByFieldAndFold(names);
+    return names;
 }
 
 }  // namespace collection_check

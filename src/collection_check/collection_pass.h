@@ -3,7 +3,6 @@
 // counts and 64-bit hashes with the first Opus Number of each, never the texts; at the end it
 // reads back the few records its findings name, for their texts.
 
-#include <QSet>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -12,6 +11,7 @@
 
 #include "collection_check/check_fold.h"
 #include "collection_check/hash_table.h"
+#include "collection_check/pass_records.h"
 #include "collection_check/report.h"
 #include "store/opus_record.h"
 
@@ -31,28 +31,14 @@ public:
     // What the pass found; `read` reads a record again for the texts. Throws what `read` throws.
     Report finish(const std::function<store::OpusRecord(std::int32_t)>& read);
 
-    struct Name {              // one way of writing a name in one field
-        std::uint64_t folded;  // its fold's key
-        std::uint64_t exact;
-        std::int64_t count;
-        std::int32_t firstOpus;
-        NameField field;
-    };
-    struct Work {  // one record's Composer, Title, Orchestra and Soloists, folded together
-        std::uint64_t key;
-        std::int32_t opus;
-    };
-    struct Identity {  // one medium key as written
-        std::int64_t count;
-        std::int32_t firstOpus;
-    };
-
 private:
     void queueName(NameField field, QByteArrayView name);
     void countPending();
     void endMediumRun();
+    // The names counted, in the order of their field and fold; their table is emptied.
+    std::vector<Name> takeNames();
 
-    std::array<QSet<std::uint64_t>, 4> listed_;  // folded names each NameField may be found in
+    ListedNames listed_;
 
     Figures figures_;
     std::vector<std::int64_t> mediaByKind_;  // the media icons' kinds, then "other"
@@ -84,8 +70,8 @@ private:
     std::vector<char> pendingBytes_;
 
     std::vector<Work> works_;
-    HashTable<Identity> identities_;                                     // by medium key
-    std::vector<std::pair<std::uint64_t, std::int32_t>> leadingBlanks_;  // medium key, record
+    HashTable<Identity> identities_;  // by medium key
+    LeadingBlanks leadingBlanks_;
     std::vector<std::int32_t> unfinished_;
     std::vector<std::int32_t> deleted_;  // the first kMaxNumbers only
 

@@ -3,6 +3,7 @@
 // (hashes, or the seven bytes of a medium key). One probe for most lookups and no allocation per
 // entry: the pass looks up several names in every record of a million.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 #include <QStringBuilder>
 
+#include "collection_check/finding_texts.h"
 #include "collection_check/report_model.h"
 #include "common/write_all.h"
 

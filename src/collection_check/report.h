@@ -48,6 +48,4 @@ struct Report {
     std::vector<Finding> findings;  // by kind, in the order of FindingKind
 };
 
-QString kindName(FindingKind kind);
-
 }  // namespace collection_check

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "collection_check/finding_texts.h"
+
 namespace collection_check {
 
 QString numbersText(const Finding& finding) {
