@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "common/varint.h"
+
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #endif
@@ -37,33 +39,9 @@ constexpr unsigned char kRun = 0x08;        // ends in a run of one character
 constexpr unsigned char kNewLine = 0x10;    // the first item of a line
 constexpr unsigned char kMovedLine = 0x20;  // ... of a line moved down (topTwips follows)
 
-// Numbers of 7 bits a byte, the low bits first; the top bit says that more follow.
-std::size_t numberSize(std::uint64_t n) {
-    std::size_t size = 1;
-    while (n >= 0x80) {
-        n >>= 7;
-        ++size;
-    }
-    return size;
-}
-
-char* putNumber(char* at, std::uint64_t n) {
-    while (n >= 0x80) {
-        *at++ = static_cast<char>(n | 0x80);
-        n >>= 7;
-    }
-    *at++ = static_cast<char>(n);
-    return at;
-}
-
-std::uint64_t takeNumber(const char*& at) {
-    std::uint64_t n = 0;
-    for (int shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(*at++);
-        n |= std::uint64_t(byte & 0x7F) << shift;
-        if (byte < 0x80) return n;
-    }
-}
+using common::numberSize;
+using common::putNumber;
+using common::takeNumber;
 
 // Where the run of `c` that ends text[length - 1] starts. Padding and rules are long runs: they
 // are looked at sixteen bytes at a time, two such looks a step, and the last look is sixteen bytes
