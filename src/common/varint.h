@@ -7,7 +7,7 @@
 
 namespace common {
 
-inline std::size_t numberSize(std::uint64_t n) {
+inline std::size_t varintSize(std::uint64_t n) {
     std::size_t size = 1;
     while (n >= 0x80) {
         n >>= 7;
@@ -16,7 +16,7 @@ inline std::size_t numberSize(std::uint64_t n) {
     return size;
 }
 
-inline char* putNumber(char* at, std::uint64_t n) {
+inline char* putVarint(char* at, std::uint64_t n) {
     while (n >= 0x80) {
         *at++ = static_cast<char>(n | 0x80);
         n >>= 7;
@@ -25,7 +25,7 @@ inline char* putNumber(char* at, std::uint64_t n) {
     return at;
 }
 
-inline std::uint64_t takeNumber(const char*& at) {
+inline std::uint64_t takeVarint(const char*& at) {
     std::uint64_t n = 0;
     for (int shift = 0;; shift += 7) {
         const auto byte = static_cast<unsigned char>(*at++);

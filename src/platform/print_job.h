@@ -2,6 +2,7 @@
 // The printer's job as a model: pages of lines, each line a row of items written at the print
 // position or at a character column, with the font, colour mode and text colour in force. There
 // is one job in the program; commands write into it, and ending it sends its pages to the output.
+// The pages themselves, and how the job keeps them, are in print_pages.h.
 
 #include <QAnyStringView>
 #include <QColor>

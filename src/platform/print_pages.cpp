@@ -30,18 +30,14 @@ constexpr std::size_t kChunkBytes = 1 << 21;
 constexpr qsizetype kShortestRun = 4;  // a run is kept in three bytes at most below 16384
 
 // An item is a byte of flags, then what they announce in this order: the four bytes of its line's
-// topTwips, its column, its style, the repeated character and its count (each a number of
-// variable length), the length of its text and the text.
+// topTwips, its column, its style, the repeated character and its count (each a varint), the
+// length of its text and the text.
 constexpr unsigned char kWide = 0x01;       // two bytes a character
 constexpr unsigned char kColumn = 0x02;     // placed at a column
 constexpr unsigned char kNewStyle = 0x04;   // in another style than the item before
 constexpr unsigned char kRun = 0x08;        // ends in a run of one character
 constexpr unsigned char kNewLine = 0x10;    // the first item of a line
 constexpr unsigned char kMovedLine = 0x20;  // ... of a line moved down (topTwips follows)
-
-using common::numberSize;
-using common::putNumber;
-using common::takeNumber;
 
 // Where the run of `c` that ends text[length - 1] starts. Padding and rules are long runs: they
 // are looked at sixteen bytes at a time, two such looks a step, and the last look is sixteen bytes
@@ -93,6 +89,19 @@ bool needsTwoBytes(const char16_t* text, qsizetype length) {
     char16_t high = 0;
     for (qsizetype i = 0; i < length; ++i) high |= text[i];
     return high > 0xFF;
+}
+
+// An item's text as it is kept: two bytes a character when it is wide, else one.
+template <class Char>
+void putText(char* at, const Char* chars, qsizetype length, bool wide) {
+    if (length == 0) return;  // nothing to copy (and `chars` may be no pointer at all)
+    if constexpr (sizeof(Char) == 1) {
+        std::memcpy(at, chars, std::size_t(length));
+    } else if (wide) {
+        std::memcpy(at, chars, std::size_t(length) * 2);
+    } else {
+        for (qsizetype i = 0; i < length; ++i) at[i] = static_cast<char>(chars[i]);
+    }
 }
 
 }  // namespace
@@ -173,21 +182,18 @@ void PrintPages::addText(const Char* chars, qsizetype end, int column, std::uint
             *at++ = static_cast<char>(repeats);
         }
         *at++ = static_cast<char>(length);
-        if constexpr (sizeof(Char) == 1) {
-            if (length > 0) std::memcpy(at, chars, std::size_t(length));
-        } else {
-            for (qsizetype i = 0; i < length; ++i) at[i] = static_cast<char>(chars[i]);
-        }
+        putText(at, chars, length, false);
         lineOpened_ = false;
         return;
     }
 
     const auto columnNumber = std::uint64_t(std::uint32_t(column));
-    std::size_t size = 1 + numberSize(std::uint64_t(length)) + std::size_t(length) * (wide ? 2 : 1);
+    std::size_t size =
+        1 + common::varintSize(std::uint64_t(length)) + std::size_t(length) * (wide ? 2 : 1);
     if (flags & kMovedLine) size += sizeof(std::int32_t);
-    if (flags & kColumn) size += numberSize(columnNumber);
-    if (flags & kNewStyle) size += numberSize(style);
-    if (flags & kRun) size += numberSize(repeatedCode) + numberSize(repeats);
+    if (flags & kColumn) size += common::varintSize(columnNumber);
+    if (flags & kNewStyle) size += common::varintSize(style);
+    if (flags & kRun) size += common::varintSize(repeatedCode) + common::varintSize(repeats);
 
     char* at = room(size);
     *at++ = static_cast<char>(flags);
@@ -196,19 +202,10 @@ void PrintPages::addText(const Char* chars, qsizetype end, int column, std::uint
         std::memcpy(at, &top, sizeof top);
         at += sizeof top;
     }
-    if (flags & kColumn) at = putNumber(at, columnNumber);
-    if (flags & kNewStyle) at = putNumber(at, style);
-    if (flags & kRun) at = putNumber(putNumber(at, repeatedCode), repeats);
-    at = putNumber(at, std::uint64_t(length));
-    if (length == 0) {
-        // nothing to copy (and `chars` may be no pointer at all)
-    } else if constexpr (sizeof(Char) == 1) {
-        std::memcpy(at, chars, std::size_t(length));
-    } else if (wide) {
-        std::memcpy(at, chars, std::size_t(length) * 2);
-    } else {
-        for (qsizetype i = 0; i < length; ++i) at[i] = static_cast<char>(chars[i]);
-    }
+    if (flags & kColumn) at = common::putVarint(at, columnNumber);
+    if (flags & kNewStyle) at = common::putVarint(at, style);
+    if (flags & kRun) at = common::putVarint(common::putVarint(at, repeatedCode), repeats);
+    putText(common::putVarint(at, std::uint64_t(length)), chars, length, wide);
     styleInForce_ = style;
     lineOpened_ = false;
 }
@@ -249,15 +246,15 @@ PrintPage PrintPages::page(std::size_t n) const {
             }
         }
         {
-            const int column = (flags & kColumn) ? int(std::uint32_t(takeNumber(at))) : 0;
-            if (flags & kNewStyle) style = int(takeNumber(at));
+            const int column = (flags & kColumn) ? int(std::uint32_t(common::takeVarint(at))) : 0;
+            if (flags & kNewStyle) style = int(common::takeVarint(at));
             char16_t repeated = u' ';
             std::uint64_t repeats = 0;
             if (flags & kRun) {
-                repeated = char16_t(takeNumber(at));
-                repeats = takeNumber(at);
+                repeated = char16_t(common::takeVarint(at));
+                repeats = common::takeVarint(at);
             }
-            const auto length = qsizetype(takeNumber(at));
+            const auto length = qsizetype(common::takeVarint(at));
             QString text(length + qsizetype(repeats), Qt::Uninitialized);
             char16_t* out = reinterpret_cast<char16_t*>(text.data());
             if (flags & kWide) {

@@ -31,12 +31,12 @@ void VarintTest::readsBackWhatItWrote_data() {
 void VarintTest::readsBackWhatItWrote() {
     QFETCH(quint64, n);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(common::numberSize(n), std::size_t(bytes.size()));
+    QCOMPARE(common::varintSize(n), std::size_t(bytes.size()));
     char written[16] = {};
-    const char* const end = common::putNumber(written, n);
+    const char* const end = common::putVarint(written, n);
     QCOMPARE(QByteArray(written, end - written), bytes);
     const char* at = bytes.constData();  // a byte of 0 follows: reading on would be seen
-    QCOMPARE(common::takeNumber(at), n);
+    QCOMPARE(common::takeVarint(at), n);
     QCOMPARE(qsizetype(at - bytes.constData()), bytes.size());
 }
 
