@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/print_job.h"
+#include "platform/print_pages.h"
 
 namespace platform {
 
