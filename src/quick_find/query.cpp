@@ -55,7 +55,7 @@ Word foldWord(QStringView typed) {
         if (!appendFolded(word.letters, c)) word.impossible = true;
     }
     for (char b : word.letters) {
-        if (isGreekLetter(static_cast<unsigned char>(b))) word.script = Script::Greek;
+        if (store::isGreekLetter(static_cast<unsigned char>(b))) word.script = store::Script::Greek;
     }
     return word;
 }

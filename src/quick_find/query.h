@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "quick_find/letters.h"
+#include "store/latin_reading.h"
 
 namespace quick_find {
 
@@ -15,7 +15,7 @@ struct Word {
     QByteArray letters;  // folded code-page bytes
     // Greek when the word holds a Greek letter: it then matches Greek text only. A Latin word
     // matches Latin text and the transliteration of Greek text.
-    Script script = Script::Latin;
+    store::Script script = store::Script::Latin;
     // The word holds a character the collection cannot hold, so no record has it.
     bool impossible = false;
 

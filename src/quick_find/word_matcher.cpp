@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "store/latin_reading.h"
 #include "store/opus_record.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -27,7 +28,7 @@ constexpr std::array<std::uint8_t, store::kRecordLength> kFieldAt = [] {
     return at;
 }();
 
-bool readsAs(const Letters& letters, unsigned char letter) {
+bool readsAs(const store::Letters& letters, unsigned char letter) {
     return letters.first == letter || (letters.second != 0 && letters.second == letter);
 }
 
@@ -145,7 +146,7 @@ ByteSet ByteSet::of(const std::array<bool, 256>& members) {
 WordMatcher::WordMatcher(const Word& word, const ByteCounts& sample) {
     const auto* letters = reinterpret_cast<const unsigned char*>(word.letters.constData());
     length_ = int(word.letters.size());
-    const int mostLetters = word.script == Script::Latin ? 2 * kLongestField : kLongestField;
+    const int mostLetters = word.script == store::Script::Latin ? 2 * kLongestField : kLongestField;
     impossible_ = word.impossible || length_ == 0 || length_ > mostLetters;
     if (impossible_) return;
 
@@ -157,8 +158,8 @@ WordMatcher::WordMatcher(const Word& word, const ByteCounts& sample) {
         std::uint64_t cost = 0;
         for (int b = 0; b < 256; ++b) {
             const auto byte = static_cast<unsigned char>(b);
-            members[b] = readsAs(lettersOf(word.script, byte, false), letters[k]) ||
-                         readsAs(lettersOf(word.script, byte, true), letters[k]);
+            members[b] = readsAs(store::lettersOf(word.script, byte, false), letters[k]) ||
+                         readsAs(store::lettersOf(word.script, byte, true), letters[k]);
         }
         const ByteSet bytes = ByteSet::of(members);
         for (int b = 0; b < 256; ++b) {
@@ -177,13 +178,13 @@ WordMatcher::WordMatcher(const Word& word, const ByteCounts& sample) {
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         for (const bool afterOmicron : {false, true}) {
-            const Letters l = lettersOf(word.script, byte, afterOmicron);
+            const store::Letters l = store::lettersOf(word.script, byte, afterOmicron);
             const unsigned char last = l.second != 0 ? l.second : l.first;
             if (key_ > 0 && last == letters[key_ - 1]) endsBefore_[b] = true;
             if (key_ + 1 < length_ && l.first == letters[key_ + 1]) beginsAfter_[b] = true;
         }
-        oneLetter_[b] = lettersOf(word.script, byte, false).second == 0 &&
-                        lettersOf(word.script, byte, true).second == 0;
+        oneLetter_[b] = store::lettersOf(word.script, byte, false).second == 0 &&
+                        store::lettersOf(word.script, byte, true).second == 0;
     }
 
     // The word's own automaton over letters (Knuth-Morris-Pratt): letters matched -> next.
@@ -203,11 +204,11 @@ WordMatcher::WordMatcher(const Word& word, const ByteCounts& sample) {
             std::uint16_t* row = &steps_[std::size_t(2 * p + afterOmicron) * 256];
             for (int b = 0; b < 256; ++b) {
                 const auto byte = static_cast<unsigned char>(b);
-                const Letters l = lettersOf(word.script, byte, afterOmicron != 0);
+                const store::Letters l = store::lettersOf(word.script, byte, afterOmicron != 0);
                 int q = next[std::size_t(p) * 256 + l.first];
                 if (l.second != 0 && q < length_) q = next[std::size_t(q) * 256 + l.second];
-                row[b] =
-                    q == length_ ? accepted_ : std::uint16_t(2 * q + (isOmicron(byte) ? 1 : 0));
+                row[b] = q == length_ ? accepted_
+                                      : std::uint16_t(2 * q + (store::isOmicron(byte) ? 1 : 0));
             }
         }
     }
@@ -240,7 +241,7 @@ bool WordMatcher::confirm(const unsigned char* record, int at, Progress& progres
         from = progress.through + 1;
         state = progress.state;
     } else {
-        state = from > fieldBegin && isOmicron(record[from - 1]) ? 1 : 0;
+        state = from > fieldBegin && store::isOmicron(record[from - 1]) ? 1 : 0;
     }
     const std::uint16_t* steps = steps_.data();
     for (int i = from; i <= to; ++i) state = steps[std::size_t(state) * 256 + record[i]];

@@ -11,6 +11,7 @@
 #include "quick_find/record_matcher.h"
 #include "store/codepage.h"
 #include "store/collation.h"
+#include "store/latin_reading.h"
 #include "support/collection_dir.h"
 
 using quick_find::PassResult;
@@ -35,18 +36,17 @@ QByteArray latinReading(QByteArrayView field) {
     bool afterOmicron = false;
     for (char c : field) {
         const auto byte = static_cast<unsigned char>(c);
-        const quick_find::Letters l =
-            quick_find::lettersOf(quick_find::Script::Latin, byte, afterOmicron);
+        const store::Letters l = store::lettersOf(store::Script::Latin, byte, afterOmicron);
         letters += char(l.first);
         if (l.second != 0) letters += char(l.second);
-        afterOmicron = quick_find::isOmicron(byte);
+        afterOmicron = store::isOmicron(byte);
     }
     return letters;
 }
 
 bool plainlyMatches(const std::vector<quick_find::Word>& words, const store::OpusRecord& record) {
     const auto holds = [&record](const quick_find::Word& word, store::Field f) {
-        const QByteArray reading = word.script == quick_find::Script::Greek
+        const QByteArray reading = word.script == store::Script::Greek
                                        ? store::folded(record.field(f))
                                        : latinReading(record.field(f));
         return reading.contains(word.letters);
@@ -212,8 +212,9 @@ void QuickFindMatchingTest::agreesWithAPlainReading() {
         QStringList typed;
         for (int n = 1 + pick(2); n > 0; --n) {
             const QByteArray piece = store::toDisk(pieces[pick(pieces.size())]);
-            const bool greek = pick(2) && quick_find::isGreekLetter(store::foldByte(
-                                              static_cast<unsigned char>(piece.front())));
+            const bool greek =
+                pick(2) &&
+                store::isGreekLetter(store::foldByte(static_cast<unsigned char>(piece.front())));
             const QByteArray reading = greek ? store::folded(piece) : latinReading(piece);
             const int from = pick(reading.size());
             typed << store::fromDisk(reading.mid(from, 1 + pick(reading.size() - from)));

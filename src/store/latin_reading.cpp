@@ -1,11 +1,11 @@
-#include "quick_find/letters.h"
+#include "store/latin_reading.h"
 
 #include <QString>
 
 #include "store/codepage.h"
 #include "store/collation.h"
 
-namespace quick_find {
+namespace store {
 
 namespace {
 
@@ -41,7 +41,7 @@ constexpr char16_t kAlpha = 0x03B1;
 constexpr char16_t kOmega = 0x03C9;
 
 unsigned char byteOf(char16_t c) {
-    return static_cast<unsigned char>(store::toDisk(QStringView(&c, 1)).front());
+    return static_cast<unsigned char>(toDisk(QStringView(&c, 1)).front());
 }
 
 const unsigned char kOmicron = byteOf(0x03BF);
@@ -50,10 +50,10 @@ const unsigned char kUpsilon = byteOf(0x03C5);
 std::array<Letters, 256> makeLatinLetters() {
     std::array<Letters, 256> table{};
     for (int b = 0; b < 256; ++b) {
-        const unsigned char folded = store::foldByte(static_cast<unsigned char>(b));
+        const unsigned char folded = foldByte(static_cast<unsigned char>(b));
         table[b].first = folded;
         if (!isGreekLetter(folded)) continue;
-        const char* latin = kTransliteration[store::characterOf(folded) - kAlpha];
+        const char* latin = kTransliteration[characterOf(folded) - kAlpha];
         table[b].first = static_cast<unsigned char>(latin[0]);
         table[b].second = static_cast<unsigned char>(latin[1]);
     }
@@ -68,22 +68,22 @@ const std::array<Letters, 256>& latinLetters() {
 }
 
 bool isGreekLetter(unsigned char folded) {
-    const char16_t c = store::characterOf(folded);
+    const char16_t c = characterOf(folded);
     return c >= kAlpha && c <= kOmega;
 }
 
 bool isOmicron(unsigned char byte) {
-    return store::foldByte(byte) == kOmicron;
+    return foldByte(byte) == kOmicron;
 }
 
 bool isUpsilon(unsigned char byte) {
-    return store::foldByte(byte) == kUpsilon;
+    return foldByte(byte) == kUpsilon;
 }
 
 Letters lettersOf(Script script, unsigned char byte, bool afterOmicron) {
-    if (script == Script::Greek) return {store::foldByte(byte), 0};
+    if (script == Script::Greek) return {foldByte(byte), 0};
     if (afterOmicron && isUpsilon(byte)) return {'u', 0};
     return latinLetters()[byte];
 }
 
-}  // namespace quick_find
+}  // namespace store

@@ -1,13 +1,13 @@
 #pragma once
-// The letters Quick Find reads the collection's bytes as. A word typed in Greek letters is compared
-// with the text folded (case, accents, diaeresis and final sigma gone: the store's fold); a word in
-// Latin letters with the text folded and then transliterated, so that "theodorakis" finds
-// "Θεοδωράκης". One table of the code page's 256 bytes, each giving up to two letters, prepared
-// once.
+// The letters the collection's bytes read as for a typed word (Quick Find). A word in Greek letters
+// is compared with the text folded (case, accents, diaeresis and final sigma gone: the fold of
+// collation.h); a word in Latin letters with the text folded and then transliterated, so that
+// "theodorakis" finds "Θεοδωράκης". One table of the code page's 256 bytes, each giving up to two
+// letters, prepared once.
 
 #include <array>
 
-namespace quick_find {
+namespace store {
 
 // How a typed word is compared with the text.
 enum class Script { Latin, Greek };
@@ -34,4 +34,4 @@ bool isUpsilon(unsigned char byte);
 // whether the byte before it, in the same field, folds to ο.
 Letters lettersOf(Script script, unsigned char byte, bool afterOmicron);
 
-}  // namespace quick_find
+}  // namespace store
