@@ -2,7 +2,6 @@
 
 #include <QChar>
 #include <QFileInfo>
-#include <QThread>
 
 #include "collection_check/check_collection.h"
 #include "platform/clock.h"
@@ -41,9 +40,7 @@ bool filesUnderAToK(const QString& name) {
 
 CheckWindow::CheckWindow(record::RecordWindow& window) : window_(window) {}
 
-CheckWindow::~CheckWindow() {
-    stopThread();
-}
+CheckWindow::~CheckWindow() = default;  // the pass is cancelled and waited for
 
 void CheckWindow::notify() {
     if (changed) changed();
@@ -55,81 +52,59 @@ void CheckWindow::setStatus(Phase phase, const QString& status) {
     notify();
 }
 
-void CheckWindow::stopThread() {
-    if (!thread_) return;
-    cancelled_->store(true);
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
-}
-
 void CheckWindow::start() {
-    stopThread();
-    const int run = ++run_;
     model_.clear();
     done_ = 0;
     total_ = 0;
     setStatus(Phase::Running, QStringLiteral("Reading the collection ..."));
 
-    // The thread works on copies: its own handle on the file and the pick lists as they are now.
+    // The pass works on copies: its own handle on the file and the pick lists as they are now.
     const QString path = QFileInfo(window_.file().path()).absoluteFilePath();
     const CollectionPass::PickLists lists = window_.pickPanel().state().lists;
-    auto cancelled = std::make_shared<std::atomic<bool>>(false);
-    cancelled_ = cancelled;
-    thread_ = QThread::create([this, run, path, lists, cancelled] {
-        const auto progress = [&](std::int64_t done, std::int64_t total) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, done, total] {
-                    if (run != run_ || phase_ != Phase::Running) return;
-                    done_ = done;
-                    total_ = total;
-                    status_ = QStringLiteral("Reading the collection ... %1 of %2 records")
-                                  .arg(done)
-                                  .arg(total);
-                    notify();
-                },
-                Qt::QueuedConnection);
+    pass_.start([this, path, lists](const common::BackgroundPass::Run& run) {
+        const auto progress = [this, &run](std::int64_t done, std::int64_t total) {
+            run.deliver([this, done, total] { showProgress(done, total); });
         };
         try {
-            std::optional<Report> report = checkCollection(path, lists, progress, *cancelled);
+            std::optional<Report> report = checkCollection(path, lists, progress, run.cancelFlag());
             if (!report) return;
             auto shared = std::make_shared<Report>(std::move(*report));
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, shared] {
-                    if (run != run_ || phase_ != Phase::Running) return;
-                    stopThread();
-                    const std::int64_t records = shared->figures.records;
-                    model_.setReport(std::move(*shared));
-                    setStatus(Phase::Done, QStringLiteral("%1 records checked: %2 findings.")
-                                               .arg(records)
-                                               .arg(model_.rowCount()));
-                },
-                Qt::QueuedConnection);
+            run.deliver([this, shared] { showReport(std::move(*shared)); });
         } catch (const store::StoreError& e) {
-            const QString& reason = e.message();  // copied into the queued call below
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, reason] {
-                    if (run != run_ || phase_ != Phase::Running) return;
-                    stopThread();
-                    setStatus(
-                        Phase::Failed,
-                        QStringLiteral("The check stopped: the collection could not be read."));
-                    window_.dialogs().show(
-                        kCheckTitle, QStringLiteral("The collection could not be read:\n") + reason,
-                        platform::Icon::Exclamation);
-                },
-                Qt::QueuedConnection);
+            run.deliver([this, reason = e.message()] { showFailure(reason); });
         }
     });
-    thread_->start();
+}
+
+void CheckWindow::showProgress(std::int64_t done, std::int64_t total) {
+    if (phase_ != Phase::Running) return;
+    done_ = done;
+    total_ = total;
+    status_ = QStringLiteral("Reading the collection ... %1 of %2 records").arg(done).arg(total);
+    notify();
+}
+
+void CheckWindow::showReport(Report report) {
+    if (phase_ != Phase::Running) return;
+    const std::int64_t records = report.figures.records;
+    model_.setReport(std::move(report));
+    setStatus(
+        Phase::Done,
+        QStringLiteral("%1 records checked: %2 findings.").arg(records).arg(model_.rowCount()));
+}
+
+void CheckWindow::showFailure(const QString& reason) {
+    if (phase_ != Phase::Running) return;
+    setStatus(Phase::Failed,
+              QStringLiteral("The check stopped: the collection could not be read."));
+    window_.dialogs().show(kCheckTitle,
+                           QStringLiteral("The collection could not be read:\n") + reason,
+                           platform::Icon::Exclamation);
 }
 
 void CheckWindow::cancel() {
     if (phase_ != Phase::Running) return;
-    if (cancelled_) cancelled_->store(true);
+    pass_.cancel();
     model_.clear();
     setStatus(Phase::Cancelled,
               QStringLiteral("The check was cancelled. Click \"Check again\" to run it anew."));

@@ -1,5 +1,5 @@
 #pragma once
-// The Collection Check window without its widgets: it runs the check on a thread of its own (on a
+// The Collection Check window without its widgets: it runs the check off the GUI thread (on a
 // read handle of its own), holds the progress, the figures and the findings, and has the commands
 // behind its buttons. A record is shown, or a name added to a pick list, only through the main
 // window.
@@ -7,15 +7,12 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <atomic>
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "collection_check/html_report.h"
 #include "collection_check/report_model.h"
-
-class QThread;
+#include "common/background_pass.h"
 
 namespace record {
 class RecordWindow;
@@ -66,7 +63,10 @@ public:
     void saveAsHtml(const ChartPictures& charts);
 
 private:
-    void stopThread();
+    // What the pass reports, on the GUI thread.
+    void showProgress(std::int64_t done, std::int64_t total);
+    void showReport(Report report);
+    void showFailure(const QString& reason);
     void setStatus(Phase phase, const QString& status);
     void notify();
 
@@ -76,9 +76,7 @@ private:
     std::int64_t done_ = 0;
     std::int64_t total_ = 0;
     QString status_;
-    QThread* thread_ = nullptr;
-    std::shared_ptr<std::atomic<bool>> cancelled_;
-    int run_ = 0;  // which start() the thread's messages belong to
+    common::BackgroundPass pass_{this};
 };
 
 }  // namespace collection_check

@@ -54,14 +54,7 @@ QString chooseCsvFile(record::RecordWindow& window) {
 }
 
 CsvImport::CsvImport(record::RecordWindow& window, QString path, QObject* parent)
-    : QObject(parent), window_(window), path_(std::move(path)) {
-    worker_.setMaxThreadCount(1);
-}
-
-CsvImport::~CsvImport() {
-    if (cancelled_) cancelled_->store(true);
-    worker_.waitForDone();
-}
+    : QObject(parent), window_(window), path_(std::move(path)) {}
 
 void CsvImport::notify() {
     if (changed) changed();
@@ -140,10 +133,6 @@ void CsvImport::readColumns(bool newTargets) {
 }
 
 void CsvImport::startReading() {
-    if (cancelled_) cancelled_->store(true);
-    const std::uint64_t run = ++run_;
-    auto cancelled = std::make_shared<std::atomic<bool>>(false);
-    cancelled_ = cancelled;
     phase_ = Phase::Reading;
     percent_ = 0;
     status_ = QStringLiteral("Reading the file ...");
@@ -152,42 +141,36 @@ void CsvImport::startReading() {
     problems_.setAnalysis(nullptr);
     notify();
 
-    worker_.start([this, run, cancelled, settings = settings_] {
-        const auto progress = [this, run](std::int64_t read, std::int64_t size) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, read, size] {
-                    if (run != run_ || phase_ != Phase::Reading) return;
-                    percent_ = size > 0 ? int(std::min<std::int64_t>(100, read * 100 / size)) : 100;
-                    status_ = QStringLiteral("Reading the file ... %1%").arg(percent_);
-                    notify();
-                },
-                Qt::QueuedConnection);
+    reading_.start([this, settings = settings_](const common::BackgroundPass::Run& run) {
+        const auto progress = [this, &run](std::int64_t read, std::int64_t size) {
+            run.deliver([this, read, size] { showProgress(read, size); });
         };
         try {
-            std::optional<Analysis> result = analyse(path_, settings, *cancelled, progress);
+            std::optional<Analysis> result = analyse(path_, settings, run.cancelFlag(), progress);
             if (!result) return;
             auto shared = std::make_shared<Analysis>(std::move(*result));
-            QMetaObject::invokeMethod(
-                this, [this, run, shared] { finishReading(run, shared); }, Qt::QueuedConnection);
+            run.deliver([this, shared] { finishReading(shared); });
         } catch (const CsvFileError& e) {
-            const QString message = troubleText(e);
-            QMetaObject::invokeMethod(
-                this, [this, run, message] { fail(run, message); }, Qt::QueuedConnection);
+            run.deliver([this, message = troubleText(e)] { fail(message); });
         }
     });
 }
 
-void CsvImport::finishReading(std::uint64_t run, std::shared_ptr<Analysis> analysis) {
-    if (run != run_) return;
+void CsvImport::showProgress(std::int64_t read, std::int64_t size) {
+    if (phase_ != Phase::Reading) return;
+    percent_ = size > 0 ? int(std::min<std::int64_t>(100, read * 100 / size)) : 100;
+    status_ = QStringLiteral("Reading the file ... %1%").arg(percent_);
+    notify();
+}
+
+void CsvImport::finishReading(std::shared_ptr<Analysis> analysis) {
     // The start of a file holds the answers for small files; for a large one the whole reading
     // tells that it holds nothing.
     if (analysis->rows == 0 && !opened_) {
-        fail(run, settings_.header
-                      ? QStringLiteral("%1 holds only a row of column names: there are no "
-                                       "records in it to import.")
-                            .arg(shown(path_))
-                      : QStringLiteral("%1 holds no records to import.").arg(shown(path_)));
+        fail(settings_.header ? QStringLiteral("%1 holds only a row of column names: there are no "
+                                               "records in it to import.")
+                                    .arg(shown(path_))
+                              : QStringLiteral("%1 holds no records to import.").arg(shown(path_)));
         return;
     }
     opened_ = true;
@@ -200,8 +183,7 @@ void CsvImport::finishReading(std::uint64_t run, std::shared_ptr<Analysis> analy
     notify();
 }
 
-void CsvImport::fail(std::uint64_t run, const QString& message) {
-    if (run != run_) return;
+void CsvImport::fail(const QString& message) {
     window_.dialogs().show(kImportTitle, message, Icon::Exclamation);
     phase_ = Phase::Failed;
     status_.clear();

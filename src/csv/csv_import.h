@@ -8,12 +8,11 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
+#include "common/background_pass.h"
 #include "csv/analysis.h"
 #include "csv/import_models.h"
 #include "csv/row_stream.h"
@@ -45,7 +44,7 @@ public:
 
     CsvImport(record::RecordWindow& window, QString path, QObject* parent = nullptr);
     // A reading still running is stopped, and waited for.
-    ~CsvImport() override;
+    ~CsvImport() override = default;
 
     // Looks at the start of the file, sets what it suggests and starts reading it all. False,
     // after a message that says why, when the file holds nothing to import: it cannot be read,
@@ -88,8 +87,9 @@ public:
 private:
     void readColumns(bool newTargets);
     void startReading();
-    void finishReading(std::uint64_t run, std::shared_ptr<Analysis> analysis);
-    void fail(std::uint64_t run, const QString& message);
+    void showProgress(std::int64_t read, std::int64_t size);
+    void finishReading(std::shared_ptr<Analysis> analysis);
+    void fail(const QString& message);
     QString troubleText(const CsvFileError& e) const;
     void notify();
 
@@ -106,9 +106,8 @@ private:
     std::shared_ptr<const Analysis> analysis_ = std::make_shared<Analysis>();
     PreviewModel preview_;
     ProblemModel problems_;
-    std::uint64_t run_ = 0;  // which reading the thread's reports belong to
-    std::shared_ptr<std::atomic<bool>> cancelled_;
-    QThreadPool worker_;  // one thread: a cancelled reading ends before the next one starts
+    // Every change of a setting reads the file anew; only the latest reading's reports arrive.
+    common::BackgroundPass reading_{this};
 };
 
 }  // namespace csv

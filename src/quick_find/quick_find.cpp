@@ -15,9 +15,7 @@ QString count(qsizetype n) {
 }  // namespace
 
 QuickFind::QuickFind(record::RecordWindow& window, QObject* parent)
-    : QObject(parent), window_(window), hits_(window.file().path()) {
-    worker_.setMaxThreadCount(1);
-}
+    : QObject(parent), window_(window), hits_(window.file().path()) {}
 
 QuickFind::~QuickFind() {
     stop();
@@ -28,9 +26,7 @@ void QuickFind::notify() {
 }
 
 void QuickFind::cancelPass() {
-    ++pass_;
-    if (cancelled_) cancelled_->store(true);
-    cancelled_.reset();
+    pass_.cancel();
     searching_ = false;
 }
 
@@ -48,33 +44,26 @@ void QuickFind::searchAgain() {
     if (listShown_) {
         searching_ = true;
         countLine_ = QStringLiteral("Searching... 0 found so far");
-        const std::uint64_t pass = pass_;
-        cancelled_ = std::make_shared<std::atomic<bool>>(false);
-        worker_.start([this, pass, words, cancelled = cancelled_, path = window_.file().path()] {
-            const PassResult result =
-                runPass(path, words, *cancelled, [this, pass](std::vector<std::int32_t> hits) {
-                    QMetaObject::invokeMethod(
-                        this, [this, pass, hits = std::move(hits)] { reportFound(pass, hits); },
-                        Qt::QueuedConnection);
-                });
-            QMetaObject::invokeMethod(
-                this, [this, pass, result] { reportEnd(pass, result); }, Qt::QueuedConnection);
-        });
+        pass_.start(
+            [this, words, path = window_.file().path()](const common::BackgroundPass::Run& run) {
+                const PassResult result = runPass(
+                    path, words, run.cancelFlag(), [this, &run](std::vector<std::int32_t> hits) {
+                        run.deliver([this, hits = std::move(hits)] { reportFound(hits); });
+                    });
+                run.deliver([this, result] { reportEnd(result); });
+            });
     }
     notify();
 }
 
-void QuickFind::reportFound(std::uint64_t pass, const std::vector<std::int32_t>& hits) {
-    if (pass != pass_) return;  // for a text no longer in the box
+void QuickFind::reportFound(const std::vector<std::int32_t>& hits) {
     hits_.append(hits);
     countLine_ = QStringLiteral("Searching... %1 found so far").arg(count(hits_.rowCount()));
     notify();
 }
 
-void QuickFind::reportEnd(std::uint64_t pass, const PassResult& result) {
-    if (pass != pass_) return;
+void QuickFind::reportEnd(const PassResult& result) {
     searching_ = false;
-    cancelled_.reset();
     const int n = hits_.rowCount();
     if (result.outcome == PassResult::Outcome::Failed) {
         countLine_ = QStringLiteral("The collection could not be read: ") + result.error;
@@ -91,7 +80,7 @@ void QuickFind::reportEnd(std::uint64_t pass, const PassResult& result) {
 void QuickFind::stop() {
     const bool wasSearching = searching_;
     cancelPass();
-    worker_.waitForDone();
+    pass_.wait();
     hits_.closeFile();
     if (wasSearching && listShown_) {
         countLine_.clear();  // a pass cut short counts nothing

@@ -6,13 +6,11 @@
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
-#include <atomic>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
+#include "common/background_pass.h"
 #include "quick_find/hit_model.h"
 #include "quick_find/quick_find_pass.h"
 
@@ -55,8 +53,8 @@ public:
 
 private:
     void cancelPass();
-    void reportFound(std::uint64_t pass, const std::vector<std::int32_t>& hits);
-    void reportEnd(std::uint64_t pass, const PassResult& result);
+    void reportFound(const std::vector<std::int32_t>& hits);
+    void reportEnd(const PassResult& result);
     void notify();
 
     record::RecordWindow& window_;
@@ -65,10 +63,8 @@ private:
     QString countLine_;
     bool listShown_ = false;
     bool searching_ = false;
-    // The number of the pass whose reports count; every change of the text makes a new one.
-    std::uint64_t pass_ = 0;
-    std::shared_ptr<std::atomic<bool>> cancelled_;
-    QThreadPool worker_;  // one thread: a cancelled pass ends before the next one reads
+    // Every change of the text starts a pass anew; only the latest one's reports arrive.
+    common::BackgroundPass pass_{this};
 };
 
 }  // namespace quick_find
