@@ -159,13 +159,9 @@ void savePage(MultiWindow& window, FileTrouble& trouble) {
     showRecordedUpTo(window, !trouble.failed(mySearchFile()));
 }
 
-}  // namespace
-
-void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
-    platform::Dialogs& dialogs = window.dialogs();
-    FileTrouble trouble(dialogs, common::kTitle);
-
-    // Each search starts its result files afresh, before anything is asked.
+// Before the questions: each search starts its result files afresh, turns the page entries on
+// and begins on an empty page.
+void beginSearch(MultiWindow& window, const MultiSearch& search, FileTrouble& trouble) {
     QFile::remove(mySearchFile());
     QFile::remove(searchShortFile());
     window.status.clear();
@@ -177,8 +173,55 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     window.clearDrawing();
     if (search.clearsPageTitle) window.pageTitle.clear();
     window.pageNumber = 0;
-    int hitsOnPage = 0;
     window.progress = 0;
+}
+
+// A full page: printed (Yes) or recorded in the result files (No), and the scan goes on; false
+// for Cancel, which ends the search with the page left on the window, and the record caption.
+bool finishFullPage(MultiWindow& window, const MultiSearch& search, FileTrouble& trouble) {
+    const Answer answer =
+        window.dialogs().ask(common::kTitle, QStringLiteral("Shall I print these Opus Numbers?"),
+                             Icon::Question, platform::Buttons::YesNoCancel);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) {
+        printPage(window, QString::fromLatin1(search.pageTitle));
+        if (search.printDisablesPrint) {
+            window.printShownEnabled = false;
+            window.notify();
+        }
+    } else {
+        savePage(window, trouble);
+        window.ClearArrays();
+        window.clearDrawing();
+    }
+    return true;
+}
+
+// The last page: not full, or empty after a full one. `passedTheEnd`: the scan went past the last
+// record to reach it.
+void finishLastPage(MultiWindow& window, const MultiSearch& search, FileTrouble& trouble,
+                    bool passedTheEnd) {
+    const Answer answer =
+        window.dialogs().ask(common::kTitle, QStringLiteral("Shall I print the Last Opus Numbers?"),
+                             Icon::Question, platform::Buttons::YesNoCancel);
+    if (answer == Answer::Yes) {
+        const char* title =
+            passedTheEnd && search.passingPageTitle ? search.passingPageTitle : search.pageTitle;
+        printPage(window, QString::fromLatin1(title));
+        window.printShownEnabled = false;
+    } else if (answer == Answer::No) {
+        savePage(window, trouble);
+        window.saveShownEnabled = false;
+    }
+    window.showCA();
+}
+
+}  // namespace
+
+void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
+    platform::Dialogs& dialogs = window.dialogs();
+    FileTrouble trouble(dialogs, common::kTitle);
+    beginSearch(window, search, trouble);
 
     const std::optional<QStringList> texts =
         search::askTexts(dialogs, search.boxes, search.warning);
@@ -190,11 +233,12 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
     const store::MatchRule rule = search::matchRule(
         search::shapeOf(search.id), *texts,
         {Field::Identity, Field::Composer, Field::Title, Field::Orchestra, Field::Soloists});
-    bool found = false;
 
-    bool passedTheEnd = false;
     // One scan from record 1 to N, which goes on after each hit.
     store::RecordScanner records(window.file(), 1, window.N);
+    bool found = false;
+    bool passedTheEnd = false;
+    int hitsOnPage = 0;
     for (;;) {
         std::int32_t hit = 0;
         const Scan result = scan(window, records, rule, &hit);
@@ -218,41 +262,13 @@ void runMultiSearch(MultiWindow& window, const MultiSearch& search) {
         window.current = hit;
         window.ShowCR();
         if (hitsOnPage == kPageRows) {
-            const Answer answer =
-                dialogs.ask(common::kTitle, QStringLiteral("Shall I print these Opus Numbers?"),
-                            Icon::Question, platform::Buttons::YesNoCancel);
-            if (answer == Answer::Cancel) return;  // the page stays, and the record caption
-            if (answer == Answer::Yes) {
-                printPage(window, QString::fromLatin1(search.pageTitle));
-                if (search.printDisablesPrint) {
-                    window.printShownEnabled = false;
-                    window.notify();
-                }
-            } else {
-                savePage(window, trouble);
-                window.ClearArrays();
-                window.clearDrawing();
-            }
+            if (!finishFullPage(window, search, trouble)) return;
             hitsOnPage = 0;
             continue;
         }
         if (hit == window.N) break;
     }
-
-    // The last page: not full, or empty after a full one.
-    const Answer answer =
-        dialogs.ask(common::kTitle, QStringLiteral("Shall I print the Last Opus Numbers?"),
-                    Icon::Question, platform::Buttons::YesNoCancel);
-    if (answer == Answer::Yes) {
-        const char* title =
-            passedTheEnd && search.passingPageTitle ? search.passingPageTitle : search.pageTitle;
-        printPage(window, QString::fromLatin1(title));
-        window.printShownEnabled = false;
-    } else if (answer == Answer::No) {
-        savePage(window, trouble);
-        window.saveShownEnabled = false;
-    }
-    window.showCA();
+    finishLastPage(window, search, trouble, passedTheEnd);
 }
 
 }  // namespace multi
