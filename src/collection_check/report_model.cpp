@@ -13,12 +13,13 @@ QString numbersText(const Finding& finding) {
     return numbers.join(QStringLiteral(", "));
 }
 
-ReportModel::ReportModel(QObject* parent) : QAbstractTableModel(parent) {}
+ReportModel::ReportModel(QObject* parent)
+    : ColumnTableModel(
+          {QStringLiteral("Kind"), QStringLiteral("Finding"), QStringLiteral("Opus Numbers")},
+          parent) {}
 
 void ReportModel::setReport(Report report) {
-    beginResetModel();
-    report_ = std::move(report);
-    endResetModel();
+    resetRows([&] { report_ = std::move(report); });
 }
 
 void ReportModel::clear() {
@@ -32,41 +33,15 @@ void ReportModel::removeFinding(int row) {
     endRemoveRows();
 }
 
-int ReportModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(report_.findings.size());
-}
-
-int ReportModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant ReportModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-    const Finding& f = finding(index.row());
-    switch (index.column()) {
+QVariant ReportModel::cell(int row, int column) const {
+    const Finding& f = finding(row);
+    switch (column) {
         case KindColumn:
             return kindName(f.kind);
         case TextColumn:
             return f.text;
-        case NumbersColumn:
+        default:
             return numbersText(f);
-        default:
-            return {};
-    }
-}
-
-QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    switch (section) {
-        case KindColumn:
-            return QStringLiteral("Kind");
-        case TextColumn:
-            return QStringLiteral("Finding");
-        case NumbersColumn:
-            return QStringLiteral("Opus Numbers");
-        default:
-            return {};
     }
 }
 

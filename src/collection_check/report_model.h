@@ -2,13 +2,12 @@
 // The findings of a check as a table for the window: one row per finding, with its kind, its text
 // and the Opus Numbers involved. The figures of the first tab come along.
 
-#include <QAbstractTableModel>
-
 #include "collection_check/report.h"
+#include "common/column_table_model.h"
 
 namespace collection_check {
 
-class ReportModel : public QAbstractTableModel {
+class ReportModel : public common::ColumnTableModel {
     Q_OBJECT
 public:
     enum Column { KindColumn, TextColumn, NumbersColumn, ColumnCount };
@@ -23,13 +22,10 @@ public:
     // Takes a finding off the list once it has been dealt with.
     void removeFinding(int row);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-
 private:
+    int rows() const override { return int(report_.findings.size()); }
+    QVariant cell(int row, int column) const override;
+
     Report report_;
 };
 

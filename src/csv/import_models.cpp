@@ -23,92 +23,66 @@ QString fateName(const ImportRow& row) {
     return {};
 }
 
+QStringList previewHeaders() {
+    QStringList headers{QStringLiteral("Row"), QStringLiteral("Becomes")};
+    for (store::Field f : store::kAllFields) headers << fieldName(f);
+    return headers;
+}
+
 }  // namespace
 
+PreviewModel::PreviewModel(QObject* parent) : ColumnTableModel(previewHeaders(), parent) {}
+
 void PreviewModel::setAnalysis(std::shared_ptr<const Analysis> analysis) {
-    beginResetModel();
-    analysis_ = std::move(analysis);
-    endResetModel();
+    resetRows([&] { analysis_ = std::move(analysis); });
 }
 
-int PreviewModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !analysis_ ? 0 : int(analysis_->preview.size());
+int PreviewModel::rows() const {
+    return analysis_ ? int(analysis_->preview.size()) : 0;
 }
 
-int PreviewModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant PreviewModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    const ImportRow& row = analysis_->preview[std::size_t(index.row())];
+QVariant PreviewModel::rowLook(int row, int role) const {
+    const ImportRow& r = analysis_->preview[std::size_t(row)];
     // A row that will not be imported is greyed, one that is cut marked.
-    if (role == Qt::ForegroundRole && row.fate != Fate::Imported) return QBrush(QColor(Qt::gray));
-    if (role == Qt::BackgroundRole && (row.cut || row.fate == Fate::Skipped))
+    if (role == Qt::ForegroundRole && r.fate != Fate::Imported) return QBrush(QColor(Qt::gray));
+    if (role == Qt::BackgroundRole && (r.cut || r.fate == Fate::Skipped))
         return QBrush(QColor(255, 240, 200));
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-    switch (index.column()) {
-        case RowColumn:
-            return rowName(row.number, row.line);
-        case FateColumn:
-            return fateName(row);
-        default: {
-            const auto field = store::Field(index.column() - FirstField);
-            return row.values[static_cast<int>(field)];
-        }
-    }
-}
-
-QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (section == RowColumn) return QStringLiteral("Row");
-    if (section == FateColumn) return QStringLiteral("Becomes");
-    if (section >= FirstField && section < ColumnCount)
-        return fieldName(store::Field(section - FirstField));
     return {};
 }
 
+QVariant PreviewModel::cell(int row, int column) const {
+    const ImportRow& r = analysis_->preview[std::size_t(row)];
+    switch (column) {
+        case RowColumn:
+            return rowName(r.number, r.line);
+        case FateColumn:
+            return fateName(r);
+        default:
+            return r.values[column - FirstField];
+    }
+}
+
+ProblemModel::ProblemModel(QObject* parent)
+    : ColumnTableModel({QStringLiteral("Row"), QStringLiteral("Field"), QStringLiteral("Problem")},
+                       parent) {}
+
 void ProblemModel::setAnalysis(std::shared_ptr<const Analysis> analysis) {
-    beginResetModel();
-    analysis_ = std::move(analysis);
-    endResetModel();
+    resetRows([&] { analysis_ = std::move(analysis); });
 }
 
-int ProblemModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !analysis_ ? 0 : int(analysis_->problems.size());
+int ProblemModel::rows() const {
+    return analysis_ ? int(analysis_->problems.size()) : 0;
 }
 
-int ProblemModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant ProblemModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-    const Problem& problem = analysis_->problems[std::size_t(index.row())];
-    switch (index.column()) {
+QVariant ProblemModel::cell(int row, int column) const {
+    const Problem& problem = analysis_->problems[std::size_t(row)];
+    switch (column) {
         case RowColumn:
             return rowName(problem.row, problem.line);
         case FieldColumn:
             return problem.field ? fieldName(*problem.field) : QStringLiteral("(the row)");
-        case TextColumn:
+        default:
             return problem.text;
-        default:
-            return {};
-    }
-}
-
-QVariant ProblemModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    switch (section) {
-        case RowColumn:
-            return QStringLiteral("Row");
-        case FieldColumn:
-            return QStringLiteral("Field");
-        case TextColumn:
-            return QStringLiteral("Problem");
-        default:
-            return {};
     }
 }
 

@@ -2,15 +2,15 @@
 // The two tables of the preview window: the first rows of records as they will be stored, and
 // every problem of the file with its row and field.
 
-#include <QAbstractTableModel>
 #include <memory>
 
+#include "common/column_table_model.h"
 #include "csv/analysis.h"
 
 namespace csv {
 
 // Row, what becomes of it, and the six fields as they will be stored.
-class PreviewModel : public QAbstractTableModel {
+class PreviewModel : public common::ColumnTableModel {
     Q_OBJECT
 public:
     enum Column {
@@ -19,34 +19,31 @@ public:
         FirstField,
         ColumnCount = FirstField + store::kFieldCount
     };
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit PreviewModel(QObject* parent = nullptr);
 
     void setAnalysis(std::shared_ptr<const Analysis> analysis);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
 private:
+    int rows() const override;
+    QVariant cell(int row, int column) const override;
+    QVariant rowLook(int row, int role) const override;
+
     std::shared_ptr<const Analysis> analysis_;
 };
 
 // Row, field and what was found.
-class ProblemModel : public QAbstractTableModel {
+class ProblemModel : public common::ColumnTableModel {
     Q_OBJECT
 public:
     enum Column { RowColumn, FieldColumn, TextColumn, ColumnCount };
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit ProblemModel(QObject* parent = nullptr);
 
     void setAnalysis(std::shared_ptr<const Analysis> analysis);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
 private:
+    int rows() const override;
+    QVariant cell(int row, int column) const override;
+
     std::shared_ptr<const Analysis> analysis_;
 };
 
