@@ -19,6 +19,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/window_test.h"
 
 using collection_check::CheckWindow;
 using collection_check::ReportModel;
@@ -91,7 +92,7 @@ QStringList rows(const ReportModel& model) {
 
 }  // namespace
 
-class CollectionCheckTest : public QObject {
+class CollectionCheckTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -113,28 +114,20 @@ private:
     void check(const std::vector<QStringList>& records,
                void (*lists)(const CollectionDir&) = writeLists);
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> window_;
     std::unique_ptr<CheckWindow> check_;
 };
 
 void CollectionCheckTest::cleanup() {
-    fakes_.dialogs.verifyDone();
     check_.reset();
-    window_.reset();
-    dir_.reset();
-    fakes_.reset();
+    WindowTest::cleanup();
 }
 
 void CollectionCheckTest::check(const std::vector<QStringList>& records,
                                 void (*lists)(const CollectionDir&)) {
     dir_ = std::make_unique<CollectionDir>(records);
     lists(*dir_);
-    window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
-    check_ = std::make_unique<CheckWindow>(*window_);
+    loadWindow();
+    check_ = std::make_unique<CheckWindow>(*w_);
     check_->start();
     QTRY_VERIFY(check_->phase() != CheckWindow::Phase::Running);
 }
@@ -218,14 +211,14 @@ void CollectionCheckTest::aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut() {
 
 void CollectionCheckTest::aCollectionThatCannotBeReadSaysWhy() {
     dir_ = std::make_unique<CollectionDir>(kHandMade);
-    window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
+    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
+    QVERIFY(w_->Form_Load());
     QVERIFY(QFile::remove(dir_->path("Clasical.dat")));
     QVERIFY(QDir(dir_->path()).mkdir("Clasical.dat"));
     fakes_.dialogs.expectMessage(
         kTitle, "The collection could not be read:\n" + dir_->path("Clasical.dat") + " is a folder",
         Icon::Exclamation);
-    check_ = std::make_unique<CheckWindow>(*window_);
+    check_ = std::make_unique<CheckWindow>(*w_);
     check_->start();
     QTRY_COMPARE(check_->phase(), CheckWindow::Phase::Failed);
     QCOMPARE(check_->model().rowCount(), 0);
@@ -233,10 +226,10 @@ void CollectionCheckTest::aCollectionThatCannotBeReadSaysWhy() {
 
 void CollectionCheckTest::goingToAFindingSavesTheRecordShownFirst() {
     check(kHandMade);
-    window_->typeInto(record::txtSp, QStringLiteral("typed on record 1"));
+    w_->typeInto(record::txtSp, QStringLiteral("typed on record 1"));
     QVERIFY(check_->goToFinding(kBacharachRow));
-    QCOMPARE(window_->state().current, 3);
-    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Bacharach"));
+    QCOMPARE(w_->state().current, 3);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Bacharach"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)),
              QStringLiteral("typed on record 1"));
 
@@ -244,14 +237,14 @@ void CollectionCheckTest::goingToAFindingSavesTheRecordShownFirst() {
     const QString path = dir_->path("Clasical.dat");
     QVERIFY(QFile::copy(path, path + ".new") && QFile::remove(path) &&
             QFile::rename(path + ".new", path));
-    window_->typeInto(record::txtSp, QStringLiteral("typed on record 3"));
+    w_->typeInto(record::txtSp, QStringLiteral("typed on record 3"));
     fakes_.dialogs.expectMessage(
         "Sonvella 4.0",
         "Opus Number  3 could not be saved:\n" + path + " has been replaced by another file",
         Icon::Exclamation);
     QVERIFY(!check_->goToFinding(0));
-    QCOMPARE(window_->state().current, 3);
-    QCOMPARE(window_->state().boxes[record::txtSp], QStringLiteral("typed on record 3"));
+    QCOMPARE(w_->state().current, 3);
+    QCOMPARE(w_->state().boxes[record::txtSp], QStringLiteral("typed on record 3"));
 }
 
 void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
@@ -265,7 +258,7 @@ void CollectionCheckTest::addToListGoesThroughThePickListPanel() {
                                  Icon::Information);
     check_->addToList(kBacharachRow, 0);
     QCOMPARE(dir_->bytes("Composers.txt"), QByteArray("\"Bach, J.S.\"\r\nBacharach\r\n"));
-    QVERIFY(window_->pickPanel().state().lists[0].contains("Bacharach"));
+    QVERIFY(w_->pickPanel().state().lists[0].contains("Bacharach"));
     QCOMPARE(check_->model().rowCount(), kHandMadeFindings.size() - 1);
     QCOMPARE(rows(check_->model())[kBacharachRow], kHandMadeFindings[kBacharachRow + 1]);
 }

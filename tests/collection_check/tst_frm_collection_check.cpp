@@ -16,13 +16,14 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using collection_check::CheckWindow;
 using collection_check::FrmCollectionCheck;
 using record::RecordWindow;
 using testing::CollectionDir;
 
-class FrmCollectionCheckTest : public QObject {
+class FrmCollectionCheckTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -39,26 +40,17 @@ private:
     }
     bool nothingDrawn();
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> window_;
     std::unique_ptr<FrmCollectionCheck> frm_;
 };
 
 void FrmCollectionCheckTest::cleanup() {
-    fakes_.dialogs.verifyDone();
     frm_.reset();
-    window_.reset();
-    dir_.reset();
-    fakes_.reset();
+    WindowTest::cleanup();
 }
 
 void FrmCollectionCheckTest::open(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    window_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
-    frm_ = std::make_unique<FrmCollectionCheck>(*window_);
+    load(records);
+    frm_ = std::make_unique<FrmCollectionCheck>(*w_);
     frm_->setAttribute(Qt::WA_DeleteOnClose, false);
     frm_->show();
     QVERIFY(QTest::qWaitForWindowExposed(frm_.get()));
@@ -110,18 +102,18 @@ void FrmCollectionCheckTest::doubleClickOrEnterShowsTheRecord() {
     QCOMPARE(table->model()->rowCount(), 3);  // the duplicate, Bach not in the list, record 3
     QCOMPARE(table->model()->index(2, 2).data().toString(), QStringLiteral("3"));
 
-    window_->typeInto(record::txtSp, QStringLiteral("typed"));
+    w_->typeInto(record::txtSp, QStringLiteral("typed"));
     const QPoint unfinished = table->visualRect(table->model()->index(2, 1)).center();
     // A double-click as the desktop delivers it: a click, then the double-click event.
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, unfinished);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, unfinished);
-    QCOMPARE(window_->state().current, 3);
+    QCOMPARE(w_->state().current, 3);
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)), QStringLiteral("typed"));
 
     table->setCurrentIndex(table->model()->index(0, 1));
     QTest::keyClick(table, Qt::Key_Return);
-    QCOMPARE(window_->state().current, 1);
-    QCOMPARE(window_->state().boxes[record::txtSp], QStringLiteral("typed"));
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtSp], QStringLiteral("typed"));
 }
 
 QTEST_MAIN(FrmCollectionCheckTest)

@@ -15,6 +15,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -91,7 +92,7 @@ const QStringList kHeader = {"Opus No",  "Identity", "Composer", "Title", "Orche
 
 }  // namespace
 
-class CsvExportTest : public QObject {
+class CsvExportTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -104,26 +105,18 @@ private:
     void load(const QByteArray& collection);
     QString exportAs(Answer leaveOutDeleted, const QString& name);
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<record::RecordWindow> window_;
     testing::ScriptedProgress progress_;
 };
 
 void CsvExportTest::cleanup() {
-    fakes_.dialogs.verifyDone();
-    window_.reset();
-    dir_.reset();
-    fakes_.reset();
+    WindowTest::cleanup();
     progress_ = {};
 }
 
 void CsvExportTest::load(const QByteArray& collection) {
     dir_ = std::make_unique<CollectionDir>();
     dir_->write(QStringLiteral("Clasical.dat"), collection);
-    window_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
+    loadWindow();
 }
 
 // Runs the export to a file of the program's folder; its path.
@@ -151,7 +144,7 @@ void CsvExportTest::aSpreadsheetReadsEveryFieldAsStored() {
     const QString path = exportAs(Answer::Yes, QStringLiteral("Collection.csv"));
     fakes_.dialogs.expectMessage(kTitle, QStringLiteral("2 records were written to:\n") + path,
                                  Icon::Information);
-    csv::mnuExportCsv(*window_, progress_);
+    csv::mnuExportCsv(*w_, progress_);
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -174,7 +167,7 @@ void CsvExportTest::cancelOrAFailedWriteLeavesNoFile() {
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older export") > 0);
     old.close();
     progress_.cancelAt = 1;
-    csv::mnuExportCsv(*window_, progress_);
+    csv::mnuExportCsv(*w_, progress_);
     QCOMPARE(progress_.ended, 1);
     QCOMPARE(QDir(dir_->path(QStringLiteral("Sonvella400"))).entryList(QDir::Files),
              QStringList{"Collection.csv"});  // no half-written file beside it
@@ -189,7 +182,7 @@ void CsvExportTest::cancelOrAFailedWriteLeavesNoFile() {
         kTitle,
         QDir::toNativeSeparators(nowhere) + " could not be written:\n" + probe.errorString(),
         Icon::Exclamation);
-    csv::mnuExportCsv(*window_, progress_);
+    csv::mnuExportCsv(*w_, progress_);
     QVERIFY(!QFile::exists(nowhere));
 }
 
@@ -208,7 +201,7 @@ void CsvExportTest::aFullDiskSaysWhy() {
     {
         const testing::FileSizeLimit limit(2048);
         QVERIFY(limit.active());
-        csv::mnuExportCsv(*window_, progress_);
+        csv::mnuExportCsv(*w_, progress_);
     }
     QVERIFY(!QFile::exists(path));
 #endif
@@ -226,7 +219,7 @@ void CsvExportTest::theDemoCollectionComesBackByteForByte() {
     fakes_.dialogs.expectMessage(
         kTitle, QStringLiteral("%1 records were written to:\n%2").arg(records).arg(path),
         Icon::Information);
-    csv::mnuExportCsv(*window_, progress_);
+    csv::mnuExportCsv(*w_, progress_);
     QVERIFY(fakes_.dialogs.verifyDone());
 
     // Field by field, as a spreadsheet program reads it.
@@ -239,7 +232,7 @@ void CsvExportTest::theDemoCollectionComesBackByteForByte() {
         QCOMPARE(rows[n], rowOf(n, demo.mid((n - 1) * store::kRecordLength, store::kRecordLength)));
 
     // Into an empty collection: record 1 is the first of them.
-    window_.reset();
+    w_.reset();
     CollectionDir empty({}, false);
     record::RecordWindow into(session_, fakes_.services());
     QVERIFY(into.Form_Load());

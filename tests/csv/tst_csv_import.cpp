@@ -22,6 +22,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/window_test.h"
 
 using csv::CsvImport;
 using csv::Encoding;
@@ -58,7 +59,7 @@ QString kindName(ProblemKind kind) {
 
 }  // namespace
 
-class CsvImportTest : public QObject {
+class CsvImportTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
@@ -85,33 +86,24 @@ private:
     // The problems as "row field: kind".
     static QStringList problemsOf(const CsvImport& import);
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<record::RecordWindow> window_;
     testing::ScriptedProgress progress_;
     QString path_;
 };
 
 void CsvImportTest::init() {
-    dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{
-        {"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}, {"No0003 CD", "Berg"}});
-    window_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
+    WindowTest::init();
+    load({{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}, {"No0003 CD", "Berg"}});
     path_ = dir_->path(QStringLiteral("in.csv"));
 }
 
 void CsvImportTest::cleanup() {
-    fakes_.dialogs.verifyDone();
-    window_.reset();
-    dir_.reset();
-    fakes_.reset();
+    WindowTest::cleanup();
     progress_ = {};
 }
 
 std::unique_ptr<CsvImport> CsvImportTest::openCsv(const QByteArray& bytes) {
     dir_->write(QStringLiteral("in.csv"), bytes);
-    auto import = std::make_unique<CsvImport>(*window_, path_);
+    auto import = std::make_unique<CsvImport>(*w_, path_);
     if (!import->open()) return nullptr;
     if (!waitUntilRead(*import)) qWarning("the file was not read in time");
     return import;
@@ -310,8 +302,8 @@ void CsvImportTest::everyProblemIsListedWithItsRowAndField() {
 }
 
 void CsvImportTest::rowsAreAppendedAfterTheLastRecord() {
-    window_->showRecord(2);
-    window_->typeInto(record::txtOno, QStringLiteral("Maurice Ravel"));
+    w_->showRecord(2);
+    w_->typeInto(record::txtOno, QStringLiteral("Maurice Ravel"));
     auto import = openCsv(
         "Opus No,Identity,Composer\r\n77,No0004 CD,Mahler\r\n"
         "78,No0005 CD,Dvořák\r\n79,No0006 CD,Berg\r\n");
@@ -328,9 +320,9 @@ void CsvImportTest::rowsAreAppendedAfterTheLastRecord() {
     QCOMPARE(dir_->fileLength(), 5 * 455);
     QCOMPARE(dir_->field(4, Field::Composer).trimmed(), QStringLiteral("Mahler"));
     QCOMPARE(dir_->field(5, Field::Identity).trimmed(), QStringLiteral("No0006 CD"));
-    QCOMPARE(window_->state().N, 5);
-    QCOMPARE(window_->state().current, 4);
-    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
+    QCOMPARE(w_->state().N, 5);
+    QCOMPARE(w_->state().current, 4);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
     QCOMPARE(progress_.ended, 1);
 }
 
@@ -355,8 +347,8 @@ void CsvImportTest::anImportThatFailsPartWayLeavesTheCollectionAsItWas() {
         QVERIFY(!import->importRows(progress_));
     }
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(window_->state().N, 3);
-    QCOMPARE(window_->state().current, 1);
+    QCOMPARE(w_->state().N, 3);
+    QCOMPARE(w_->state().current, 1);
     QCOMPARE(import->phase(), CsvImport::Phase::Ready);  // the preview stays, for another try
 }
 
@@ -436,7 +428,7 @@ void CsvImportTest::aFileWithNothingToImportSaysSo() {
     }
     fakes_.dialogs.expectMessage(csv::kImportTitle, message.arg(QDir::toNativeSeparators(path_)),
                                  Icon::Exclamation);
-    CsvImport import(*window_, path_);
+    CsvImport import(*w_, path_);
     QVERIFY(!import.open());
     QCOMPARE(import.phase(), CsvImport::Phase::Failed);
     QCOMPARE(dir_->bytes(), before);

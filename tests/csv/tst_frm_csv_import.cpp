@@ -14,11 +14,12 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using csv::FrmCsvImport;
 using testing::CollectionDir;
 
-class FrmCsvImportTest : public QObject {
+class FrmCsvImportTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
@@ -39,23 +40,17 @@ private:
         return model->data(model->index(row, column)).toString();
     }
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<record::RecordWindow> window_;
     std::unique_ptr<FrmCsvImport> frm_;
 };
 
 void FrmCsvImportTest::init() {
-    dir_ = std::make_unique<CollectionDir>(
-        std::vector<QStringList>{{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}});
-    window_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
+    WindowTest::init();
+    load({{"No0001 CD", "Bach"}, {"No0002 LP", "Ravel"}});
     dir_->write(QStringLiteral("in.csv"),
                 "Identity,Composer,Title\r\nNo0003 CD,Antonín Dvořák,Symphony No. 9\r\n"
                 "No0004 CD,Bach," +
                     QByteArray(70, 't') + "\r\n");
-    frm_ = std::make_unique<FrmCsvImport>(*window_, dir_->path(QStringLiteral("in.csv")));
+    frm_ = std::make_unique<FrmCsvImport>(*w_, dir_->path(QStringLiteral("in.csv")));
     QVERIFY(frm_->state().open());
     frm_->show();
     QVERIFY(QTest::qWaitForWindowExposed(frm_.get()));
@@ -63,11 +58,8 @@ void FrmCsvImportTest::init() {
 }
 
 void FrmCsvImportTest::cleanup() {
-    fakes_.dialogs.verifyDone();
     frm_.reset();
-    window_.reset();
-    dir_.reset();
-    fakes_.reset();
+    WindowTest::cleanup();
 }
 
 void FrmCsvImportTest::bothProblemsShowBeforeAnythingIsWritten() {
@@ -98,7 +90,7 @@ void FrmCsvImportTest::bothProblemsShowBeforeAnythingIsWritten() {
     QVERIFY(!frm_->isVisible());
     QCOMPARE(frm_->result(), int(QDialog::Accepted));
     QCOMPARE(dir_->field(3, store::Field::Composer).trimmed(), QStringLiteral("Antonin Dvorak"));
-    QCOMPARE(window_->state().N, 4);
+    QCOMPARE(w_->state().N, 4);
 }
 
 void FrmCsvImportTest::cancelWritesNothing() {
@@ -107,7 +99,7 @@ void FrmCsvImportTest::cancelWritesNothing() {
     QVERIFY(!frm_->isVisible());
     QCOMPARE(frm_->result(), int(QDialog::Rejected));
     QCOMPARE(dir_->bytes(), before);
-    QCOMPARE(window_->state().N, 2);
+    QCOMPARE(w_->state().N, 2);
 }
 
 void FrmCsvImportTest::returnInAChoiceDoesNotImport() {

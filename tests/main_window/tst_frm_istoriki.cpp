@@ -22,6 +22,7 @@
 #include "support/fakes.h"
 #include "support/menu_entries.h"
 #include "support/shown_text.h"
+#include "support/shown_window_test.h"
 #include "ui/code_page_validator.h"
 #include "ui/twips.h"
 
@@ -43,11 +44,10 @@ void typeText(QWidget* widget, const QString& text) {
 
 }  // namespace
 
-class FrmIstorikiTest : public QObject {
+class FrmIstorikiTest : public testing::ShownWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void opensAtItsDesignedSize();
     void menusHoldEveryEntry_data();
     void menusHoldEveryEntry();
@@ -75,33 +75,13 @@ private slots:
     void labelsShowTheirTextAsItStands();
 
 private:
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> state_;
-    std::unique_ptr<FrmIstoriki> window_;
 };
 
 void FrmIstorikiTest::init() {
-    dir_ = std::make_unique<CollectionDir>(
-        std::vector<QStringList>{{"No0001 CD", "Bach", "Goldberg"}, {"No0002 LP", "Ravel"}});
-    dialogs_ = {};
-    shell_ = {};
-    state_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(state_->Form_Load());
-    window_ = std::make_unique<FrmIstoriki>(*state_);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void FrmIstorikiTest::cleanup() {
-    dialogs_.verifyDone();  // fails the test itself; the rest must still be torn down
-    window_.reset();
-    state_.reset();
-    dir_.reset();
+    ShownWindowTest::init();
+    load({{"No0001 CD", "Bach", "Goldberg"}, {"No0002 LP", "Ravel"}});
+    showWindow();
 }
 
 void FrmIstorikiTest::opensAtItsDesignedSize() {
@@ -244,13 +224,13 @@ void FrmIstorikiTest::typingReachesTheState() {
     ono->setFocus();
     ono->selectAll();
     QTest::keyClicks(ono, "Mahler");
-    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Mahler"));
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();
     QTest::keyClicks(ekdot, "Kremer");
     QTest::keyClick(ekdot, Qt::Key_Return);
     QTest::keyClicks(ekdot, "Argerich");
-    QCOMPARE(state_->state().boxes[record::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
+    QCOMPARE(w_->state().boxes[record::txtEkdot], QStringLiteral("Kremer\r\nArgerich"));
 }
 
 void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
@@ -260,9 +240,9 @@ void FrmIstorikiTest::charactersOutsideTheCodePageAreRefused() {
     dialogs_.expectBeep();
     typeText(ono, QStringLiteral("é"));
     QCOMPARE(ono->text(), QStringLiteral("Bach"));
-    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Bach"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Bach"));
     typeText(ono, QStringLiteral("ά"));  // Greek is welcome
-    QCOMPARE(state_->state().boxes[record::txtOno], QStringLiteral("Bachά"));
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Bachά"));
 
     auto* ekdot = window_->findChild<QPlainTextEdit*>("txtEkdot");
     ekdot->setFocus();
@@ -343,7 +323,7 @@ void FrmIstorikiTest::keysMoveThroughTheCollection() {
     titlos->selectAll();
     QTest::keyClicks(titlos, "Aria");
     QTest::keyClick(titlos, Qt::Key(forward), Qt::KeyboardModifiers(forwardModifiers));
-    QCOMPARE(state_->state().current, 2);
+    QCOMPARE(w_->state().current, 2);
     QCOMPARE(window_->windowTitle(),
              QStringLiteral("Sonvella 4.0 - My Music Collection - Opus No:  2  of  2"));
     QCOMPARE(window_->findChild<QLineEdit*>("txtOno")->text(), QStringLiteral("Ravel"));
@@ -352,15 +332,15 @@ void FrmIstorikiTest::keysMoveThroughTheCollection() {
     dialogs_.expectBeep().expectMessage("Sonvella 4.0", "Last Opus Number Reached",
                                         platform::Icon::Exclamation);
     QTest::keyClick(titlos, Qt::Key(forward), Qt::KeyboardModifiers(forwardModifiers));
-    QCOMPARE(state_->state().current, 2);
+    QCOMPARE(w_->state().current, 2);
 
     QTest::keyClick(titlos, Qt::Key(back), Qt::KeyboardModifiers(backModifiers));
-    QCOMPARE(state_->state().current, 1);
+    QCOMPARE(w_->state().current, 1);
     QCOMPARE(titlos->text(), QStringLiteral("Aria"));
     dialogs_.expectBeep().expectMessage("Sonvella 4.0", "First Opus Number Reached",
                                         platform::Icon::Exclamation);
     QTest::keyClick(titlos, Qt::Key(back), Qt::KeyboardModifiers(backModifiers));
-    QCOMPARE(state_->state().current, 1);
+    QCOMPARE(w_->state().current, 1);
 }
 
 void FrmIstorikiTest::altArrowsWithMoreModifiersDoNothing_data() {
@@ -377,7 +357,7 @@ void FrmIstorikiTest::altArrowsWithMoreModifiersDoNothing() {
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Left, Qt::Key_PageUp}) {
         QTest::keyClick(ono, key, Qt::KeyboardModifiers(modifiers));
     }
-    QCOMPARE(state_->state().current, 1);
+    QCOMPARE(w_->state().current, 1);
     QCOMPARE(dir_->bytes(), before);
 }
 
@@ -403,7 +383,7 @@ void FrmIstorikiTest::functionKeysRunTheEditCommands() {
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Cover)), QStringLiteral("EMI"));
 
     QTest::keyClick(sp, Qt::Key_F12);
-    QCOMPARE(state_->state().current, 3);
+    QCOMPARE(w_->state().current, 3);
     QCOMPARE(QApplication::focusWidget(), window_->findChild<QWidget*>("txtEpo"));
 
     dialogs_.expectInput("Sonvella 4.0: Paste Opus Number",
@@ -413,7 +393,7 @@ void FrmIstorikiTest::functionKeysRunTheEditCommands() {
 
     dialogs_.expectInput("Sonvella 4.0: Find Sonvella Number", "Find Sonvella Number:", "1");
     QTest::keyClick(sp, Qt::Key_F4);
-    QCOMPARE(state_->state().current, 1);
+    QCOMPARE(w_->state().current, 1);
 }
 
 void FrmIstorikiTest::accessLettersPressTheButtons() {
@@ -424,7 +404,7 @@ void FrmIstorikiTest::accessLettersPressTheButtons() {
     QTest::keyClick(ono, Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(dialogs_.remaining(), 0);
     QTest::keyClick(ono, Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(state_->state().N, 3);
+    QTRY_COMPARE(w_->state().N, 3);
     dialogs_.expectInput("Sonvella 4.0: Find Sonvella Number", "Find Sonvella Number:", "");
     QTest::keyClick(ono, Qt::Key_U, Qt::AltModifier);
     QTRY_COMPARE(dialogs_.remaining(), 0);
@@ -437,7 +417,7 @@ void FrmIstorikiTest::buttonsShowWhatTheStateShows() {
     QCOMPARE(window_->findChild<QLineEdit*>("txtTitlos")->text(), QStringLiteral("Goldberg"));
     window_->findChild<QPushButton*>("cmdNext")->click();
     window_->findChild<QPushButton*>("CmdFirst")->click();
-    QCOMPARE(state_->state().current, 1);
+    QCOMPARE(w_->state().current, 1);
 }
 
 void FrmIstorikiTest::searchKeysRunTheirSearches_data() {
@@ -516,18 +496,17 @@ void FrmIstorikiTest::theHelpEntriesOpenTheirFiles() {
 void FrmIstorikiTest::labelsShowTheirTextAsItStands() {
     // An Identity from the file, or a typed text, that looks like markup is not taken as markup.
     const QString identity = QStringLiteral("<b>1</b> &amp; CD");
-    state_->typeInto(record::txtEpo, identity);
-    QVERIFY(state_->SaveCR());
+    w_->typeInto(record::txtEpo, identity);
+    QVERIFY(w_->SaveCR());
     fakes_.dialogs.expectMessage(
         "Sonvella 4.0",
         "CD,DVD,LP or Tape Cover Image:\n" + record::frontCoverFile(identity) + "\nwas not found.",
         platform::Icon::Exclamation);
-    state_->coverPanel().Command10();  // Label19: "Cover of <b>1</b"
-    state_->setStatus(QStringLiteral("Searching <i>Bach</i><br>"));
+    w_->coverPanel().Command10();  // Label19: "Cover of <b>1</b"
+    w_->setStatus(QStringLiteral("Searching <i>Bach</i><br>"));
     QCOMPARE(testing::shownText(window_->findChild<QLabel*>("Label19")),
-             state_->coverPanel().state().label19);
-    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")),
-             state_->state().status);
+             w_->coverPanel().state().label19);
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), w_->state().status);
 }
 
 QTEST_MAIN(FrmIstorikiTest)

@@ -16,6 +16,7 @@
 #include "store/collation.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/shown_window_test.h"
 #include "ui/twips.h"
 
 using main_window::FrmIstoriki;
@@ -23,11 +24,10 @@ using platform::Icon;
 using record::RecordWindow;
 using testing::CollectionDir;
 
-class FrmPanelsTest : public QObject {
+class FrmPanelsTest : public testing::ShownWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void theCoverPanelWidensTheWindow();
     void theCoverWindowsShowOnePictureAndItsButton_data();
     void theCoverWindowsShowOnePictureAndItsButton();
@@ -47,36 +47,18 @@ private:
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> state_;
-    std::unique_ptr<FrmIstoriki> window_;
 };
 
 void FrmPanelsTest::init() {
-    fakes_.reset();
-    dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{{"No0001 CD"}, {"No0002 LP"}});
+    ShownWindowTest::init();
+    load({{"No0001 CD"}, {"No0002 LP"}});
     QVERIFY(QDir().mkpath(dir_->path("Sonvella400/Covers")));
     QImage tall(90, 140, QImage::Format_RGB32), wide(200, 120, QImage::Format_RGB32);
     tall.fill(Qt::blue);
     wide.fill(Qt::red);
     QVERIFY(tall.save(dir_->path("Sonvella400/Covers/No0001.jpg")));
     QVERIFY(wide.save(dir_->path("Sonvella400/Covers/No0002.jpg")));
-    state_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(state_->Form_Load());
-    window_ = std::make_unique<FrmIstoriki>(*state_);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void FrmPanelsTest::cleanup() {
-    fakes_.dialogs.verifyDone();
-    window_.reset();
-    state_.reset();
-    dir_.reset();
+    showWindow();
 }
 
 void FrmPanelsTest::theCoverPanelWidensTheWindow() {
@@ -114,7 +96,7 @@ void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton_data() {
 void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton() {
     QFETCH(int, record);
     QFETCH(bool, wide);
-    state_->showRecord(record);
+    w_->showRecord(record);
     window_->findChild<QPushButton*>("Command10")->click();
     QTest::mouseClick(child("Image2"), Qt::LeftButton);
     auto* cover = QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
@@ -148,12 +130,12 @@ void FrmPanelsTest::theCoverWindowsShowOnePictureAndItsButton() {
     // window where it is: it is not brought to the front again each time. (The offscreen
     // platform warns of every raise.)
     QTest::failOnWarning(QRegularExpression(QStringLiteral("raise")));
-    state_->setStatus(QStringLiteral("Searching ..."));
-    state_->typeInto(record::txtOno, QStringLiteral("Another composer"));
-    state_->notify();
+    w_->setStatus(QStringLiteral("Searching ..."));
+    w_->typeInto(record::txtOno, QStringLiteral("Another composer"));
+    w_->notify();
 
     cover->close();
-    QVERIFY(!state_->coverPanel().state().frmCoverImage.open);
+    QVERIFY(!w_->coverPanel().state().frmCoverImage.open);
 }
 
 void FrmPanelsTest::expandShowsThePickLists() {
@@ -220,13 +202,13 @@ void FrmPanelsTest::theListBoxesRefuseCharactersOutsideTheCodePage() {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("ř"));
     QApplication::sendEvent(composers->lineEdit(), &press);
     QCOMPARE(composers->currentText(), QStringLiteral("Dvor"));
-    QCOMPARE(state_->pickPanel().state().pickTexts[0], QStringLiteral("Dvor"));
+    QCOMPARE(w_->pickPanel().state().pickTexts[0], QStringLiteral("Dvor"));
 }
 
 void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
     dir_->write("Composers.txt", dir_->bytes("Composers.txt") + "Bacharach\r\nMozart\r\n");
-    state_->pickPanel().load();
-    state_->notify();
+    w_->pickPanel().load();
+    w_->notify();
     window_->findChild<QPushButton*>("Command5")->click();
     auto* composers = window_->findChild<QComboBox*>("Combo1");
     composers->setFocus();
@@ -245,7 +227,7 @@ void FrmPanelsTest::aNameIsChosenOnlyFromTheOpenList() {
     QTest::keyClicks(QApplication::focusWidget(), "Mozart");
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
         press(key);
-    QCOMPARE(state_->state().boxes[record::txtOno], QString());
+    QCOMPARE(w_->state().boxes[record::txtOno], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
@@ -259,7 +241,7 @@ void FrmPanelsTest::theWheelOverAClosedListChoosesNothing() {
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(soloists, &wheel);
     }
-    QCOMPARE(state_->state().boxes[record::txtEkdot], QString());
+    QCOMPARE(w_->state().boxes[record::txtEkdot], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 
@@ -268,8 +250,8 @@ void FrmPanelsTest::leavingABoxChoosesNothing() {
     // another box: nothing is chosen, and the edit still waiting in the Title box stays unsaved.
     dir_->write("Orchestras.txt", dir_->bytes("Orchestras.txt") + "Wiener Philharmoniker\r\n");
     dir_->write("Labels.txt", dir_->bytes("Labels.txt") + "DG\r\n");
-    state_->pickPanel().load();
-    state_->notify();
+    w_->pickPanel().load();
+    w_->notify();
     window_->findChild<QPushButton*>("Command5")->click();
     const QByteArray record = dir_->recordBytes(1);
     child("txtTitlos")->setFocus();
@@ -294,9 +276,9 @@ void FrmPanelsTest::leavingABoxChoosesNothing() {
     QVERIFY(!orchestras->hasFocus());
 
     QCOMPARE(dir_->recordBytes(1), record);
-    QCOMPARE(state_->state().boxes[record::txtSp], QString());
-    QCOMPARE(state_->state().boxes[record::txtAlloi], QString());
-    QCOMPARE(state_->state().boxes[record::txtTitlos], QStringLiteral("Unsaved title"));
+    QCOMPARE(w_->state().boxes[record::txtSp], QString());
+    QCOMPARE(w_->state().boxes[record::txtAlloi], QString());
+    QCOMPARE(w_->state().boxes[record::txtTitlos], QStringLiteral("Unsaved title"));
 }
 
 void FrmPanelsTest::closingTheOpenListChoosesNothing_data() {
@@ -321,7 +303,7 @@ void FrmPanelsTest::closingTheOpenListChoosesNothing() {
     press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(!conductors->view()->isVisible());
     child("txtEpo")->setFocus();
-    QCOMPARE(state_->state().boxes[record::txtAlloi], QString());
+    QCOMPARE(w_->state().boxes[record::txtAlloi], QString());
     QCOMPARE(dir_->recordBytes(1), record);
 }
 

@@ -15,6 +15,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -86,11 +87,10 @@ void fillFolder(const QString& prefix, const QString& tag, qint64 collectionByte
 
 }  // namespace
 
-class BackupTest : public QObject {
+class BackupTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void yesCopiesTheTenFilesAndRestarts();
     void yesBacksUpTheOpenCollectionOutsideTheProgramFolder();
@@ -123,20 +123,13 @@ private:
     // The window is as it was before the command: its file open, no restart asked.
     void verifyUntouched();
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
     QString openCollection_;  // Clasical.dat of the open collection
     QByteArray collectionBefore_;
 };
 
 void BackupTest::init() {
-    fakes_.reset();
-    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(3));
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
+    WindowTest::init();
+    load(3);
     QVERIFY(QDir().mkpath(keep()));
     // An edit that a backup must neither save nor copy.
     w_->typeInto(record::txtOno, QStringLiteral("typed, never saved"));
@@ -147,17 +140,10 @@ void BackupTest::init() {
 void BackupTest::openTheProgramFolder() {
     fillFolder(programFolder(), "installed");
     QVERIFY(QDir::setCurrent(programFolder()));  // the folder is given back by CollectionDir
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
+    loadWindow();
     w_->typeInto(record::txtOno, QStringLiteral("typed, never saved"));
     openCollection_ = programFolder() + "Clasical.dat";
     collectionBefore_ = contents(openCollection_);
-}
-
-void BackupTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
 }
 
 void BackupTest::expectChosen(const QString& sourceMarker, const QString& destinationMarker) {

@@ -7,6 +7,7 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -61,11 +62,10 @@ std::vector<QStringList> withIdentities(const QStringList& identities) {
 
 }  // namespace
 
-class MediaCountingTest : public QObject {
+class MediaCountingTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void countsRunsOfIdentities_data();
     void countsRunsOfIdentities();
     void entireCountProgress();
@@ -81,23 +81,11 @@ private:
     void expectStart(const QString& special);
     // Every status text the window went through, in order, without repeats.
     QStringList statuses_;
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
 
 void MediaCountingTest::init() {
     fakes_.reset();
     statuses_.clear();
-}
-
-void MediaCountingTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
 }
 
 void MediaCountingTest::load(const std::vector<QStringList>& records) {

@@ -9,6 +9,7 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Icon;
 using record::RecordWindow;
@@ -42,11 +43,9 @@ QStringList block(int n) {
 
 }  // namespace
 
-class PrintSelectionTest : public QObject {
+class PrintSelectionTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void toPrintSaysWhatWillBePrinted();
     void eightBlocksMakeASheet_data();
     void eightBlocksMakeASheet();
@@ -58,34 +57,11 @@ private slots:
     void theHeadTakesOnlyItsSeparatorsFromTheLocale();
 
 private:
-    void load(int records);
     void select(int n) {
         QVERIFY(w_->showRecord(n));
         print::cmdPrint(*w_);
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void PrintSelectionTest::init() {
-    fakes_.reset();
-    session_ = {};
-}
-
-void PrintSelectionTest::cleanup() {
-    fakes_.dialogs.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void PrintSelectionTest::load(int records) {
-    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(records));
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void PrintSelectionTest::toPrintSaysWhatWillBePrinted() {
     load(20);

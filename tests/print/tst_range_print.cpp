@@ -10,6 +10,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/pdf_pages.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -53,11 +54,9 @@ QStringList pageHead() {
 
 }  // namespace
 
-class RangePrintTest : public QObject {
+class RangePrintTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void sixRecordsFillOneSheet();
     void aSeventhStartsASecondSheet();
     void firstEqualToLastPrintsOneRecord();
@@ -74,33 +73,10 @@ private slots:
     void rendersToPdf();
 
 private:
-    void load(int records);
     void expectRange(const QString& firstLine, const QString& what, const QString& first,
                      const QString& last);
     void expectCompleted(const QString& first, const QString& last);
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void RangePrintTest::init() {
-    fakes_.reset();
-}
-
-void RangePrintTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void RangePrintTest::load(int records) {
-    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(records));
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void RangePrintTest::expectRange(const QString& firstLine, const QString& what,
                                  const QString& first, const QString& last) {

@@ -14,6 +14,7 @@
 #include "quick_find/frm_quick_find.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/shown_window_test.h"
 
 using main_window::FrmIstoriki;
 using quick_find::FrmQuickFind;
@@ -33,11 +34,10 @@ FrmQuickFind* quickFindOf(QWidget* mainWindow) {
 
 }  // namespace
 
-class FrmQuickFindTest : public QObject {
+class FrmQuickFindTest : public testing::ShownWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void ctrlKOpensItAndTypingFillsTheList();
     void theMenuEntryOpensIt();
     void downAndEnterShowTheHit();
@@ -45,30 +45,12 @@ private slots:
 
 private:
     FrmQuickFind* typeInto(const QString& text);
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<record::RecordWindow> state_;
-    std::unique_ptr<FrmIstoriki> window_;
 };
 
 void FrmQuickFindTest::init() {
-    fakes_.reset();
-    dir_ = std::make_unique<CollectionDir>(kRecords);
-    state_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
-    QVERIFY(state_->Form_Load());
-    window_ = std::make_unique<FrmIstoriki>(*state_);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void FrmQuickFindTest::cleanup() {
-    fakes_.dialogs.verifyDone();
-    window_.reset();
-    state_.reset();
-    dir_.reset();
+    ShownWindowTest::init();
+    load(kRecords);
+    showWindow();
 }
 
 FrmQuickFind* FrmQuickFindTest::typeInto(const QString& text) {
@@ -107,14 +89,14 @@ void FrmQuickFindTest::theMenuEntryOpensIt() {
 }
 
 void FrmQuickFindTest::downAndEnterShowTheHit() {
-    state_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
+    w_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
     FrmQuickFind* find = typeInto(QStringLiteral("mozart"));
     QVERIFY(find);
     auto* box = find->findChild<QLineEdit*>(QStringLiteral("quickFindText"));
     QTRY_VERIFY(!find->state().searching());
     QTest::keyClick(box, Qt::Key_Down);
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(state_->state().current, 3);
+    QCOMPARE(w_->state().current, 3);
     QCOMPARE(window_->findChild<QLineEdit*>(QStringLiteral("txtOno"))->text(),
              QStringLiteral("Leopold Mozart"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Composer)),
@@ -122,12 +104,12 @@ void FrmQuickFindTest::downAndEnterShowTheHit() {
     QVERIFY(find->isVisible());  // open for the next pick
     QTest::keyClick(box, Qt::Key_Up);
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(state_->state().current, 2);
+    QCOMPARE(w_->state().current, 2);
 }
 
 void FrmQuickFindTest::itClosesWhenTheMainWindowUnloads() {
     window_.reset();
-    state_.reset();
+    w_.reset();
     testing::ScriptedDialogs dialogs;
     testing::RecordingHelpViewer help;
     testing::RecordingLauncher processes;

@@ -11,6 +11,7 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using quick_find::HitModel;
 using quick_find::QuickFind;
@@ -35,7 +36,7 @@ std::vector<std::int32_t> hitsOf(QuickFind& find) {
 
 }  // namespace
 
-class QuickFindTest : public QObject {
+class QuickFindTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
@@ -53,33 +54,23 @@ private:
     void load(const std::vector<QStringList>& records);
     void search(const QString& text);
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    record::Session session_;
-    std::unique_ptr<record::RecordWindow> window_;
     std::unique_ptr<QuickFind> find_;
 };
 
 void QuickFindTest::init() {
-    fakes_.reset();
+    WindowTest::init();
     load(kRecords);
 }
 
 void QuickFindTest::cleanup() {
-    fakes_.dialogs.verifyDone();
     find_.reset();
-    window_.reset();
-    dir_.reset();
+    WindowTest::cleanup();
 }
 
 void QuickFindTest::load(const std::vector<QStringList>& records) {
     find_.reset();
-    window_.reset();
-    dir_.reset();  // the current directory it set goes back first
-    dir_ = std::make_unique<CollectionDir>(records);
-    window_ = std::make_unique<record::RecordWindow>(session_, fakes_.services());
-    QVERIFY(window_->Form_Load());
-    find_ = std::make_unique<QuickFind>(*window_);
+    WindowTest::load(records);
+    find_ = std::make_unique<QuickFind>(*w_);
 }
 
 void QuickFindTest::search(const QString& text) {
@@ -151,11 +142,11 @@ void QuickFindTest::aCollectionThatCannotBeReadSaysWhy() {
 }
 
 void QuickFindTest::goingToAHitSavesTheRecordLeft() {
-    window_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
+    w_->typeInto(record::txtOno, QStringLiteral("Edited Bach"));
     search(QStringLiteral("mozart"));
     QVERIFY(find_->goToHit(1));
-    QCOMPARE(window_->state().current, 3);
-    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Leopold Mozart"));
+    QCOMPARE(w_->state().current, 3);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Leopold Mozart"));
     QCOMPARE(store::trimBlanks(dir_->field(1, store::Field::Composer)),
              QStringLiteral("Edited Bach"));
     // The saved text is what the next keystroke finds and shows.
@@ -167,7 +158,7 @@ void QuickFindTest::goingToAHitSavesTheRecordLeft() {
 void QuickFindTest::aSaveThatFailsStaysWhereItIs() {
     if (!QFile::exists("/dev/full")) QSKIP("no /dev/full here");
     search(QStringLiteral("mozart"));
-    window_->typeInto(record::txtOno, QStringLiteral("Typed"));
+    w_->typeInto(record::txtOno, QStringLiteral("Typed"));
     QFile::remove(dir_->path("Clasical.dat"));
     QVERIFY(QFile::link("/dev/full", dir_->path("Clasical.dat")));
     fakes_.dialogs.expectMessage(QStringLiteral("Sonvella 4.0"),
@@ -176,8 +167,8 @@ void QuickFindTest::aSaveThatFailsStaysWhereItIs() {
                                      " has been replaced by another file",
                                  platform::Icon::Exclamation);
     QVERIFY(!find_->goToHit(0));
-    QCOMPARE(window_->state().current, 1);
-    QCOMPARE(window_->state().boxes[record::txtOno], QStringLiteral("Typed"));
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(w_->state().boxes[record::txtOno], QStringLiteral("Typed"));
 }
 
 QTEST_GUILESS_MAIN(QuickFindTest)

@@ -10,6 +10,7 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Icon;
 using record::RecordWindow;
@@ -27,11 +28,9 @@ QImage picture(int width, int height, QColor colour) {
 
 }  // namespace
 
-class CoversTest : public QObject {
+class CoversTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void iconFollowsTheIdentity_data();
     void iconFollowsTheIdentity();
     void showingARecordLoadsItsIcon();
@@ -51,7 +50,6 @@ private slots:
     void thePanelPicturesShowTheSplash();
 
 private:
-    void load(const std::vector<QStringList>& records);
     void saveCover(const QString& name, const QImage& image) const {
         QVERIFY(QDir().mkpath(dir_->path("Sonvella400/Covers")));
         QVERIFY(image.save(dir_->path("Sonvella400/Covers/" + name), "JPG"));
@@ -64,29 +62,7 @@ private:
             kTitle, "CD,DVD,LP or Tape Cover Image:\n" + coverPath(name) + "\nwas not found.",
             Icon::Exclamation);
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void CoversTest::init() {
-    fakes_.reset();
-}
-
-void CoversTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void CoversTest::load(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void CoversTest::iconFollowsTheIdentity_data() {
     QTest::addColumn<QString>("identity");

@@ -7,6 +7,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -27,11 +28,10 @@ QString padded(const QString& text, int width) {
 
 }  // namespace
 
-class EditingTest : public QObject {
+class EditingTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void saveKeepsBlanksUntilShownAgain();
     void saveConfirmsWithTheNumber();
     void aFullWidthFieldIsStoredWhole();
@@ -52,24 +52,13 @@ private slots:
 private:
     void load(const std::vector<QStringList>& records);
 
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
     int focused_ = -1;
 };
 
 void EditingTest::init() {
     dialogs_ = {};
     focused_ = -1;
-}
-
-void EditingTest::cleanup() {
-    dialogs_.verifyDone();  // fails the test itself; the rest must still be torn down
-    w_.reset();
-    dir_.reset();
 }
 
 void EditingTest::load(const std::vector<QStringList>& records) {

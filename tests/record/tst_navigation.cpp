@@ -6,6 +6,7 @@
 #include "record/record_window.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Icon;
 using record::RecordWindow;
@@ -20,11 +21,9 @@ const QString kFindPrompt = QStringLiteral("Find Sonvella Number:");
 
 }  // namespace
 
-class NavigationTest : public QObject {
+class NavigationTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void nextAndPreviousSaveTheRecordLeft();
     void theEndsBeepAndSaveNothing_data();
     void theEndsBeepAndSaveNothing();
@@ -39,31 +38,8 @@ private slots:
     void goingToARecordWhileACommandRunsMovesNothing();
 
 private:
-    void load(int records);
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
     testing::RecordingShell& shell_ = fakes_.shell;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void NavigationTest::init() {
-    dialogs_ = {};
-}
-
-void NavigationTest::cleanup() {
-    dialogs_.verifyDone();  // fails the test itself; the rest must still be torn down
-    w_.reset();
-    dir_.reset();
-}
-
-void NavigationTest::load(int records) {
-    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(records));
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void NavigationTest::nextAndPreviousSaveTheRecordLeft() {
     load(5);

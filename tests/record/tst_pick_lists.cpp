@@ -8,6 +8,7 @@
 #include "store/name_list.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Icon;
 using record::RecordWindow;
@@ -21,11 +22,9 @@ enum List { Composers, Conductors, Titles, Orchestras, SoloistsAK, SoloistsLZ, V
 
 }  // namespace
 
-class PickListsTest : public QObject {
+class PickListsTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void expandTwiceShrinksAgain();
     void choosingANameFillsItsField_data();
     void choosingANameFillsItsField();
@@ -38,23 +37,7 @@ private slots:
 
 private:
     void load(const QStringList& record);
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void PickListsTest::init() {
-    fakes_.reset();
-}
-
-void PickListsTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
 
 void PickListsTest::load(const QStringList& record) {
     dir_ = std::make_unique<CollectionDir>(std::vector<QStringList>{{"No0001 CD"}, record});

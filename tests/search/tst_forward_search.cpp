@@ -8,6 +8,7 @@
 #include "store/codepage.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -29,11 +30,9 @@ const search::SearchCommand& command(const char* menuEntry) {
 
 }  // namespace
 
-class ForwardSearchTest : public QObject {
+class ForwardSearchTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void startsAtOneWhateverIsShown();
     void aHitInTheLastRecordEndsAtOnce();
     void nothingFoundShowsTheOldRecordAgain();
@@ -47,7 +46,6 @@ private slots:
     void aTextTheCodePageCannotHoldMatchesNothing();
 
 private:
-    void load(const std::vector<QStringList>& records);
     void expectComposerSearch(const QString& text) {
         dialogs_.expectInput("Sonvella 4.0: Find Composer", "Find Composer:", text);
     }
@@ -56,30 +54,7 @@ private:
                                QStringLiteral("Do you Wish to Print Opus Number  %1 ;").arg(n),
                                Icon::Question, Buttons::YesNoCancel, answer);
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void ForwardSearchTest::init() {
-    fakes_.reset();
-    session_ = {};
-}
-
-void ForwardSearchTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void ForwardSearchTest::load(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void ForwardSearchTest::startsAtOneWhateverIsShown() {
     load(testing::numberedRecords(9));

@@ -6,6 +6,7 @@
 #include "search/search_commands.h"
 #include "support/collection_dir.h"
 #include "support/fakes.h"
+#include "support/window_test.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -26,11 +27,9 @@ const search::SearchCommand& command(const QString& menuEntry) {
 
 }  // namespace
 
-class SearchCommandsTest : public QObject {
+class SearchCommandsTest : public testing::WindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void everyCommandAsksAndReports_data();
     void everyCommandAsksAndReports();
     void anEmptyTextIsWarnedAboutAfterEveryBox_data();
@@ -41,32 +40,7 @@ private slots:
     void aRecordWithTheTextTwiceStopsOnce();
     void typedTextsStayAsTyped();
     void everyRowAsksForWhatItsShapeLooksFor();
-
-private:
-    void load(const std::vector<QStringList>& records);
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    record::Session session_;
-    std::unique_ptr<RecordWindow> w_;
 };
-
-void SearchCommandsTest::init() {
-    fakes_.reset();
-}
-
-void SearchCommandsTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void SearchCommandsTest::load(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<RecordWindow>(session_, fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void SearchCommandsTest::everyCommandAsksAndReports_data() {
     QTest::addColumn<QString>("entry");
