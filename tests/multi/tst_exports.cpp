@@ -10,6 +10,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/multi_test.h"
 
 using multi::MultiWindow;
 using platform::Answer;
@@ -28,11 +29,9 @@ const QByteArray kRule = "   " + QByteArray(79, '_');
 
 }  // namespace
 
-class ExportsTest : public QObject {
+class ExportsTest : public testing::MultiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void cancelAtTheQuestionWritesNothing();
     void theWholeCollectionByComposer();
     void theWholeCollectionByIdentity();
@@ -45,7 +44,6 @@ private slots:
     void aFullDiskKeepsTheEarlierExport();
 
 private:
-    void load(const std::vector<QStringList>& records);
     void expectComposerExport(Answer answer, const QString& filter = {}) {
         dialogs_.expectMessage(kComposerTitle,
                                "Shall I Export Collection by Composer in Files\n'Collection.doc' "
@@ -63,28 +61,7 @@ private:
     QByteArray file(const char* name) const {
         return dir_->bytes(QStringLiteral("Sonvella400/") + name);
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    std::unique_ptr<MultiWindow> w_;
 };
-
-void ExportsTest::init() {
-    fakes_.reset();
-}
-
-void ExportsTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void ExportsTest::load(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<MultiWindow>(fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void ExportsTest::cancelAtTheQuestionWritesNothing() {
     load(testing::numberedRecords(3));

@@ -12,6 +12,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/menu_entries.h"
+#include "support/multi_test.h"
 #include "support/shown_text.h"
 #include "ui/twips.h"
 
@@ -21,7 +22,7 @@ using testing::CollectionDir;
 
 namespace {}  // namespace
 
-class FrmMultiTest : public QObject {
+class FrmMultiTest : public testing::MultiTest {
     Q_OBJECT
 private slots:
     void init();
@@ -34,28 +35,21 @@ private slots:
     void theStatusShowsItsTextAsItStands();
 
 private:
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    std::unique_ptr<MultiWindow> state_;
     std::unique_ptr<FrmMulti> window_;
 };
 
 void FrmMultiTest::init() {
-    fakes_.reset();
-    dir_ = std::make_unique<CollectionDir>(testing::numberedRecords(10));
-    state_ = std::make_unique<MultiWindow>(fakes_.services());
-    QVERIFY(state_->Form_Load());
-    window_ = std::make_unique<FrmMulti>(*state_);
+    MultiTest::init();
+    load(testing::numberedRecords(10));
+    window_ = std::make_unique<FrmMulti>(*w_);
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
 void FrmMultiTest::cleanup() {
-    fakes_.dialogs.verifyDone();
     window_.reset();
-    state_.reset();
-    dir_.reset();
+    MultiTest::cleanup();
 }
 
 void FrmMultiTest::menusHoldEveryEntry_data() {
@@ -115,7 +109,7 @@ void FrmMultiTest::altXAndOnlyAltXEnds() {
     QCOMPARE(fakes_.shell.ended, 0);
     QTest::keyClick(window_.get(), Qt::Key_X, Qt::AltModifier);
     QCOMPARE(fakes_.shell.ended, 1);
-    QVERIFY(!state_->file().isOpen());
+    QVERIFY(!w_->file().isOpen());
 }
 
 void FrmMultiTest::theKeysRunTheSearches() {
@@ -146,9 +140,9 @@ void FrmMultiTest::theKeysRunTheSearches() {
 }
 
 void FrmMultiTest::theStatusShowsItsTextAsItStands() {
-    state_->status = QStringLiteral("Search Results for <b>Bach</b>");
-    state_->notify();
-    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), state_->status);
+    w_->status = QStringLiteral("Search Results for <b>Bach</b>");
+    w_->notify();
+    QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), w_->status);
 }
 
 QTEST_MAIN(FrmMultiTest)

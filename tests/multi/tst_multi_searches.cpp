@@ -12,6 +12,7 @@
 #include "support/collection_dir.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/multi_test.h"
 
 using multi::MultiWindow;
 using platform::Answer;
@@ -56,12 +57,10 @@ const QByteArray kEmptyShort = QByteArray(9, ' ');
 
 }  // namespace
 
-class MultiSearchesTest : public QObject {
+class MultiSearchesTest : public testing::MultiTest {
     Q_OBJECT
 private slots:
     void everyRowAsksForWhatItsShapeLooksFor();
-    void init();
-    void cleanup();
     void noHitLeavesEmptyFiles_data();
     void noHitLeavesEmptyFiles();
     void everySearchAsksAndReports_data();
@@ -83,7 +82,6 @@ private slots:
     void aPageCutShortByAFullDiskIsTakenBack();
 
 private:
-    void load(const std::vector<QStringList>& records);
     void expectBoxes(const QString& entry, const QStringList& texts) {
         const multi::MultiSearch& s = searchFor(entry);
         for (qsizetype i = 0; i < qsizetype(s.boxes.size()); ++i) {
@@ -109,28 +107,7 @@ private:
             .arg(n)
             .arg(dir_->path("Sonvella400/MySearch.doc"));
     }
-
-    std::unique_ptr<CollectionDir> dir_;
-    testing::Fakes fakes_;
-    testing::ScriptedDialogs& dialogs_ = fakes_.dialogs;
-    std::unique_ptr<MultiWindow> w_;
 };
-
-void MultiSearchesTest::init() {
-    fakes_.reset();
-}
-
-void MultiSearchesTest::cleanup() {
-    dialogs_.verifyDone();
-    w_.reset();
-    dir_.reset();
-}
-
-void MultiSearchesTest::load(const std::vector<QStringList>& records) {
-    dir_ = std::make_unique<CollectionDir>(records);
-    w_ = std::make_unique<MultiWindow>(fakes_.services());
-    QVERIFY(w_->Form_Load());
-}
 
 void MultiSearchesTest::noHitLeavesEmptyFiles_data() {
     QTest::addColumn<QString>("entry");

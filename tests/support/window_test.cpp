@@ -5,14 +5,13 @@
 namespace testing {
 
 void WindowTest::init() {
-    fakes_.reset();
+    FolderTest::init();
     session_ = {};
 }
 
 void WindowTest::cleanup() {
-    dialogs_.verifyDone();  // fails the test itself; the rest must still be torn down
     w_.reset();
-    dir_.reset();  // the current directory it set goes back
+    FolderTest::cleanup();
 }
 
 void WindowTest::load(const std::vector<QStringList>& records) {

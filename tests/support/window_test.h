@@ -1,26 +1,22 @@
 #pragma once
-// What most tests of the main window's commands start from: a collection in a temporary folder
-// (also the current directory and $HOME), the scripted platform, and the main window loaded on
-// it. A test class derives from it instead of QObject; QtTest runs its init() and cleanup()
-// around every test function, and a class with more to do declares its own and calls these.
+// The main window loaded on the test's collection, with the scripted platform: what most tests of
+// its commands start from (see FolderTest).
 
-#include <QObject>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
 #include "record/record_window.h"
-#include "support/collection_dir.h"
-#include "support/fakes.h"
+#include "support/folder_test.h"
 
 namespace testing {
 
-class WindowTest : public QObject {
+class WindowTest : public FolderTest {
     Q_OBJECT
 protected slots:
     // Fresh fakes and session.
     void init();
-    // Every scripted box must have been shown; then the window and the folder go.
+    // The window goes before the folder.
     void cleanup();
 
 protected:
@@ -31,9 +27,6 @@ protected:
     // The main window on the collection dir_ holds.
     void loadWindow();
 
-    std::unique_ptr<CollectionDir> dir_;
-    Fakes fakes_;
-    ScriptedDialogs& dialogs_ = fakes_.dialogs;
     record::Session session_;
     std::unique_ptr<record::RecordWindow> w_;
 };
