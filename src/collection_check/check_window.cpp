@@ -117,7 +117,7 @@ bool CheckWindow::goToFinding(int row) {
         window_.dialogs().beep();
         return false;
     }
-    return window_.goToRecord(finding.opusNumbers.front());
+    return window_.goToRecord(finding.opusNumbers.front(), QStringLiteral("Collection Check..."));
 }
 
 QList<int> CheckWindow::listsFor(int row) const {
@@ -140,6 +140,7 @@ void CheckWindow::addToList(int row, int list) {
     if (!listsFor(row).contains(list)) return;
     const QString name = model_.finding(row).name;
     const int before = window_.pickPanel().state().listsVersion;
+    record::RecordWindow::CommandName command(window_, QStringLiteral("Add to list"));
     window_.pickPanel().addToPickList(list, name);
     if (window_.pickPanel().state().listsVersion != before) model_.removeFinding(row);
     notify();

@@ -233,6 +233,7 @@ void CsvImport::setCutLong(bool cut) {
 bool CsvImport::importRows(Progress& progress) {
     if (!canImport()) return false;
     // As moving by F2 does: the record shown is saved first, and nothing happens when it cannot be.
+    record::RecordWindow::CommandName command(window_, QStringLiteral("Import from CSV..."));
     if (!window_.SaveCR()) return false;
     platform::Dialogs& dialogs = window_.dialogs();
     const std::int64_t expected = analysis_->imported;

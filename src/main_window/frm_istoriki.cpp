@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 
+#include "change_history/frm_change_history.h"
 #include "collection_check/frm_collection_check.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/istoriki_layout.h"
@@ -81,6 +82,7 @@ FrmIstoriki::~FrmIstoriki() {
     delete frmBackImage_;
     delete quickFind_;
     delete collectionCheck_.data();
+    delete changeHistory_.data();
 }
 
 void FrmIstoriki::showCollectionCheck() {
@@ -95,6 +97,15 @@ void FrmIstoriki::showCollectionCheck() {
 
 void FrmIstoriki::closeCollectionCheck() {
     delete collectionCheck_.data();
+}
+
+void FrmIstoriki::showChangeHistory() {
+    if (!changeHistory_) changeHistory_ = new change_history::FrmChangeHistory(window_);
+    changeHistory_->bringForward();
+}
+
+void FrmIstoriki::closeChangeHistory() {
+    delete changeHistory_.data();
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {

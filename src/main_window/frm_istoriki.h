@@ -25,6 +25,10 @@ namespace collection_check {
 class FrmCollectionCheck;
 }
 
+namespace change_history {
+class FrmChangeHistory;
+}
+
 namespace main_window {
 
 class FrmCoverImage;
@@ -50,6 +54,10 @@ public:
     // with the main window: it shows records through it).
     void showCollectionCheck();
     void closeCollectionCheck();
+    // The Change History window (Edit menu, Ctrl+Alt+H): opened or brought forward; closed with
+    // this window's unloading.
+    void showChangeHistory();
+    void closeChangeHistory();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +91,7 @@ private:
     FrmCoverImage* frmBackImage_ = nullptr;
     quick_find::FrmQuickFind* quickFind_ = nullptr;
     QPointer<collection_check::FrmCollectionCheck> collectionCheck_;
+    QPointer<change_history::FrmChangeHistory> changeHistory_;
     // The state into the controls, panel by panel.
     void copyState();
     void copyRecordArea(const record::RecordState& state);

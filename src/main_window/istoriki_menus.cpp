@@ -52,6 +52,8 @@ void FrmIstoriki::buildMenus() {
         {"mnuEdit", "mnuSave", QStringLiteral("&Save Opus No"), K(Qt::Key_F3), nullptr, [&w] { w.cmdCorrect(); }},
         {"mnuEdit", "mnuPaste", QStringLiteral("&Paste Opus No"), K(Qt::SHIFT | Qt::Key_F12), nullptr, [&w] { w.mnuPaste(); }},
         {"mnuEdit", "mnuDelete", QStringLiteral("Delete Opus No"), K(Qt::SHIFT | Qt::Key_Delete), "mnuSepEdit", [&w] { w.mnuDelete(); }},
+        {"mnuEdit", "mnuUndoLastChange", QStringLiteral("&Undo Last Change"), K(Qt::CTRL | Qt::ALT | Qt::Key_Z), "mnuSepEditHistory", [&w] { w.undoLastChange(); }},
+        {"mnuEdit", "mnuChangeHistory", QStringLiteral("Change &History..."), K(Qt::CTRL | Qt::ALT | Qt::Key_H), nullptr, [this] { showChangeHistory(); }},
         {"mnuSearch", "mnuCodeNo", QStringLiteral("Op&us No"), K(Qt::Key_F4), nullptr, [&w] { w.cmdFindcode(); }},
     };
     // clang-format on

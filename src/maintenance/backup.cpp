@@ -6,8 +6,10 @@
 #include <optional>
 #include <vector>
 
+#include "history/journal.h"
 #include "maintenance/backup_copy.h"
 #include "maintenance/backup_marker.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/program_directory.h"
 #include "platform/shell.h"
@@ -163,8 +165,15 @@ void mnuBackUp(RecordWindow& window) {
 
     // The collection file is copied closed, so that no write of this program lands in the middle
     // of the copy. The record shown is not saved first: the backup holds what is on disk.
+    const QString openCollection = QFileInfo(window.file().path()).absoluteFilePath();
+    const bool restoring = samePath(copies.back().to, openCollection);
     window.file().close();
     const CopyOutcome outcome = copyReplacing(copies.back().from, copies.back().to);
+    if (outcome == CopyOutcome::Copied && restoring) {
+        // A backup copied over the open collection: no change before it can be undone.
+        history::Journal::appendBarrier(openCollection, QStringLiteral("Restored by BackUp"),
+                                        window.services().clock.now());
+    }
     if (outcome == CopyOutcome::Copied) {
         dialogs.show(kTitle,
                      QStringLiteral("Your classical music collection files have been copied to "

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "history/journal.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/process_launcher.h"
 #include "platform/shell.h"
@@ -23,10 +25,13 @@ struct SortCommand {
     const char* title;
     const char* tool;  // a bare name; the launcher finds it
     std::int16_t sortState;
+    const char* barrier;  // what the change history says of it
 };
 
-constexpr SortCommand kByComposer = {"Sonvella 4.0 - Sorting by Composer", "Varnel", 2};
-constexpr SortCommand kByIdentity = {"Sonvella 4.0 - Sorting by Identity", "Tormin", 1};
+constexpr SortCommand kByComposer = {"Sonvella 4.0 - Sorting by Composer", "Varnel", 2,
+                                     "Re-Sorted by Composer"};
+constexpr SortCommand kByIdentity = {"Sonvella 4.0 - Sorting by Identity", "Tormin", 1,
+                                     "Re-Sorted by Identity"};
 
 const QString kNotSorted = QStringLiteral(
     "Your Collection has not been sorted. Sonvella will now restart on it unchanged.");
@@ -37,9 +42,12 @@ struct Restart {
     platform::Dialogs& dialogs;
     platform::Shell& shell;
     record::Session& session;
+    platform::Clock& clock;
     QString title;
     QString program;
     std::int16_t sortState;
+    QString collectionPath;
+    QString barrier;
 
     void operator()(const ProgramEnd& end) const {
         if (!end.succeeded()) {
@@ -54,6 +62,8 @@ struct Restart {
                              QStringLiteral(" failed:\n") + why + QLatin1Char('\n') + kNotSorted,
                          Icon::Exclamation);
         }
+        // The records have new Opus Numbers: no change before the sort can be undone.
+        if (end.succeeded()) history::Journal::appendBarrier(collectionPath, barrier, clock.now());
         shell.showSplash();
         // Set after the splash window is shown and before it loads the main window, which shows
         // it; a collection the tool did not sort keeps the state it had.
@@ -92,7 +102,8 @@ void sortCollection(RecordWindow& window, const SortCommand& command) {
     if (answer != platform::Answer::Ok) return;
 
     // The tool works on Clasical.dat where the window found it, the current directory.
-    const QString folder = QFileInfo(window.file().path()).absolutePath();
+    const QString collectionPath = QFileInfo(window.file().path()).absoluteFilePath();
+    const QString folder = QFileInfo(collectionPath).absolutePath();
     platform::Shell& shell = window.services().shell;
     platform::ProcessLauncher& processes = window.services().processes;
     record::Session& session = window.session();
@@ -116,8 +127,9 @@ void sortCollection(RecordWindow& window, const SortCommand& command) {
         shell.showSplash();  // sorted or not, the program must not be left without a main window
         return;
     }
-    auto run = std::make_shared<ToolRun>(
-        Restart{dialogs, shell, session, title, program, command.sortState});
+    auto run = std::make_shared<ToolRun>(Restart{dialogs, shell, session, window.services().clock,
+                                                 title, program, command.sortState, collectionPath,
+                                                 QString::fromLatin1(command.barrier)});
     QString error;
     if (!processes.runInConsole(
             program, {}, folder, [run](const ProgramEnd& end) { run->ended(end); }, &error)) {

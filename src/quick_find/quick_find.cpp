@@ -90,7 +90,7 @@ void QuickFind::stop() {
 
 bool QuickFind::goToHit(int row) {
     if (row < 0 || row >= hits_.rowCount()) return false;
-    return window_.goToRecord(hits_.opusNumber(row));
+    return window_.goToRecord(hits_.opusNumber(row), QStringLiteral("Quick Find..."));
 }
 
 }  // namespace quick_find

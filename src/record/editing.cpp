@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "common/texts.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "record/record_window.h"
 #include "store/import_marker.h"
@@ -19,6 +20,7 @@ using platform::Buttons;
 using platform::Icon;
 
 void RecordWindow::cmdCorrect() {
+    CommandName name(*this, QStringLiteral("Save Opus No"));
     if (!SaveCR()) return;
     dialogs_.show(
         common::kTitle,
@@ -27,6 +29,7 @@ void RecordWindow::cmdCorrect() {
 }
 
 void RecordWindow::cmdNew() {
+    CommandName name(*this, QStringLiteral("New Opus No"));
     if (!SaveCR()) return;
     if (state_.N == std::numeric_limits<std::int32_t>::max()) {
         reportFailure(
@@ -35,7 +38,7 @@ void RecordWindow::cmdNew() {
         return;
     }
     try {
-        file_.write(state_.N + 1, store::OpusRecord::withIdentity(store::kNewIdentity));
+        writeRecord(state_.N + 1, store::OpusRecord::withIdentity(store::kNewIdentity));
     } catch (const store::StoreError& e) {
         reportFailure(QStringLiteral("could not be saved"), state_.N + 1, e.message());
         return;
@@ -60,9 +63,38 @@ std::pair<std::int32_t, std::int32_t> RecordWindow::appendRecords(
     // record too short to count) is no record, and a cut back to before it loses none.
     const std::int64_t start = std::int64_t(first - 1) * store::kRecordLength;
     const std::int64_t oldLength = std::min(file_.fileLength(), start);
-    store::writeImportMarker(file_.path(), oldLength, start + count * store::kRecordLength);
-    const auto unmark = qScopeGuard([this] { store::removeImportMarker(file_.path()); });
-    const std::int32_t written = file_.writeRecords(first, source);
+    std::int32_t written = 0;
+    if (journal_.isOn()) {
+        // One change for the whole import; the history takes it back if the program is stopped
+        // before it is done.
+        history::Entry change;
+        change.kind = history::Kind::Append;
+        change.command = command_;
+        change.time = services_.clock.now();
+        change.opus = first;
+        change.file = file_.state();
+        change.oldLength = oldLength;
+        change.newLength = start + count * store::kRecordLength;
+        change.records = std::int32_t(count);
+        journal_.record(
+            change,
+            [&] {
+                std::uint64_t sum = 0;
+                written = file_.writeRecords(first, [&](char* buffer, std::int32_t room) {
+                    const std::int32_t got = source(buffer, room);
+                    sum = history::recordsChecksum(
+                        QByteArrayView(buffer, qsizetype(got) * store::kRecordLength), sum);
+                    return got;
+                });
+                return sum;
+            },
+            [&] { return file_.state(); });
+    } else {
+        // Without a history the import marker stands beside the collection while it writes.
+        store::writeImportMarker(file_.path(), oldLength, start + count * store::kRecordLength);
+        const auto unmark = qScopeGuard([this] { store::removeImportMarker(file_.path()); });
+        written = file_.writeRecords(first, source);
+    }
     if (written == 0) return {0, 0};
     state_.N = first - 1 + written;  // first + written may pass the largest Opus Number by one
     showRecord(first);
@@ -75,8 +107,9 @@ void RecordWindow::mnuDelete() {
                                            numberText(state_.current) + QStringLiteral(" ;"),
                                        Icon::Question, Buttons::YesNo, 1);
     if (answer != Answer::Yes) return;
+    CommandName name(*this, QStringLiteral("Delete Opus No"));
     try {
-        file_.write(state_.current, store::OpusRecord::withIdentity(store::kDeletedIdentity));
+        writeRecord(state_.current, store::OpusRecord::withIdentity(store::kDeletedIdentity));
     } catch (const store::StoreError& e) {
         reportFailure(QStringLiteral("could not be deleted"), state_.current, e.message());
         return;
@@ -85,6 +118,7 @@ void RecordWindow::mnuDelete() {
 }
 
 void RecordWindow::mnuPaste() {
+    CommandName name(*this, QStringLiteral("Paste Opus No"));
     static const QStringList kZeros = {QStringLiteral("0"), QStringLiteral("00"),
                                        QStringLiteral("000"), QStringLiteral("0000"),
                                        QStringLiteral("00000")};

@@ -12,14 +12,17 @@ namespace record {
 using platform::Icon;
 
 void RecordWindow::CmdFirst() {
+    CommandName name(*this, QStringLiteral("First Opus"));
     if (SaveCR()) showRecord(1);
 }
 
 void RecordWindow::CmdLast() {
+    CommandName name(*this, QStringLiteral("Last Opus"));
     if (SaveCR()) showRecord(state_.N);
 }
 
 void RecordWindow::cmdNext() {
+    CommandName name(*this, QStringLiteral("Next Opus No"));
     if (state_.current == state_.N) {
         dialogs_.beep();
         dialogs_.show(common::kTitle, QStringLiteral("Last Opus Number Reached"),
@@ -31,6 +34,7 @@ void RecordWindow::cmdNext() {
 }
 
 void RecordWindow::cmdPrevious() {
+    CommandName name(*this, QStringLiteral("Previous Opus No"));
     if (state_.current == 1) {
         dialogs_.beep();
         dialogs_.show(common::kTitle, QStringLiteral("First Opus Number Reached"),
@@ -41,7 +45,8 @@ void RecordWindow::cmdPrevious() {
     coverPanel_.followRecord();  // the cover of the record now shown
 }
 
-bool RecordWindow::goToRecord(std::int32_t n) {
+bool RecordWindow::goToRecord(std::int32_t n, const QString& command) {
+    CommandName name(*this, command);
     if (state_.busy) {
         dialogs_.beep();
         return false;

@@ -44,6 +44,7 @@ void PickPanel::Command5() {
 
 void PickPanel::pickListChosen(int list, const QString& name) {
     const PickList& pick = kPickLists[list];
+    RecordWindow::CommandName commandName(window_, QString::fromLatin1(pick.initialText));
     const QString& before = window_.state().boxes[pick.target];
     const bool empty = before.isEmpty();  // a box of blanks is not empty
     if (pick.rule != PickRule::SetIfEmpty || empty) {
@@ -59,7 +60,7 @@ void PickPanel::pickListChosen(int list, const QString& name) {
             append ? window_.record().trimmed(field) + QLatin1String(pick.separator) + name : name);
         const std::int32_t current = window_.state().current;
         try {
-            window_.file().write(current, chosen);
+            window_.writeRecord(current, chosen);
         } catch (const store::StoreError& e) {
             window_.reportFailure(QStringLiteral("could not be saved"), current, e.message());
             return;
@@ -71,6 +72,7 @@ void PickPanel::pickListChosen(int list, const QString& name) {
 }
 
 void PickPanel::addToPickList(int list) {
+    RecordWindow::CommandName commandName(window_, QStringLiteral("Add"));
     const QString name = state_.pickTexts[list];  // a copy: the view may refresh the box meanwhile
     addToPickList(list, name);
 }
@@ -79,7 +81,7 @@ void PickPanel::addToPickList(int list, const QString& name) {
     const store::NameListInfo& info = store::kNameLists[list];
     platform::Dialogs& dialogs = window_.dialogs();
     try {
-        store::AppendNameToList(QString::fromLatin1(info.file), name);
+        window_.appendName(QString::fromLatin1(info.file), name);
     } catch (const store::StoreError& e) {
         dialogs.show(common::kTitle, e.message(), platform::Icon::Exclamation);
         return;

@@ -77,6 +77,7 @@ bool RecordWindow::Form_Load() {
         coverPanel_.atLoad();
 
         takeBackUnfinishedImport();
+        openHistory();
         file_.open();
         state_.N = file_.recordCount();
         state_.current = 1;
@@ -281,7 +282,7 @@ bool RecordWindow::SaveCR() {
     store::OpusRecord edited;
     for (store::Field f : store::kAllFields) edited.setText(f, state_.boxes[static_cast<int>(f)]);
     try {
-        file_.write(state_.current, edited);
+        writeRecord(state_.current, edited);
     } catch (const store::StoreError& e) {
         reportFailure(QStringLiteral("could not be saved"), state_.current, e.message());
         return false;
@@ -291,12 +292,14 @@ bool RecordWindow::SaveCR() {
 }
 
 void RecordWindow::cmdExit() {
+    CommandName name(*this, QStringLiteral("Exit"));
     if (!SaveCR()) return;  // keep running, so that what was typed is not lost
     file_.close();
     services_.shell.endProgram();
 }
 
 void RecordWindow::mnuEnd() {
+    CommandName name(*this, QStringLiteral("Exit"));
     if (!SaveCR()) return;
     file_.close();
     coverPanel_.closeCoverWindows();

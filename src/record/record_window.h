@@ -14,6 +14,7 @@
 
 #include "common/busy_scope.h"
 #include "common/numbered_text.h"
+#include "history/journal.h"
 #include "platform/services.h"
 #include "record/cover_panel.h"
 #include "record/icon_cache.h"
@@ -37,6 +38,21 @@ struct ViewHooks {
 class RecordWindow {
 public:
     RecordWindow(Session& session, platform::Services services);
+
+    // Names the command that runs now, as the menus call it ("Next Opus No"), for as long as it
+    // lives: the change history names each change by the command that made it.
+    class CommandName {
+    public:
+        CommandName(RecordWindow& window, QString name)
+            : window_(window), was_(std::exchange(window.command_, std::move(name))) {}
+        ~CommandName() { window_.command_ = std::move(was_); }
+        CommandName(const CommandName&) = delete;
+        CommandName& operator=(const CommandName&) = delete;
+
+    private:
+        RecordWindow& window_;
+        QString was_;
+    };
 
     // --- What the window shows -------------------------------------------------------------
     const RecordState& state() const { return state_; }
@@ -90,7 +106,17 @@ public:
     // Shows record n as moving by F2 does: the record shown is saved first, and when that save
     // fails (or n is no Opus Number of the collection) the window stays where it is. While a
     // command of the window runs its record must not change under it: a beep, and nothing moves.
-    bool goToRecord(std::int32_t n);
+    // `command`: the window or menu entry that asked (for the change history).
+    bool goToRecord(std::int32_t n, const QString& command);
+
+    // The change history (change_history.cpp).
+    // "Undo Last Change": saves the record shown as moving does, then takes back the newest change
+    // not yet undone (as a change of its own) and shows the record it changed.
+    void undoLastChange();
+    // "Restore This Version": after a question, writes back the record as it was before change
+    // `seq`, as a change of its own, and shows it. False when nothing was written.
+    bool restoreVersion(std::uint64_t seq);
+    const history::Journal& journal() const { return journal_; }
 
     void Picture_Click();  // Picture1 to Picture3: the splash window again
 
@@ -149,6 +175,18 @@ private:
     // Before the collection is opened: an import that a killed process left half done is taken
     // back, and the user told once.
     void takeBackUnfinishedImport();
+    // The change history is read and what a stopped program left half done finished or taken
+    // back, before the collection is opened; the user is told once.
+    void openHistory();
+    // Writes record n as `record` through the change history; nothing when the file holds it
+    // already (paging saves every record it leaves). Throws StoreError.
+    void writeRecord(std::int32_t n, const store::OpusRecord& record, std::uint64_t undoes = 0);
+    // Adds a line holding `name` to a list file through the change history. Throws StoreError.
+    void appendName(const QString& file, const QString& name);
+    // Takes back change `change` (Undo Last Change); false, after saying why, when it cannot be.
+    bool takeBack(const history::Entry& change);
+    bool takeBackAppend(const history::Entry& change);
+    bool takeBackListAppend(const history::Entry& change);
     void showCurrentRecord();  // ShowCR without its failure message: throws StoreError
     // showRecordBytes without the notice. With `boxesShowRecord` the boxes are known to show the
     // in-memory record, and the fields that stay as they were are not decoded again.
@@ -173,6 +211,8 @@ private:
     CoverPanel coverPanel_{*this};
     PickPanel pickPanel_{*this};
     ViewHooks view_;
+    QString command_ = QStringLiteral("Save Opus No");  // the command that runs (CommandName)
+    history::Journal journal_{file_.path()};
 };
 
 }  // namespace record

@@ -68,6 +68,25 @@ std::int64_t CollectionFile::fileLength() const {
     return QFileInfo(path_).size();
 }
 
+FileState CollectionFile::state() const {
+    return file_.isOpen() ? fileStateOf(file_.handle()) : fileStateOf(path_);
+}
+
+QByteArray CollectionFile::recordBytes(std::int32_t n) {
+    checkNumber(n);
+    QByteArray bytes(kRecordLength, ' ');
+    readAt(std::int64_t(n - 1) * kRecordLength, bytes.data(), kRecordLength);
+    return bytes;
+}
+
+void CollectionFile::truncate(std::int64_t length) {
+    checkStillTheFile();
+    if (!file_.resize(length)) {
+        throw StoreError(StoreError::Kind::WriteFailed,
+                         QStringLiteral("%1: %2").arg(shownPath(path_), file_.errorString()));
+    }
+}
+
 std::int32_t CollectionFile::recordCount() const {
     const std::int64_t n = roundedRecordCount(fileLength());
     if (n > std::numeric_limits<std::int32_t>::max()) {

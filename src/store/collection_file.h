@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "store/file_state.h"
 #include "store/opus_record.h"
 
 namespace store {
@@ -37,6 +38,14 @@ public:
 
     // The size of the file in bytes, taken by name.
     std::int64_t fileLength() const;
+    // The state of the file the handle holds (not yet open: of the file of its name).
+    FileState state() const;
+    // The 455 bytes of record n as they stand in the file, blank-padded beyond its end; for a
+    // comparison before a write. Throws StoreError.
+    QByteArray recordBytes(std::int32_t n);
+    // Cuts the file back to `length` bytes: the one way an append is taken back. Throws
+    // StoreError (WriteFailed).
+    void truncate(std::int64_t length);
     // The record count N: rounded records of the file, at least 1. Throws when N would not fit
     // into a 32-bit Opus Number.
     std::int32_t recordCount() const;

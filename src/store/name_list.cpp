@@ -74,10 +74,32 @@ void LoadNameList(const QString& file, QStringList& list) {
     list.append(parseNameList(bytes));
 }
 
-void AppendNameToList(const QString& file, const QString& name) {
+namespace {
+
+QByteArray lineOf(const QString& name) {
     QByteArray line = toDisk(name);
     if (name.contains(u',') && !name.contains(u'"')) line = '"' + line + '"';
-    line += "\r\n";
+    return line + "\r\n";
+}
+
+// Whether the file's last byte ends a line (an empty or missing file counts as ended).
+bool endsWithLineEnd(QFile& f) {
+    const qint64 size = f.size();
+    char last = '\n';
+    if (size > 0 && (!f.seek(size - 1) || f.read(&last, 1) != 1)) return true;
+    return last == '\n' || last == '\r';
+}
+
+}  // namespace
+
+QByteArray nameListLine(const QString& file, const QString& name) {
+    QFile f(file);
+    const bool ended = !common::openRegularFile(f, QIODevice::ReadOnly) || endsWithLineEnd(f);
+    return (ended ? QByteArray() : QByteArray("\r\n")) + lineOf(name);
+}
+
+void AppendNameToList(const QString& file, const QString& name) {
+    QByteArray line = lineOf(name);
 
     QFile f(file);
     const auto fail = [&file](const QString& reason) {
@@ -91,9 +113,7 @@ void AppendNameToList(const QString& file, const QString& name) {
     // A list edited by hand often lacks the line end of its last name: the new name starts a line
     // of its own rather than being glued onto that one.
     const qint64 before = f.size();
-    char last = '\n';
-    if (before > 0 && (!f.seek(before - 1) || f.read(&last, 1) != 1)) fail(f.errorString());
-    if (last != '\n' && last != '\r') line.prepend("\r\n");
+    if (!endsWithLineEnd(f)) line.prepend("\r\n");
     // A line cut short would glue onto the next name added, so the file gets back its length. A
     // write the disk cuts short returns what it wrote without an error; only the next one tells
     // why (a full disk, a file-size limit).

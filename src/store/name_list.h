@@ -37,6 +37,10 @@ QStringList parseNameList(QByteArrayView bytes);
 // Empty for a file of no bytes, Unreadable when it cannot be read.
 void LoadNameList(const QString& file, QStringList& list);
 
+// The bytes AppendNameToList would add to the file now: the name (quoted when it holds a comma
+// and no double quote) and CR LF, after a CR LF when the file's last line has no line end.
+QByteArray nameListLine(const QString& file, const QString& name);
+
 // Adds a line holding the name at the end of the file (created when missing). A name holding a
 // comma and no double quote is written between double quotes, so that it reads back as one name.
 // An append that cannot be completed leaves the file as it was. Throws StoreError (WriteFailed).

@@ -318,6 +318,11 @@ void ManualTest::theManualExplains_data() {
         "is read-only: it was not replaced.",
         "Backup.txt already exists. Do you want to replace it?",
         "The earlier export in that file was kept.",
+        "was being saved when Sonvella stopped; it was put back as it was.",
+        "Change history is off:",
+        "Undo Last Change",
+        "Change History...",
+        "Restore This Version",
     };
     for (const char* message : messages) {
         QString text = QString::fromUtf8(message);

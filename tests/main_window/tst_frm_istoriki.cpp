@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolTip>
 
@@ -73,6 +74,7 @@ private slots:
     void everyMenuEntryIsWired();
     void theHelpEntriesOpenTheirFiles();
     void labelsShowTheirTextAsItStands();
+    void undoAndTheHistoryWorkFromATextBox();
 
 private:
     testing::RecordingShell& shell_ = fakes_.shell;
@@ -121,9 +123,14 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
                                          "-mnuSepRecords", "&Multi Mode      Alt+M"};
     QTest::newRow("Edit") << "mnuEdit"
                           << "&Edit"
-                          << QStringList{"&New Opus No [F12]", "&Save Opus No [F3]",
-                                         "&Paste Opus No [Shift+F12]", "-mnuSepEdit",
-                                         "Delete Opus No [Shift+Del]"};
+                          << QStringList{"&New Opus No [F12]",
+                                         "&Save Opus No [F3]",
+                                         "&Paste Opus No [Shift+F12]",
+                                         "-mnuSepEdit",
+                                         "Delete Opus No [Shift+Del]",
+                                         "-mnuSepEditHistory",
+                                         "&Undo Last Change [Ctrl+Alt+Z]",
+                                         "Change &History... [Ctrl+Alt+H]"};
     QTest::newRow("Find") << "mnuSearch"
                           << "Fin&d" << QStringList{"Op&us No [F4]",    "-mnuSepFind1",
                                                     "&Identity [F5]",   "&Composer [F6]",
@@ -507,6 +514,58 @@ void FrmIstorikiTest::labelsShowTheirTextAsItStands() {
     QCOMPARE(testing::shownText(window_->findChild<QLabel*>("Label19")),
              w_->coverPanel().state().label19);
     QCOMPARE(testing::shownText(window_->findChild<QLabel*>("statusMessage")), w_->state().status);
+}
+
+void FrmIstorikiTest::undoAndTheHistoryWorkFromATextBox() {
+    const QByteArray before = dir_->bytes();
+    auto* composer = window_->findChild<QLineEdit*>("txtOno");
+    composer->setFocus();
+    composer->selectAll();
+    // Ctrl+Z is the text box's own undo of typing; Ctrl+Alt+Z the history's.
+    QTest::keyClicks(composer, "Mozart");
+    QTest::keyClick(composer, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(composer->text(), QStringLiteral("Bach"));
+    QTest::keyClicks(composer, "x");
+    QTest::keyClick(composer, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(composer->text(), QStringLiteral("Bach"));  // the typing, taken back
+    QCOMPARE(dir_->bytes(), before);
+
+    // A title changed by mistake, saved by moving on; the history shows the old and the new.
+    auto* title = window_->findChild<QLineEdit*>("txtTitlos");
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, "Golberg");
+    QTest::keyClick(title, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+    QWidget* history = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmChangeHistory" && w->isVisible()) history = w;
+    }
+    QVERIFY(history);
+    QCOMPARE(history->windowTitle(), QStringLiteral("Sonvella 4.0 - Change History"));
+    const QAbstractItemModel* changes = history->findChild<QTableView*>("tblChanges")->model();
+    // Newest first: the title, the undo, and the typing it took back.
+    QCOMPARE(changes->rowCount(), 3);
+    QCOMPARE(changes->index(2, 2).data().toString(), QStringLiteral("Save Opus No (undone)"));
+    QCOMPARE(changes->index(0, 1).data().toInt(), 1);
+    QCOMPARE(changes->index(0, 2).data().toString(), QStringLiteral("Next Opus No"));
+    QCOMPARE(changes->index(0, 3).data().toString(),
+             QStringLiteral("Title: Goldberg \u2192 Golberg"));
+
+    // The old title back with one command; then Show goes to it.
+    dialogs_.expectMessage("Sonvella 4.0",
+                           "Put Opus Number  1 back as it was before \"Next Opus No\" of "
+                           "2026-12-07 14:05?",
+                           platform::Icon::Question, platform::Buttons::YesNo,
+                           platform::Answer::Yes, 1);
+    QTest::mouseClick(history->findChild<QPushButton*>("cmdRestore"), Qt::LeftButton);
+    QCOMPARE(dir_->bytes(), before);
+    QCOMPARE(w_->state().current, 1);
+    QCOMPARE(changes->rowCount(), 4);
+    QVERIFY(w_->showRecord(2));
+    QTest::mouseClick(history->findChild<QPushButton*>("cmdShow"), Qt::LeftButton);
+    QCOMPARE(w_->state().current, 1);
+    window_->closeChangeHistory();
 }
 
 QTEST_MAIN(FrmIstorikiTest)

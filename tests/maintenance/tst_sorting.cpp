@@ -105,6 +105,7 @@ private slots:
     void sortsThroughTheTool_data();
     void sortsThroughTheTool();
     void identityThenComposer();
+    void aSortEndsWhatCanBeUndone();
     void aMissingToolIsNamed_data();
     void aMissingToolIsNamed();
     void aToolThatFailsToStart();
@@ -232,6 +233,22 @@ void SortingTest::sortsThroughTheTool() {
              QFileInfo(dir_->path()).canonicalFilePath());
     // The shown record was not saved into the file the tool sorts.
     QCOMPARE(dir_->bytes(), before);
+}
+
+void SortingTest::aSortEndsWhatCanBeUndone() {
+    processes_.programs["Varnel"] = "/opt/sonvella/Varnel";
+    w_->typeInto(record::txtOno, QStringLiteral("A change before the sort"));
+    QVERIFY(w_->SaveCR());
+    expectQuestion("Sonvella 4.0 - Sorting by Composer", Answer::Ok);
+    dialogs_.expectMessage("Sonvella 4.0 - Sorting by Composer", kRestartNote, Icon::Information);
+    maintenance::mnuSortComp(*w_);
+    history::Journal journal(dir_->path("Clasical.dat"));
+    QVERIFY(journal.open().messages.isEmpty());
+    const std::vector<history::Change> changes = journal.changes();
+    QCOMPARE(changes.size(), std::size_t(2));
+    QCOMPARE(changes.front().entry.command, QStringLiteral("Re-Sorted by Composer"));
+    QVERIFY(changes.back().barred);
+    QVERIFY(!journal.newestUndoable());
 }
 
 void SortingTest::identityThenComposer() {

@@ -182,11 +182,11 @@ void NavigationTest::goingToARecordWhileACommandRunsMovesNothing() {
     w_->typeInto(record::txtOno, QStringLiteral("Typed"));
     w_->setBusy(true);
     dialogs_.expectBeep();
-    QVERIFY(!w_->goToRecord(2));
+    QVERIFY(!w_->goToRecord(2, QStringLiteral("Quick Find...")));
     w_->setBusy(false);
     QCOMPARE(w_->state().current, 1);
     QCOMPARE(store::trimBlanks(dir_->field(1, Field::Composer)), QStringLiteral("Composer 1"));
-    QVERIFY(w_->goToRecord(2));
+    QVERIFY(w_->goToRecord(2, QStringLiteral("Quick Find...")));
     QCOMPARE(w_->state().current, 2);
 }
 
