@@ -39,6 +39,7 @@ public:
     QString input(const QString&, const QString&, const QString&) override { return {}; }
     QString openFile(const platform::FileDialog&) override { return {}; }
     QString saveFile(const platform::FileDialog&) override { return savePath; }
+    QString folder(const QString&, const QString&) override { return {}; }
     void beep() override {}
 };
 

@@ -1,6 +1,5 @@
 #include "app/home_folder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -29,11 +28,6 @@ bool neverSeeded() {
 }
 
 }  // namespace
-
-QStringList starterFolders() {
-    const QString bin = QCoreApplication::applicationDirPath();
-    return {bin + QStringLiteral("/demo"), bin + QStringLiteral("/../share/sonvella/demo")};
-}
 
 bool prepareHomeFolder(const QStringList& folders, QString* error) {
     const QString home = platform::programDirectory();

@@ -9,12 +9,9 @@
 
 namespace app {
 
-// Folders that may hold the starter files, in the order they are tried: beside the executable
-// (a build) and the installed data folder.
-QStringList starterFolders();
-
 // Makes the program's folder, copies what is missing into it from the first starter folder that
-// exists, and makes it the current directory. False, with the reason, when that fails.
+// exists (platform::starterFolders()), and makes it the current directory. False, with the reason,
+// when that fails.
 bool prepareHomeFolder(const QStringList& starterFolders, QString* error);
 
 }  // namespace app

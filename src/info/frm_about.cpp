@@ -1,5 +1,7 @@
 #include "info/frm_about.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -16,7 +18,8 @@ using ui::rectTw;
 namespace {
 
 constexpr int kWidthTwips = 6210;
-constexpr int kHeightTwips = 4350;
+// Taller by a line than the window's first design, for the folder line at its foot.
+constexpr int kHeightTwips = 4620;
 constexpr int kTextLeft = 1320;
 constexpr int kTextWidth = 4650;
 
@@ -94,11 +97,20 @@ FrmAbout::FrmAbout(platform::ProcessLauncher& processes, platform::Dialogs& dial
     connect(cmdSysInfo, &QPushButton::clicked, this,
             [this] { StartSysInfo(processes_, dialogs_); });
 
+    // The open collection's folder, in a line of its own below the other texts.
+    lblFolder_ = label(this, "lblFolder", {}, rectTw(240, 4170, kWidthTwips - 480, 285));
+
     refreshCount();
 }
 
 void FrmAbout::refreshCount() {
     lblBiblio_->setText(collectionVersionText(collectionFile_));
+    const QString folder =
+        QDir::toNativeSeparators(QFileInfo(collectionFile_).absoluteDir().absolutePath());
+    const QString text = QStringLiteral("Collection folder: ") + folder;
+    lblFolder_->setText(
+        lblFolder_->fontMetrics().elidedText(text, Qt::ElideMiddle, lblFolder_->width()));
+    lblFolder_->setToolTip(folder);
 }
 
 }  // namespace info

@@ -1,6 +1,6 @@
 #pragma once
 // The about window (frmAbout): the program's name, version and purpose, the size of the
-// collection, and a button that starts the desktop's system-information program.
+// collection and its folder, and a button that starts the desktop's system-information program.
 
 #include <QDialog>
 
@@ -21,7 +21,7 @@ public:
     FrmAbout(platform::ProcessLauncher& processes, platform::Dialogs& dialogs,
              QString collectionFile = QStringLiteral("Clasical.dat"));
 
-    // Counts the records of the collection file again into lblBiblio.
+    // Counts the records of the collection file again into lblBiblio, and names its folder.
     void refreshCount();
 
 private:
@@ -29,6 +29,7 @@ private:
     platform::Dialogs& dialogs_;
     QString collectionFile_;
     QLabel* lblBiblio_;
+    QLabel* lblFolder_ = nullptr;
 };
 
 }  // namespace info

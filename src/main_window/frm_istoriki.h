@@ -14,6 +14,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QWidget;
 
@@ -68,6 +69,7 @@ private:
     void buildPickPanel(QWidget* client);
     void buildCoverPanel(QWidget* client);
     void buildMenus();
+    void fillRecentCollections(QMenu* menu);
     void buildStatusBar();
     void buildKeys();
     void buildCoverWindows();

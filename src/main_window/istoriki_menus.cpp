@@ -2,6 +2,12 @@
 // separator and command. The 22 searches come from the search table, which also names their
 // buttons.
 
+#include <QDir>
+#include <QMenu>
+
+#include "collections/collection_commands.h"
+#include "collections/collection_folder.h"
+#include "collections/recent_collections.h"
 #include "common/texts.h"
 #include "csv/frm_csv_import.h"
 #include "info/info_windows.h"
@@ -34,6 +40,7 @@ void FrmIstoriki::buildMenus() {
         {nullptr, "mnuPrint", QStringLiteral("PrintRan&ge")},
         {nullptr, "mnublb", QStringLiteral("&Music")},
         {nullptr, "mnuAbout", QStringLiteral("&Help")},
+        {"mnuFile", "mnuRecentCollections", QStringLiteral("&Recent Collections")},
         {"mnublb", "mnuDedication", QStringLiteral("Johann Sebastian Bach")},
     };
     // Menu, entry, caption, shortcut, separator before it, command (none: disabled for now).
@@ -45,6 +52,9 @@ void FrmIstoriki::buildMenus() {
         {"mnuFile", "mnuEnd", QStringLiteral("E&xit         Alt+X"), {}, "mnuSepFile2", [&w] { w.mnuEnd(); }},
         {"mnuFile", "mnuExportCsv", QStringLiteral("Export as &CSV..."), {}, "mnuSepFile3", [this] { csv::exportCsv(window_, this); }},
         {"mnuFile", "mnuImportCsv", QStringLiteral("&Import from CSV..."), {}, nullptr, [this] { csv::importCsv(window_, this); }},
+        {"mnuFile", "mnuNewCollection", QStringLiteral("&New Collection..."), {}, "mnuSepFile4", [&w] { collections::mnuNewCollection(w); }},
+        {"mnuFile", "mnuOpenCollection", QStringLiteral("&Open Collection..."), {}, nullptr, [&w] { collections::mnuOpenCollection(w); }},
+        {"mnuFile", "mnuRecentCollections", {}, {}, nullptr, {}},
         {"mnuRecords", "mnuNext", QStringLiteral("Nex&t Opus No"), K(Qt::Key_F2), nullptr, [&w] { w.cmdNext(); }},
         {"mnuRecords", "mnuPrevious", QStringLiteral("P&revious Opus No"), K(Qt::Key_F1), nullptr, [&w] { w.cmdPrevious(); }},
         {"mnuRecords", "mnuMulti", QStringLiteral("&Multi Mode      Alt+M"), {}, "mnuSepRecords", [&w] { w.cmdMulti(); }},
@@ -80,9 +90,31 @@ void FrmIstoriki::buildMenus() {
         {"mnuAbout", "mnuAbout1", QStringLiteral("About ..."), {}, "mnuSepHelp", [&w] { info::showAbout(w.services().processes, w.dialogs()); }},
     });
     // clang-format on
-    ui::buildMenus(menuBar(), menus, entries);
+    const ui::BuiltMenus built = ui::buildMenus(menuBar(), menus, entries);
+    QMenu* recent = built.menus.value(QStringLiteral("mnuRecentCollections"));
+    connect(built.menus.value(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            [this, recent] { fillRecentCollections(recent); });
+    fillRecentCollections(recent);
 
     ui::openMenuBarWithF10(this);
+}
+
+// The folders opened last, newest first, read afresh each time the File menu opens; a folder that
+// no longer holds a collection stands there disabled.
+void FrmIstoriki::fillRecentCollections(QMenu* menu) {
+    menu->clear();
+    const QStringList folders = collections::RecentCollections().folders();
+    for (int i = 0; i < folders.size(); ++i) {
+        const QString folder = folders[i];
+        QString caption = QDir::toNativeSeparators(folder);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+        entry->setObjectName(QStringLiteral("mnuRecentCollection%1").arg(i + 1));
+        entry->setEnabled(collections::checkCollectionFolder(folder).holdsCollection());
+        connect(entry, &QAction::triggered, this,
+                [this, folder] { collections::openRecentCollection(window_, folder); });
+    }
+    menu->menuAction()->setEnabled(!folders.isEmpty());
 }
 
 }  // namespace main_window

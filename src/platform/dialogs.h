@@ -37,6 +37,8 @@ public:
     // File dialogs; the empty text when the user cancelled.
     virtual QString openFile(const FileDialog& dialog) = 0;
     virtual QString saveFile(const FileDialog& dialog) = 0;
+    // Asks for a folder, starting in `startFolder`; the empty text when the user cancelled.
+    virtual QString folder(const QString& title, const QString& startFolder) = 0;
     virtual void beep() = 0;
 
     // A message with an OK button only.

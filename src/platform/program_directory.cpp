@@ -1,5 +1,6 @@
 #include "platform/program_directory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace platform {
@@ -18,6 +19,11 @@ QString programFile(const QString& name) {
 
 QString coversDirectory() {
     return programFile(QStringLiteral("Covers"));
+}
+
+QStringList starterFolders() {
+    const QString bin = QCoreApplication::applicationDirPath();
+    return {bin + QStringLiteral("/demo"), bin + QStringLiteral("/../share/sonvella/demo")};
 }
 
 bool createProgramDirectories() {

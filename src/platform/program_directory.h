@@ -4,6 +4,7 @@
 // C:\Program Files\Sonvella400 on Windows.
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -11,6 +12,10 @@ QString programDirectory();
 // The path of a file in the program's folder, with the platform's separators (as messages show it).
 QString programFile(const QString& name);
 QString coversDirectory();
+
+// Folders that may hold the starter files (the eight lists, the media icons, the demo), in the
+// order they are tried: beside the executable (a build) and the installed data folder.
+QStringList starterFolders();
 
 // Creates the program's folder and its Covers folder when missing; false when that failed.
 bool createProgramDirectories();

@@ -99,6 +99,10 @@ QString QtDialogs::saveFile(const FileDialog& dialog) {
                                         dialog.initialFile, dialog.filter);
 }
 
+QString QtDialogs::folder(const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+}
+
 void QtDialogs::beep() {
     QApplication::beep();
 }

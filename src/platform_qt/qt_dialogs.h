@@ -11,6 +11,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const FileDialog& dialog) override;
     QString saveFile(const FileDialog& dialog) override;
+    QString folder(const QString& title, const QString& startFolder) override;
     void beep() override;
 };
 

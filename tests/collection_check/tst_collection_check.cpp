@@ -160,7 +160,7 @@ void CollectionCheckTest::countsTheDemoCollection() {
     ReportModel model;
     model.setReport(*report);
     QCOMPARE(report->figures.records, 64);
-    QCOMPARE(report->figures.media, 42);  // "no0016" splits a MiniDisc; the deleted count too
+    QCOMPARE(report->figures.media, 42);  // "no9016" splits a MiniDisc; the deleted count too
     QCOMPARE(report->figures.deleted, 2);
     QCOMPARE(report->figures.unfinished, 0);
     QCOMPARE(report->figures.mediaByKind.size(), 14);  // every kind, and the deleted apart
@@ -175,7 +175,7 @@ void CollectionCheckTest::countsTheDemoCollection() {
                           "records on different media | 60, 64",
                           "Name variants | \"Wiener Philharmoniker\" 4 times, \"wiener "
                           "philharmoniker\" once | 2, 37",
-                          "Identities | \"No0016\" 1 record, \"no0016\" 1 record: Identities "
+                          "Identities | \"No9016\" 1 record, \"no9016\" 1 record: Identities "
                           "that differ only in case | 28, 29",
                           "Names not in the pick lists | Soloist \"Felix Ayo, violin\" is in none "
                           "of AKSoloists.txt, LZSoloists.txt and Vocal.txt: 4 records | 13",

@@ -1,6 +1,7 @@
 // The about window: its record count of the collection file, taken afresh at each opening, its
 // fixed texts, and its buttons.
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -36,6 +37,7 @@ private slots:
     void countsTheRecordsOfTheCollectionFile();
     void countsAfreshAtEachOpening();
     void showsItsFixedTexts();
+    void namesTheOpenFolderBelowItsTexts();
     void isLightYellowWithTheProgramsIcon();
     void okClosesTheWindow();
     void systemInfoStartsTheTool();
@@ -113,6 +115,16 @@ void AboutTest::showsItsFixedTexts() {
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
              QStringLiteral("&System Info..."));
+}
+
+void AboutTest::namesTheOpenFolderBelowItsTexts() {
+    CollectionDir dir;
+    FrmAbout about(fakes_.processes, fakes_.dialogs);
+    const auto* folder = about.findChild<QLabel*>(QStringLiteral("lblFolder"));
+    QCOMPARE(folder->text(), "Collection folder: " + QDir::toNativeSeparators(dir.path()));
+    for (const char* above : {"lblDisclaimer", "cmdSysInfo", "lblBiblio"}) {
+        QVERIFY2(about.findChild<QWidget*>(above)->geometry().bottom() < folder->y(), above);
+    }
 }
 
 void AboutTest::isLightYellowWithTheProgramsIcon() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and starts the installed program as its desktop entry
 # does, on an account that has never run it: the program's folder is made and seeded, and the main
-# window shows the demo's first record. A second start keeps what the user changed, and a
+# window shows the demo's first record; given a folder, it opens the collection there. A second start keeps what the user changed, and a
 # collection the user emptied stays empty.
 set -euo pipefail
 build="$1"
@@ -22,6 +22,8 @@ test -f "$prefix/share/sonvella/help/collection_check.png"  # the manual's pictu
 # The version the program tells is the project's.
 version=$(sed -n 's/^project(Sonvella VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 test "$("$prefix/bin/sonvella" --version)" = "Sonvella $version"
+# It tells it where there is no display at all.
+test "$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sonvella" --version)" = "Sonvella $version"
 
 cd "$work"  # anywhere: --home decides where the program works
 out=$("$prefix/bin/sonvella" --home --self-test)
@@ -30,10 +32,14 @@ grep -qx 'Sonvella 4.0 - My Music Collection - Opus No:  1  of  64' <<<"$out"
 grep -qx 'Johann Sebastian Bach' <<<"$out"
 folder="$HOME/Sonvella400"
 for f in Clasical.dat Composers.txt Conductors.txt Title.txt Orchestras.txt AKSoloists.txt \
-         LZSoloists.txt Vocal.txt Labels.txt Cd.jpg Lp.jpg Md.jpg Backup.txt Covers/No0001.jpg; do
+         LZSoloists.txt Vocal.txt Labels.txt Cd.jpg Lp.jpg Md.jpg Backup.txt Covers/No9001.jpg; do
     test -f "$folder/$f" || { echo "missing after the first start: $f"; exit 1; }
 done
 cmp "$folder/Clasical.dat" "$prefix/share/sonvella/demo/Clasical.dat"
+# A folder on the command line is the collection it opens, wherever it starts.
+out=$(cd / && "$prefix/bin/sonvella" --self-test "$folder")
+grep -qx 'Sonvella 4.0 - My Music Collection - Opus No:  1  of  64' <<<"$out" ||
+    { echo "the folder given was not opened: $out"; exit 1; }
 
 # The user's files are never overwritten; a missing starter file comes back.
 printf 'My label\r\n' > "$folder/Labels.txt"

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,9 +13,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
+#include "collections/recent_collections.h"
 #include "main_window/frm_istoriki.h"
 #include "main_window/frm_splash.h"
 #include "record/cover_names.h"
@@ -75,6 +78,7 @@ private slots:
     void theHelpEntriesOpenTheirFiles();
     void labelsShowTheirTextAsItStands();
     void undoAndTheHistoryWorkFromATextBox();
+    void recentCollectionsOpenFromTheFileMenu();
 
 private:
     testing::RecordingShell& shell_ = fakes_.shell;
@@ -113,10 +117,11 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
     QTest::newRow("File")
         << "mnuFile"
         << "&File"
-        << QStringList{"Cover Image [Ctrl+G]", "&BackUp [Ctrl+B]", "&Media Counting [Ctrl+M]",
-                       "-mnuSepFile1",         "Menu      F10",    "-mnuSepFile2",
-                       "E&xit         Alt+X",  "-mnuSepFile3",     "Export as &CSV...",
-                       "&Import from CSV..."};
+        << QStringList{"Cover Image [Ctrl+G]", "&BackUp [Ctrl+B]",   "&Media Counting [Ctrl+M]",
+                       "-mnuSepFile1",         "Menu      F10",      "-mnuSepFile2",
+                       "E&xit         Alt+X",  "-mnuSepFile3",       "Export as &CSV...",
+                       "&Import from CSV...",  "-mnuSepFile4",       "&New Collection...",
+                       "&Open Collection...",  "&Recent Collections"};
     QTest::newRow("View") << "mnuRecords"
                           << "Vie&w"
                           << QStringList{"Nex&t Opus No [F2]", "P&revious Opus No [F1]",
@@ -485,13 +490,15 @@ void FrmIstorikiTest::searchKeysRunTheirSearches() {
 }
 
 void FrmIstorikiTest::everyMenuEntryIsWired() {
-    // Only the cover entry waits, for the cover panel to be shown.
+    // Only the cover entry waits, for the cover panel to be shown, and Recent Collections for a
+    // collection opened.
     QStringList disabled;
     for (QAction* a : window_->menuBar()->findChildren<QAction*>()) {
         if (!a->isSeparator() && !a->objectName().isEmpty() && !a->isEnabled())
             disabled << a->objectName();
     }
-    QCOMPARE(disabled, QStringList{"mnuCoverImage"});
+    disabled.sort();
+    QCOMPARE(disabled, (QStringList{"mnuCoverImage", "mnuRecentCollections"}));
 }
 
 void FrmIstorikiTest::theHelpEntriesOpenTheirFiles() {
@@ -566,6 +573,31 @@ void FrmIstorikiTest::undoAndTheHistoryWorkFromATextBox() {
     QTest::mouseClick(history->findChild<QPushButton*>("cmdShow"), Qt::LeftButton);
     QCOMPARE(w_->state().current, 1);
     window_->closeChangeHistory();
+}
+
+void FrmIstorikiTest::recentCollectionsOpenFromTheFileMenu() {
+    QTemporaryDir other;
+    for (const QString& name : QDir(dir_->path()).entryList(QDir::Files))
+        QVERIFY(QFile::copy(dir_->path(name), other.filePath(name)));
+    collections::RecentCollections().add(other.path());
+    collections::RecentCollections().add(dir_->path("gone"));  // newest, and no collection
+
+    QMenuBar* bar = window_->menuBar();
+    QMenu* file = window_->findChild<QMenu*>("mnuFile");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    QTRY_VERIFY(file->isVisible());
+    QMenu* recent = window_->findChild<QMenu*>("mnuRecentCollections");
+    QVERIFY(recent->menuAction()->isEnabled());
+    QCOMPARE(testing::menuEntries(recent),
+             (QStringList{"&1 " + dir_->path("gone"), "&2 " + other.path()}));
+    QVERIFY(!recent->actions()[0]->isEnabled());
+    QVERIFY(recent->actions()[1]->isEnabled());
+
+    QTest::keyClick(file, Qt::Key_R);  // into the sub-menu by its access letter
+    QTRY_VERIFY(recent->isVisible());
+    QTest::keyClick(recent, Qt::Key_2);
+    QTRY_COMPARE(shell_.calls, (QStringList{"unload", "splash"}));
+    QCOMPARE(QDir::currentPath(), other.path());
 }
 
 QTEST_MAIN(FrmIstorikiTest)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "store/codepage.h"
@@ -23,6 +24,9 @@ CollectionDir::CollectionDir(const std::vector<QStringList>& records, bool creat
     QVERIFY(dir_.isValid());
     QDir::setCurrent(dir_.path());
     qputenv("HOME", dir_.path().toLocal8Bit());
+    // The user's settings (the recent collections) live under this home too, whatever the
+    // environment says of the configuration folder.
+    QStandardPaths::setTestModeEnabled(true);
     if (createFile) {
         QByteArray bytes;
         for (const QStringList& fields : records) bytes += record(fields).bytes().toByteArray();

@@ -86,6 +86,13 @@ ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& title, const QSt
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectFolder(const QString& title, const QString& startFolder,
+                                               const QString& answer) {
+    queue_.push_back(
+        {.kind = Kind::Folder, .title = title, .initial = startFolder, .typed = answer});
+    return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::expectBeep() {
     queue_.push_back({.kind = Kind::Beep});
     return *this;
@@ -179,6 +186,18 @@ QString ScriptedDialogs::saveFile(const platform::FileDialog& d) {
     if (e->title != d.title || e->text != d.filter || e->initial != d.initialFile) {
         fail(QStringLiteral("save dialog differs, expected %1 %2 %3")
                  .arg(visible(e->title), visible(e->text), visible(e->initial)));
+    }
+    return e->typed;
+}
+
+QString ScriptedDialogs::folder(const QString& title, const QString& startFolder) {
+    const QString shown =
+        QStringLiteral("folder %1 from %2").arg(visible(title), visible(startFolder));
+    const Expected* e = next(Kind::Folder, shown);
+    if (!e) return {};
+    if (e->title != title || e->initial != startFolder) {
+        fail(QStringLiteral("folder dialog differs, expected %1 from %2")
+                 .arg(visible(e->title), visible(e->initial)));
     }
     return e->typed;
 }

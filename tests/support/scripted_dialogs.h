@@ -27,6 +27,8 @@ public:
                                     const QString& initialFile, const QString& answer);
     ScriptedDialogs& expectSaveFile(const QString& title, const QString& filter,
                                     const QString& initialFile, const QString& answer);
+    ScriptedDialogs& expectFolder(const QString& title, const QString& startFolder,
+                                  const QString& answer);
     ScriptedDialogs& expectBeep();
     // Runs `action` while the last expected message or input box is shown, before it is answered,
     // as the event loop of a modal box would run timers and other windows' events.
@@ -42,10 +44,11 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const platform::FileDialog& dialog) override;
     QString saveFile(const platform::FileDialog& dialog) override;
+    QString folder(const QString& title, const QString& startFolder) override;
     void beep() override;
 
 private:
-    enum class Kind { Message, Input, OpenFile, SaveFile, Beep };
+    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Beep };
     struct Expected {
         Kind kind = Kind::Message;
         QString title{};

@@ -15,7 +15,7 @@ struct Work {
 };
 
 // The name a record's cover files take: the first 7 characters of its Identity, without the 7th
-// when that is a blank ("No0001 CD" gives "No0001").
+// when that is a blank ("No9001 CD" gives "No9001").
 QString coverName(const QString& identity);
 
 // The works of every record whose cover name is `name`, in the order of the file. Throws

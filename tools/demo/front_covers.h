@@ -8,14 +8,14 @@
 
 namespace pictures {
 
-void drawGoldbergFront(QPainter& p, QSizeF size);     // No0001, CD
-void drawKleiberFront(QPainter& p, QSizeF size);      // No0002, CD
-void drawAxionEstiFront(QPainter& p, QSizeF size);    // No0006, CD
-void drawCelloSuitesFront(QPainter& p, QSizeF size);  // No0014, box of two CDs
+void drawGoldbergFront(QPainter& p, QSizeF size);     // No9001, CD
+void drawKleiberFront(QPainter& p, QSizeF size);      // No9002, CD
+void drawAxionEstiFront(QPainter& p, QSizeF size);    // No9006, CD
+void drawCelloSuitesFront(QPainter& p, QSizeF size);  // No9014, box of two CDs
 
-void drawToscaFront(QPainter& p, QSizeF size);    // No0003, LP
-void drawNinthFront(QPainter& p, QSizeF size);    // No0008, LP
-void drawFigaroFront(QPainter& p, QSizeF size);   // No0009, DVD
-void drawHeifetzFront(QPainter& p, QSizeF size);  // No0035, LP
+void drawToscaFront(QPainter& p, QSizeF size);    // No9003, LP
+void drawNinthFront(QPainter& p, QSizeF size);    // No9008, LP
+void drawFigaroFront(QPainter& p, QSizeF size);   // No9009, DVD
+void drawHeifetzFront(QPainter& p, QSizeF size);  // No9035, LP
 
 }  // namespace pictures
