@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "collection_check/check_fold.h"
-#include "collection_check/hash_table.h"
 #include "collection_check/pass_records.h"
 #include "collection_check/report.h"
+#include "common/hash_table.h"
 #include "store/opus_record.h"
 
 namespace collection_check {
+
+using common::HashTable;
 
 class CollectionPass {
 public:

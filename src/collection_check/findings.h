@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "collection_check/hash_table.h"
 #include "collection_check/pass_records.h"
 #include "collection_check/record_texts.h"
 #include "collection_check/report.h"
+#include "common/hash_table.h"
 
 namespace collection_check {
+
+using common::HashTable;
 
 // The same work catalogued more than once: works of one key, by their first record.
 std::vector<Finding> duplicateWorkFindings(std::vector<Work> works, Texts& texts);
