@@ -191,6 +191,7 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
         return;
     }
 
+    numberSpellings_.add(opus, record);
     const auto first = pendingNames_.size();
     const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
     if (!composer.isEmpty()) queueName(NameField::Composer, composer);
@@ -217,6 +218,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     std::vector<Finding>& findings = report.findings;
     append(findings, duplicateWorkFindings(std::exchange(works_, {}), texts));
     append(findings, nameVariantFindings(names, texts));
+    append(findings, numberSpellings_.findings(texts));
     append(findings,
            identityCaseFindings(std::exchange(identities_, {}), std::exchange(leadingBlanks_, {})));
     append(findings, unlistedNameFindings(names, listed_, texts));

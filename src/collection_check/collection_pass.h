@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "collection_check/check_fold.h"
+#include "collection_check/number_spellings.h"
 #include "collection_check/pass_records.h"
 #include "collection_check/report.h"
 #include "common/hash_table.h"
@@ -72,6 +73,7 @@ private:
     std::vector<char> pendingBytes_;
 
     std::vector<Work> works_;
+    NumberSpellings numberSpellings_;
     HashTable<Identity> identities_;  // by medium key
     LeadingBlanks leadingBlanks_;
     std::vector<std::int32_t> unfinished_;

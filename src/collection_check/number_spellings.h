@@ -1,0 +1,44 @@
+#pragma once
+// One work whose catalogue number is written in several ways ("BWV 988", "BWV988", "bwv. 988"),
+// so that a collector can make them one. The pass counts, for each work (a composer and a
+// catalogue number: catalogue/record_number.h), each way its number is written, as hashes with
+// the first record of each; the texts are read back only for the findings.
+
+#include <cstdint>
+#include <vector>
+
+#include "catalogue/composers.h"
+#include "collection_check/record_texts.h"
+#include "collection_check/report.h"
+#include "common/hash_table.h"
+
+namespace collection_check {
+
+class NumberSpellings {
+public:
+    // Record `opus`, neither deleted nor unfinished: its 455 bytes as stored.
+    void add(std::int32_t opus, const char* record);
+    // The works written in more than one way, those of the most records first.
+    std::vector<Finding> findings(Texts& texts);
+
+private:
+    // The composer a Composer field names, and the key that groups its works: a composer of the
+    // table, or any other by the reading of the field. Kept for the spellings of the field met
+    // lately, so that each is recognised once.
+    struct Composer {
+        std::uint64_t hash = 0;  // of the field's bytes
+        catalogue::Composer known = catalogue::Composer::Unknown;
+        std::uint64_t key = 0;
+    };
+    const Composer& composerOf(QByteArrayView field);
+
+    struct Written {  // one way of writing one work's number
+        std::uint64_t work = 0;
+        std::uint32_t count = 0;
+        std::int32_t firstOpus = 0;
+    };
+    common::HashTable<Written> written_;  // by work and writing
+    std::vector<Composer> composers_ = std::vector<Composer>(4096);
+};
+
+}  // namespace collection_check
