@@ -127,6 +127,7 @@ void Program::unloadMainWindow() {
     if (window_) {
         window_->closeQuickFind();
         window_->closeCollectionCheck();
+        window_->closeWorks();
     }
     retiringWindow_ = retire(window_, std::shared_ptr<record::RecordWindow>(std::move(state_)));
     window_ = nullptr;

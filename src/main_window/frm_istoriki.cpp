@@ -25,6 +25,7 @@
 #include "ui/key_preview.h"
 #include "ui/lock_keys_panel.h"
 #include "ui/twips.h"
+#include "works/frm_works.h"
 
 namespace main_window {
 
@@ -81,6 +82,7 @@ FrmIstoriki::~FrmIstoriki() {
     delete frmBackImage_;
     delete quickFind_;
     delete collectionCheck_.data();
+    delete works_.data();
 }
 
 void FrmIstoriki::showCollectionCheck() {
@@ -95,6 +97,20 @@ void FrmIstoriki::showCollectionCheck() {
 
 void FrmIstoriki::closeCollectionCheck() {
     delete collectionCheck_.data();
+}
+
+void FrmIstoriki::showWorks() {
+    if (!works_) {
+        works_ = new works::FrmWorks(window_);
+        works_->state().start();
+    }
+    works_->show();
+    works_->raise();
+    works_->activateWindow();
+}
+
+void FrmIstoriki::closeWorks() {
+    delete works_.data();
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {

@@ -25,6 +25,10 @@ namespace collection_check {
 class FrmCollectionCheck;
 }
 
+namespace works {
+class FrmWorks;
+}
+
 namespace main_window {
 
 class FrmCoverImage;
@@ -50,6 +54,10 @@ public:
     // with the main window: it shows records through it).
     void showCollectionCheck();
     void closeCollectionCheck();
+    // Opens the Works window, or brings it to the front; closes it (it goes with the main window:
+    // it shows records through it).
+    void showWorks();
+    void closeWorks();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +91,7 @@ private:
     FrmCoverImage* frmBackImage_ = nullptr;
     quick_find::FrmQuickFind* quickFind_ = nullptr;
     QPointer<collection_check::FrmCollectionCheck> collectionCheck_;
+    QPointer<works::FrmWorks> works_;
     // The state into the controls, panel by panel.
     void copyState();
     void copyRecordArea(const record::RecordState& state);
