@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "common/hash_table.h"
 #include "store/collation.h"
 #include "store/latin_reading.h"
 #include "store/opus_record.h"
@@ -11,8 +10,9 @@ namespace catalogue {
 
 namespace {
 
+// A field without its blanks around it: the reading of a number looks at fewer bytes.
 QByteArrayView fieldOf(const char* record, store::Field f) {
-    return {record + store::fieldOffset(f), store::fieldWidth(f)};
+    return store::trimBlankBytes({record + store::fieldOffset(f), store::fieldWidth(f)});
 }
 
 // Letters (Latin or Greek, in either case) and digits, as the reading of a title tells words.
@@ -63,20 +63,21 @@ QByteArrayView writtenIn(QByteArrayView text, Composer composer, CatalogueNumber
         if (findCatalogueNumber(text.sliced(begin), composer) == number) break;
     }
     if (begin < 0) return {};
-    // It ends where a word ends: the first such end up to which the same number is read.
+    // It ends where a word ends after a digit of it: the first such end up to which the same
+    // number is read, the end of the text without a look (the number read from `begin` on is it).
+    bool digit = false;
     for (qsizetype end = begin + 1; end <= text.size(); ++end) {
-        if (!kinds.word[at(end - 1)] || (end < text.size() && kinds.word[at(end)])) continue;
+        digit = digit || (kinds.word[at(end - 1)] && !kinds.letter[at(end - 1)]);
+        if (!digit || !kinds.word[at(end - 1)] || (end < text.size() && kinds.word[at(end)]))
+            continue;
         const QByteArrayView written = text.sliced(begin, end - begin);
-        if (findCatalogueNumber(written, composer) == number) return written;
+        if (end == text.size() || findCatalogueNumber(written, composer) == number) return written;
     }
     return {};
 }
 
 Composer ComposerCache::of(QByteArrayView field) {
-    const std::uint64_t hash = common::hashBytes(field);
-    Slot& slot = slots_[std::size_t((hash * 0x9E3779B97F4A7C15ull) >> (64 - kBits))];
-    if (slot.hash != hash) slot = {hash, recogniseComposer(field)};
-    return slot.composer;
+    return known_.findOrAdd(common::hashBytes(field), [&] { return recogniseComposer(field); });
 }
 
 }  // namespace catalogue

@@ -5,11 +5,9 @@
 // ways of writing one number apart.
 
 #include <QByteArrayView>
-#include <cstdint>
-#include <vector>
-
 #include "catalogue/catalogue_number.h"
 #include "catalogue/composers.h"
+#include "common/hash_table.h"
 
 namespace catalogue {
 
@@ -34,12 +32,7 @@ public:
     Composer of(QByteArrayView field);
 
 private:
-    struct Slot {
-        std::uint64_t hash = 0;
-        Composer composer = Composer::Unknown;
-    };
-    static constexpr int kBits = 12;
-    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t(1) << kBits);
+    common::HashTable<Composer> known_;  // by the field's bytes
 };
 
 }  // namespace catalogue

@@ -16,6 +16,8 @@ using store::Field;
 
 namespace {
 
+constexpr std::size_t kBatch = 1024, kAhead = 16;
+
 QByteArrayView composerField(const char* record) {
     return {record + store::fieldOffset(Field::Composer), store::fieldWidth(Field::Composer)};
 }
@@ -33,16 +35,12 @@ QString workText(const store::OpusRecord& record, catalogue::Composer known,
 }  // namespace
 
 const NumberSpellings::Composer& NumberSpellings::composerOf(QByteArrayView field) {
-    const std::uint64_t hash = common::hashBytes(field);
-    Composer& slot = composers_[std::size_t((hash * 0x9E3779B97F4A7C15ull) >> 52)];
-    if (slot.hash != hash) {
+    return composers_.findOrAdd(common::hashBytes(field), [&] {
         const catalogue::ComposerKey key = catalogue::composerKey(field);
-        const std::uint64_t composer = key.composer != catalogue::Composer::Unknown
-                                           ? std::uint64_t(key.composer)
-                                           : common::hashBytes(key.reading) | (1ull << 63);
-        slot = {hash, key.composer, composer};
-    }
-    return slot;
+        return Composer{key.composer, key.composer != catalogue::Composer::Unknown
+                                          ? std::uint64_t(key.composer)
+                                          : common::hashBytes(key.reading) | (1ull << 63)};
+    });
 }
 
 void NumberSpellings::add(std::int32_t opus, const char* record) {
@@ -50,14 +48,21 @@ void NumberSpellings::add(std::int32_t opus, const char* record) {
     const catalogue::WrittenNumber number = catalogue::writtenRecordNumber(record, composer.known);
     if (!number.number.isValid()) return;
     const std::uint64_t work = common::combineKeys(composer.key, number.number.key());
-    Written& written =
-        written_.findOrAdd(common::combineKeys(work, common::hashBytes(number.written)), [&] {
-            return Written{work, 0, opus};
-        });
-    ++written.count;
+    pending_.push_back({common::combineKeys(work, common::hashBytes(number.written)), work, opus});
+    if (pending_.size() >= kBatch) countPending();
+}
+
+void NumberSpellings::countPending() {
+    for (std::size_t i = 0; i < pending_.size(); ++i) {
+        if (i + kAhead < pending_.size()) written_.prefetch(pending_[i + kAhead].key);
+        const Pending& p = pending_[i];
+        ++written_.findOrAdd(p.key, [&] { return Written{p.work, 0, p.opus}; }).count;
+    }
+    pending_.clear();
 }
 
 std::vector<Finding> NumberSpellings::findings(Texts& texts) {
+    countPending();
     std::vector<Written> all;
     written_.forEach([&](std::uint64_t, const Written& w) { all.push_back(w); });
     written_.clear();

@@ -23,22 +23,30 @@ public:
 
 private:
     // The composer a Composer field names, and the key that groups its works: a composer of the
-    // table, or any other by the reading of the field. Kept for the spellings of the field met
-    // lately, so that each is recognised once.
+    // table, or any other by the reading of the field. Each spelling of the field is recognised
+    // once.
     struct Composer {
-        std::uint64_t hash = 0;  // of the field's bytes
         catalogue::Composer known = catalogue::Composer::Unknown;
         std::uint64_t key = 0;
     };
     const Composer& composerOf(QByteArrayView field);
+    void countPending();
 
     struct Written {  // one way of writing one work's number
         std::uint64_t work = 0;
         std::uint32_t count = 0;
         std::int32_t firstOpus = 0;
     };
-    common::HashTable<Written> written_;  // by work and writing
-    std::vector<Composer> composers_ = std::vector<Composer>(4096);
+    common::HashTable<Written> written_;     // by work and writing
+    common::HashTable<Composer> composers_;  // by the field's bytes
+    // Writings not yet counted: counted in batches, so that the lookups overlap their waits for
+    // memory.
+    struct Pending {
+        std::uint64_t key;  // of written_
+        std::uint64_t work;
+        std::int32_t opus;
+    };
+    std::vector<Pending> pending_;
 };
 
 }  // namespace collection_check

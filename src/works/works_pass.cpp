@@ -59,6 +59,7 @@ void WorksPass::countTitle(std::uint32_t work, std::int32_t opus, QByteArrayView
 }
 
 void WorksPass::add(std::int32_t opus, const char* record) {
+    workOf_.resize(std::size_t(opus), 0);  // as no work, until the record has one
     if (store::isDeletedRecord(record)) return;
     const std::uint32_t composer = spellingOf(opus, fieldView(record, Field::Composer)).composer;
     const catalogue::CatalogueNumber number =
@@ -77,7 +78,8 @@ void WorksPass::add(std::int32_t opus, const char* record) {
     const std::uint32_t work = at - 1;
     ++works_[work].recordings;
     countTitle(work, opus, store::trimBlankBytes(fieldView(record, Field::Title)));
-    recordings_.push_back({opus, work});
+    workOf_[std::size_t(opus) - 1] = work + 1;
+    ++recordings_;
 }
 
 std::vector<std::uint32_t> WorksPass::placeComposers(
@@ -145,12 +147,13 @@ void WorksPass::placeRecordings(WorksTree& tree, const std::vector<std::uint32_t
     // The pass met the recordings in Opus order, and each work's keep it.
     std::vector<std::uint32_t> next(tree.works.size());
     for (std::size_t i = 0; i < tree.works.size(); ++i) next[i] = tree.works[i].firstRecording;
-    tree.recordings.resize(recordings_.size());
-    tree.inOpusOrder.resize(recordings_.size());
-    for (std::size_t i = 0; i < recordings_.size(); ++i) {
-        const std::uint32_t at = next[place[recordings_[i].work]]++;
-        tree.recordings[at] = recordings_[i].opus;
-        tree.inOpusOrder[i] = at;
+    tree.recordings.resize(recordings_);
+    tree.inOpusOrder.reserve(recordings_);
+    for (std::size_t i = 0; i < workOf_.size(); ++i) {
+        if (workOf_[i] == 0) continue;
+        const std::uint32_t at = next[place[workOf_[i] - 1]]++;
+        tree.recordings[at] = std::int32_t(i + 1);
+        tree.inOpusOrder.push_back(at);
     }
 }
 
@@ -164,7 +167,7 @@ WorksTree WorksPass::finish(const std::function<store::OpusRecord(std::int32_t)>
     tree.figures.works = std::int64_t(works_.size());
     tree.figures.withoutNumber = withoutNumber_;
     works_ = {};
-    recordings_ = {};
+    workOf_ = {};
     return tree;
 }
 
@@ -176,6 +179,7 @@ std::shared_ptr<const WorksTree> readWorks(const QString& path, const Progress& 
     const std::int32_t last =
         store::roundedRecordCount(file.fileLength()) == 0 ? 0 : file.recordCount();
     WorksPass pass;
+    pass.reserve(last);
     store::RecordScanner records(file, 1, last);
     for (auto block = records.nextBlock(); block.data; block = records.nextBlock()) {
         if (cancelled.load(std::memory_order_relaxed)) return nullptr;

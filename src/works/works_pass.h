@@ -19,7 +19,9 @@ namespace works {
 
 class WorksPass {
 public:
-    // Record `opus`: its 455 bytes as stored.
+    // Room for the records to come, when their count is known.
+    void reserve(std::int32_t records) { workOf_.reserve(std::size_t(records)); }
+    // Record `opus`, the records in Opus order: its 455 bytes as stored.
     void add(std::int32_t opus, const char* record);
     // The tree; `read` reads a record again for the names of composers outside the table. Throws
     // what `read` throws.
@@ -47,10 +49,6 @@ private:
         std::uint32_t count = 0;
         std::int32_t firstOpus = 0;
     };
-    struct Recording {
-        std::int32_t opus;
-        std::uint32_t work;
-    };
 
     const Spelling& spellingOf(std::int32_t opus, QByteArrayView field);
     void countTitle(std::uint32_t work, std::int32_t opus, QByteArrayView title);
@@ -67,7 +65,9 @@ private:
     common::HashTable<std::uint32_t> workAt_;  // by composer and number: index + 1 in works_
     std::vector<Work> works_;
     common::HashTable<Title> titles_;  // by work and title
-    std::vector<Recording> recordings_;
+    // For each record from the first, its work + 1, or 0 (no number, deleted): 4 bytes a record.
+    std::vector<std::uint32_t> workOf_;
+    std::size_t recordings_ = 0;
     std::int64_t withoutNumber_ = 0;
 };
 
