@@ -35,7 +35,11 @@ public:
     Report finish(const std::function<store::OpusRecord(std::int32_t)>& read);
 
 private:
-    void queueName(NameField field, QByteArrayView name);
+    // `exact`: the name's exactHash().
+    void queueName(NameField field, QByteArrayView name, std::uint64_t exact);
+    void queueName(NameField field, QByteArrayView name) {
+        queueName(field, name, exactHash(name));
+    }
     void countPending();
     void endMediumRun();
     // The names counted, in the order of their field and fold; their table is emptied.

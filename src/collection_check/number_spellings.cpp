@@ -18,10 +18,6 @@ namespace {
 
 constexpr std::size_t kBatch = 1024, kAhead = 16;
 
-QByteArrayView composerField(const char* record) {
-    return {record + store::fieldOffset(Field::Composer), store::fieldWidth(Field::Composer)};
-}
-
 // The work as the finding names it: "Johann Sebastian Bach, BWV 988", its composer as the first
 // record writes it when the table does not know it.
 QString workText(const store::OpusRecord& record, catalogue::Composer known,
@@ -34,17 +30,19 @@ QString workText(const store::OpusRecord& record, catalogue::Composer known,
 
 }  // namespace
 
-const NumberSpellings::Composer& NumberSpellings::composerOf(QByteArrayView field) {
-    return composers_.findOrAdd(common::hashBytes(field), [&] {
-        const catalogue::ComposerKey key = catalogue::composerKey(field);
+const NumberSpellings::Composer& NumberSpellings::composerOf(QByteArrayView composer,
+                                                             std::uint64_t hash) {
+    return composers_.findOrAdd(hash, [&] {
+        const catalogue::ComposerKey key = catalogue::composerKey(composer);
         return Composer{key.composer, key.composer != catalogue::Composer::Unknown
                                           ? std::uint64_t(key.composer)
                                           : common::hashBytes(key.reading) | (1ull << 63)};
     });
 }
 
-void NumberSpellings::add(std::int32_t opus, const char* record) {
-    const Composer& composer = composerOf(composerField(record));
+void NumberSpellings::add(std::int32_t opus, const char* record, QByteArrayView composerText,
+                          std::uint64_t composerHash) {
+    const Composer& composer = composerOf(composerText, composerHash);
     const catalogue::WrittenNumber number = catalogue::writtenRecordNumber(record, composer.known);
     if (!number.number.isValid()) return;
     const std::uint64_t work = common::combineKeys(composer.key, number.number.key());

@@ -16,8 +16,10 @@ namespace collection_check {
 
 class NumberSpellings {
 public:
-    // Record `opus`, neither deleted nor unfinished: its 455 bytes as stored.
-    void add(std::int32_t opus, const char* record);
+    // Record `opus`, neither deleted nor unfinished: its 455 bytes as stored, its Composer without
+    // its blanks around it and a hash of that (the one the pass keeps the name by).
+    void add(std::int32_t opus, const char* record, QByteArrayView composer,
+             std::uint64_t composerHash);
     // The works written in more than one way, those of the most records first.
     std::vector<Finding> findings(Texts& texts);
 
@@ -29,7 +31,7 @@ private:
         catalogue::Composer known = catalogue::Composer::Unknown;
         std::uint64_t key = 0;
     };
-    const Composer& composerOf(QByteArrayView field);
+    const Composer& composerOf(QByteArrayView composer, std::uint64_t hash);
     void countPending();
 
     struct Written {  // one way of writing one work's number
@@ -38,7 +40,7 @@ private:
         std::int32_t firstOpus = 0;
     };
     common::HashTable<Written> written_;     // by work and writing
-    common::HashTable<Composer> composers_;  // by the field's bytes
+    common::HashTable<Composer> composers_;  // by the hash of the Composer
     // Writings not yet counted: counted in batches, so that the lookups overlap their waits for
     // memory.
     struct Pending {
