@@ -183,11 +183,15 @@ std::optional<WorksView> filteredView(const QString& path, const WorksTree& tree
         store::roundedRecordCount(file.fileLength()) == 0 ? 0 : file.recordCount();
     store::RecordScanner records(file, 1, last);
     std::size_t k = 0;  // in tree.inOpusOrder
+    bool prepared = false;
     for (auto block = records.nextBlock(); block.data; block = records.nextBlock()) {
         if (cancelled.load(std::memory_order_relaxed)) return std::nullopt;
-        if (block.first == 1)
+        if (!prepared) {
+            // The first block's bytes decide which letter of each word the scan looks for.
             words.prepare(quick_find::countBytes(block.data,
                                                  std::int64_t(block.count) * store::kRecordLength));
+            prepared = true;
+        }
         const std::int32_t end = block.first + block.count;
         for (; k < tree.inOpusOrder.size() && tree.recordings[tree.inOpusOrder[k]] < end; ++k) {
             const std::uint32_t p = tree.inOpusOrder[k];

@@ -59,7 +59,8 @@ void WorksPass::countTitle(std::uint32_t work, std::int32_t opus, QByteArrayView
 }
 
 void WorksPass::add(std::int32_t opus, const char* record) {
-    workOf_.resize(std::size_t(opus), 0);  // as no work, until the record has one
+    // As no work, until the record has one; records skipped on the way have none either.
+    if (workOf_.size() < std::size_t(opus)) workOf_.resize(std::size_t(opus), 0);
     if (store::isDeletedRecord(record)) return;
     const std::uint32_t composer = spellingOf(opus, fieldView(record, Field::Composer)).composer;
     const catalogue::CatalogueNumber number =
