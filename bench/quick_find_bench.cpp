@@ -110,6 +110,8 @@ int main(int argc, char* argv[]) {
         {"Found nowhere, Greek: σκαλκωτας", "σκαλκωτας"},
         {"Found nowhere, Latin for Greek: theodorakis", "theodorakis"},
         {"Found nowhere, two words: bach zelenka", "bach zelenka"},
+        {"Found nowhere, a catalogue number: bwv988", "bwv988"},
+        {"Found nowhere, a catalogue number: op27", "op27"},
     };
     for (const auto& word : nowhere) {
         const QString typed = QString::fromUtf8(word.typed);

@@ -128,6 +128,7 @@ void Program::unloadMainWindow() {
         window_->closeQuickFind();
         window_->closeCollectionCheck();
         window_->closeChangeHistory();
+        window_->closeWorks();
     }
     retiringWindow_ = retire(window_, std::shared_ptr<record::RecordWindow>(std::move(state_)));
     window_ = nullptr;

@@ -110,11 +110,10 @@ CollectionPass::CollectionPass(const PickLists& lists)
     listed(NameField::Soloists, {kSoloistsAK, kSoloistsLZ, kVocal});
 }
 
-void CollectionPass::queueName(NameField field, QByteArrayView name) {
+void CollectionPass::queueName(NameField field, QByteArrayView name, std::uint64_t exact) {
     const auto offset = std::uint32_t(pendingBytes_.size());
     pendingBytes_.insert(pendingBytes_.end(), name.begin(), name.end());
-    pendingNames_.push_back(
-        {nameKey(exactHash(name), field), offset, std::uint32_t(name.size()), field});
+    pendingNames_.push_back({nameKey(exact, field), offset, std::uint32_t(name.size()), field});
 }
 
 void CollectionPass::countPending() {
@@ -193,7 +192,9 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
 
     const auto first = pendingNames_.size();
     const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
-    if (!composer.isEmpty()) queueName(NameField::Composer, composer);
+    const std::uint64_t composerHash = exactHash(composer);
+    numberSpellings_.add(opus, record, composer, composerHash);
+    if (!composer.isEmpty()) queueName(NameField::Composer, composer, composerHash);
     forEachName(fieldView(record, Field::Orchestra),
                 [&](QByteArrayView name) { queueName(NameField::Orchestra, name); });
     forEachName(fieldView(record, Field::Soloists),
@@ -217,6 +218,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     std::vector<Finding>& findings = report.findings;
     append(findings, duplicateWorkFindings(std::exchange(works_, {}), texts));
     append(findings, nameVariantFindings(names, texts));
+    append(findings, numberSpellings_.findings(texts));
     append(findings,
            identityCaseFindings(std::exchange(identities_, {}), std::exchange(leadingBlanks_, {})));
     append(findings, unlistedNameFindings(names, listed_, texts));

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "collection_check/check_fold.h"
-#include "collection_check/hash_table.h"
+#include "collection_check/number_spellings.h"
 #include "collection_check/pass_records.h"
 #include "collection_check/report.h"
+#include "common/hash_table.h"
 #include "store/opus_record.h"
 
 namespace collection_check {
+
+using common::HashTable;
 
 class CollectionPass {
 public:
@@ -32,7 +35,11 @@ public:
     Report finish(const std::function<store::OpusRecord(std::int32_t)>& read);
 
 private:
-    void queueName(NameField field, QByteArrayView name);
+    // `exact`: the name's exactHash().
+    void queueName(NameField field, QByteArrayView name, std::uint64_t exact);
+    void queueName(NameField field, QByteArrayView name) {
+        queueName(field, name, exactHash(name));
+    }
     void countPending();
     void endMediumRun();
     // The names counted, in the order of their field and fold; their table is emptied.
@@ -70,6 +77,7 @@ private:
     std::vector<char> pendingBytes_;
 
     std::vector<Work> works_;
+    NumberSpellings numberSpellings_;
     HashTable<Identity> identities_;  // by medium key
     LeadingBlanks leadingBlanks_;
     std::vector<std::int32_t> unfinished_;

@@ -35,6 +35,8 @@ QString kindName(FindingKind kind) {
             return QStringLiteral("Probable duplicates");
         case FindingKind::NameVariant:
             return QStringLiteral("Name variants");
+        case FindingKind::NumberSpelling:
+            return QStringLiteral("Catalogue numbers");
         case FindingKind::Identity:
             return QStringLiteral("Identities");
         case FindingKind::NotInList:
@@ -53,6 +55,10 @@ QString duplicateText(const QStringList& fields, std::int64_t records, bool oneM
 
 QString variantText(const Spellings& spellings) {
     return joined(spellings, [](std::int64_t n) { return times(n, "once", "times"); });
+}
+
+QString numberSpellingText(const QString& work, const Spellings& spellings) {
+    return work + QStringLiteral(": ") + joined(spellings, recordsText);
 }
 
 QString caseText(const Spellings& spellings) {

@@ -21,6 +21,9 @@ using Spellings = QList<QPair<QString, std::int64_t>>;
 QString duplicateText(const QStringList& fields, std::int64_t records, bool oneMedium);
 // "\"Bach, J.S.\" 5 times, \"BACH, J. S.\" once"
 QString variantText(const Spellings& spellings);
+// "Johann Sebastian Bach, BWV 988: \"BWV 988\" 3 records, \"BWV988\" 1 record": the work, and each
+// way its catalogue number is written.
+QString numberSpellingText(const QString& work, const Spellings& spellings);
 // "\"No0002\" 2 records, \"no0002\" 1 record: Identities that differ only in case"
 QString caseText(const Spellings& spellings);
 QString leadingBlanksText(const QString& identity, std::int64_t records);

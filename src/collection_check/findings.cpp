@@ -15,11 +15,7 @@ namespace collection_check {
 
 using store::Field;
 
-namespace {
-
-// The records a finding names, ascending, the first kMaxNumbers of them; `more` when a record
-// beyond those was left out before.
-void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false) {
+void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more) {
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     f.moreNumbers = more || numbers.size() > size_t(kMaxNumbers);
@@ -27,7 +23,6 @@ void setNumbers(Finding& f, std::vector<std::int32_t> numbers, bool more = false
     f.opusNumbers = QList<std::int32_t>(numbers.begin(), numbers.end());
 }
 
-// A kind that lists only its first or commonest findings ends in a row that counts the rest.
 void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t leftOut) {
     if (leftOut <= 0) return;
     Finding more;
@@ -35,6 +30,8 @@ void addLeftOut(std::vector<Finding>& findings, FindingKind kind, std::int64_t l
     more.text = leftOutText(leftOut);
     findings.push_back(more);
 }
+
+namespace {
 
 // Works in the order of their keys, and of their records within a key. The keys are hashes,
 // spread evenly: one pass deals them into 256 piles by their first byte, and each pile, small

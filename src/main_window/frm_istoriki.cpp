@@ -26,6 +26,7 @@
 #include "ui/key_preview.h"
 #include "ui/lock_keys_panel.h"
 #include "ui/twips.h"
+#include "works/frm_works.h"
 
 namespace main_window {
 
@@ -83,6 +84,7 @@ FrmIstoriki::~FrmIstoriki() {
     delete quickFind_;
     delete collectionCheck_.data();
     delete changeHistory_.data();
+    delete works_.data();
 }
 
 void FrmIstoriki::showCollectionCheck() {
@@ -106,6 +108,20 @@ void FrmIstoriki::showChangeHistory() {
 
 void FrmIstoriki::closeChangeHistory() {
     delete changeHistory_.data();
+}
+
+void FrmIstoriki::showWorks() {
+    if (!works_) {
+        works_ = new works::FrmWorks(window_);
+        works_->state().start();
+    }
+    works_->show();
+    works_->raise();
+    works_->activateWindow();
+}
+
+void FrmIstoriki::closeWorks() {
+    delete works_.data();
 }
 
 RecordLineEdit* FrmIstoriki::lineBox(Box box) const {

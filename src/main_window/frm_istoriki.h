@@ -28,6 +28,10 @@ class FrmCollectionCheck;
 
 namespace change_history {
 class FrmChangeHistory;
+}  // namespace change_history
+
+namespace works {
+class FrmWorks;
 }
 
 namespace main_window {
@@ -59,6 +63,10 @@ public:
     // this window's unloading.
     void showChangeHistory();
     void closeChangeHistory();
+    // Opens the Works window, or brings it to the front; closes it (it goes with the main window:
+    // it shows records through it).
+    void showWorks();
+    void closeWorks();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +102,7 @@ private:
     quick_find::FrmQuickFind* quickFind_ = nullptr;
     QPointer<collection_check::FrmCollectionCheck> collectionCheck_;
     QPointer<change_history::FrmChangeHistory> changeHistory_;
+    QPointer<works::FrmWorks> works_;
     // The state into the controls, panel by panel.
     void copyState();
     void copyRecordArea(const record::RecordState& state);

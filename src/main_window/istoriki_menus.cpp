@@ -84,6 +84,7 @@ void FrmIstoriki::buildMenus() {
         {"mnublb", "mnuBible", QStringLiteral("My Collection ..."), {}, nullptr, [&w] { w.services().help.showContents(QStringLiteral("BIBLIOGRAPHY.HLP")); }},
         {"mnublb", "mnuDedication", {}, {}, nullptr, {}},
         {"mnublb", "mnuCollectionCheck", QStringLiteral("Collection &Check..."), K(Qt::CTRL | Qt::SHIFT | Qt::Key_K), "mnuSepMusic", [this] { showCollectionCheck(); }},
+        {"mnublb", "mnuWorks", QStringLiteral("&Works..."), K(Qt::CTRL | Qt::SHIFT | Qt::Key_W), nullptr, [this] { showWorks(); }},
         {"mnuDedication", "mnuDedication1", QStringLiteral("Johann Sebastian Bach (1685-1750)"), {}, nullptr, [] { info::showDedication(); }},
         {"mnuAbout", "mnuHelp", QStringLiteral("Shortcut Keys"), K(Qt::SHIFT | Qt::Key_F1), nullptr, [] { info::showShortcutKeys(); }},
         {"mnuAbout", "mnuHelp1", QStringLiteral("Help"), K(Qt::CTRL | Qt::Key_F1), nullptr, [&w] { w.services().help.showContents(QStringLiteral("Sonvel400.HLP")); }},

@@ -11,17 +11,43 @@ namespace {
 
 const int kIdentityWidth = store::fieldWidth(store::Field::Identity);
 
+QByteArrayView composerField(const unsigned char* record) {
+    return {reinterpret_cast<const char*>(record) + store::fieldOffset(store::Field::Composer),
+            store::fieldWidth(store::Field::Composer)};
+}
+
 }  // namespace
 
 RecordMatcher::RecordMatcher(const std::vector<Word>& words, const ByteCounts& sample) {
+    std::vector<std::pair<WordMatcher, catalogue::CatalogueQuery>> made;
     for (const Word& word : words) {
-        words_.emplace_back(word, sample);
-        if (words_.back().impossible()) nothing_ = true;
+        made.emplace_back(WordMatcher(word, sample),
+                          word.impossible ? catalogue::CatalogueQuery{}
+                                          : catalogue::parseCatalogueWord(word.letters));
+        if (made.back().first.impossible()) nothing_ = true;
     }
-    nothing_ = nothing_ || words_.empty();
-    std::stable_sort(words_.begin(), words_.end(), [](const WordMatcher& a, const WordMatcher& b) {
-        return a.cost() < b.cost();
-    });
+    nothing_ = nothing_ || made.empty();
+    std::stable_sort(made.begin(), made.end(),
+                     [](const auto& a, const auto& b) { return a.first.cost() < b.first.cost(); });
+    for (auto& [text, query] : made) {
+        if (query.isValid()) {
+            const int number = catalogue::CatalogueNumber::fromKey(query.key).number();
+            numberWords_.push_back(
+                {words_.size(), query, WordMatcher(Word{QByteArray::number(number)}, sample)});
+        }
+        words_.push_back(std::move(text));
+    }
+    if (numberWords_.empty()) return;
+    // What the block is scanned for: the rarest of what every matching record holds, a plain word
+    // or a number's digits.
+    for (std::size_t w = 0, n = 0; w < words_.size(); ++w) {
+        const bool isNumber = n < numberWords_.size() && numberWords_[n].word == w;
+        const WordMatcher& needed = isNumber ? numberWords_[n++].digits : words_[w];
+        if (scanned_ && needed.cost() >= scanned_->cost()) continue;
+        scanned_ = &needed;
+        scannedWord_ = w;
+        scannedDigits_ = isNumber;
+    }
 }
 
 bool RecordMatcher::matches(const char* record) const {
@@ -30,21 +56,42 @@ bool RecordMatcher::matches(const char* record) const {
     return !hits.empty();
 }
 
-bool RecordMatcher::holdsTheOthers(const unsigned char* record) const {
-    for (std::size_t w = 1; w < words_.size(); ++w) {
-        if (!words_[w].foundIn(record, 0, store::kRecordLength)) return false;
-    }
-    if (!store::isDeletedRecord(reinterpret_cast<const char*>(record))) return true;
-    return std::any_of(words_.begin(), words_.end(), [record](const WordMatcher& word) {
+bool RecordMatcher::leftOutAsDeleted(const unsigned char* record) const {
+    if (!store::isDeletedRecord(reinterpret_cast<const char*>(record))) return false;
+    return std::none_of(words_.begin(), words_.end(), [record](const WordMatcher& word) {
         return word.foundIn(record, 0, kIdentityWidth);
     });
 }
 
-void RecordMatcher::findIn(const char* block, std::int32_t count, std::int32_t first,
-                           std::vector<std::int32_t>& hits) const {
-    if (nothing_) return;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(block);
-    const WordMatcher& word = words_.front();
+bool RecordMatcher::holdsTheOthers(const unsigned char* record) const {
+    for (std::size_t w = 1; w < words_.size(); ++w) {
+        if (!words_[w].foundIn(record, 0, store::kRecordLength)) return false;
+    }
+    return !leftOutAsDeleted(record);
+}
+
+bool RecordMatcher::holdsEvery(const unsigned char* record) const {
+    catalogue::CatalogueNumber number;  // the record's, read when first needed
+    bool numberRead = false;
+    for (std::size_t w = 0, n = 0; w < words_.size(); ++w) {
+        const bool isNumber = n < numberWords_.size() && numberWords_[n].word == w;
+        const NumberWord* numberWord = isNumber ? &numberWords_[n++] : nullptr;
+        if (w == scannedWord_ && !scannedDigits_) continue;  // the scan found it
+        if (words_[w].foundIn(record, 0, store::kRecordLength)) continue;
+        if (!numberWord) return false;
+        if (!numberRead) {
+            number = catalogue::recordNumber(reinterpret_cast<const char*>(record),
+                                             composers_.of(composerField(record)));
+            numberRead = true;
+        }
+        if (!catalogue::matches(numberWord->query, number)) return false;
+    }
+    return !leftOutAsDeleted(record);
+}
+
+template <class Holds>
+void RecordMatcher::scan(const WordMatcher& word, const unsigned char* bytes, std::int32_t count,
+                         std::int32_t first, std::vector<std::int32_t>& hits, Holds holds) const {
     const std::int64_t end = std::int64_t(count) * store::kRecordLength;
     std::int32_t current = -1;  // the record of the place looked at
     Progress progress;
@@ -62,7 +109,7 @@ void RecordMatcher::findIn(const char* block, std::int32_t count, std::int32_t f
             }
             const unsigned char* record = bytes + start;
             if (!word.confirm(record, int(place - start), progress)) continue;
-            if (holdsTheOthers(record)) hits.push_back(first + index);
+            if (holds(record)) hits.push_back(first + index);
             // The rest of this record needs no look.
             const std::int64_t next = start + store::kRecordLength;
             if (next - base >= 64) {
@@ -71,6 +118,19 @@ void RecordMatcher::findIn(const char* block, std::int32_t count, std::int32_t f
             }
             places &= ~0ull << (next - base);
         }
+    }
+}
+
+void RecordMatcher::findIn(const char* block, std::int32_t count, std::int32_t first,
+                           std::vector<std::int32_t>& hits) const {
+    if (nothing_) return;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(block);
+    if (numberWords_.empty()) {
+        scan(words_.front(), bytes, count, first, hits,
+             [this](const unsigned char* record) { return holdsTheOthers(record); });
+    } else {
+        scan(*scanned_, bytes, count, first, hits,
+             [this](const unsigned char* record) { return holdsEvery(record); });
     }
 }
 

@@ -1,6 +1,6 @@
 // Catalogue numbers read from titles (their spellings, near misses, letters that count only for
-// their composer), the composers a Composer field names, the order of works, and catalogue
-// numbers typed into Quick Find.
+// their composer), the composers a Composer field names, the order of works, catalogue numbers
+// typed into Quick Find, and a record's number with the bytes it is written with.
 
 #include <QTest>
 #include <algorithm>
@@ -8,8 +8,10 @@
 
 #include "catalogue/catalogue_number.h"
 #include "catalogue/composers.h"
+#include "catalogue/record_number.h"
 #include "store/codepage.h"
 #include "store/collation.h"
+#include "store/opus_record.h"
 
 using catalogue::Catalogue;
 using catalogue::CatalogueNumber;
@@ -43,6 +45,8 @@ private slots:
     void matchesTypedWords();
     void readsNoOtherWordAsANumber_data();
     void readsNoOtherWordAsANumber();
+    void readsARecordsNumberAsWritten_data();
+    void readsARecordsNumberAsWritten();
 };
 
 void CatalogueTest::readsTheFirstCatalogueNumber_data() {
@@ -280,6 +284,44 @@ void CatalogueTest::readsNoOtherWordAsANumber_data() {
 void CatalogueTest::readsNoOtherWordAsANumber() {
     QFETCH(QString, word);
     QVERIFY(!catalogue::parseCatalogueWord(store::toDisk(word)).isValid());
+}
+
+void CatalogueTest::readsARecordsNumberAsWritten_data() {
+    QTest::addColumn<QString>("composer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("cover");
+    QTest::addColumn<QString>("written");
+    const auto row = [](const char* composer, const char* title, const char* cover,
+                        const char* written) {
+        QTest::newRow(written) << QString::fromUtf8(composer) << QString::fromUtf8(title)
+                               << QString::fromUtf8(cover) << QString::fromUtf8(written);
+    };
+    row("Bach", "Goldberg Variations, BWV 988", "", "BWV 988");
+    row("Bach", "Aria (bwv. 988) and BWV 989", "", "bwv. 988");
+    row("Bach", "Concerto BWV 1041a", "", "BWV 1041a");
+    row("Beethoven", "Sonata No. 14, Op. 27 No. 2 \"Moonlight\"", "", "Op. 27 No. 2");
+    row("Beethoven", "Sonata op.27/2", "", "op.27/2");
+    row("Beethoven", "Σονάτα Έργο 27", "", "Έργο 27");
+    row("Scarlatti", "Sonata Kk. 380", "", "Kk. 380");
+    row("Haydn", "Sonata Hob. XVI:52", "", "Hob. XVI:52");
+    row("Beethoven", "Symphony No. 5", "Deutsche Grammophon, Op. 67", "Op. 67");
+    row("Beethoven", "Symphony No. 5", "", "");
+}
+
+void CatalogueTest::readsARecordsNumberAsWritten() {
+    QFETCH(QString, composer);
+    QFETCH(QString, title);
+    QFETCH(QString, cover);
+    QFETCH(QString, written);
+    store::OpusRecord record;
+    record.setText(store::Field::Composer, composer);
+    record.setText(store::Field::Title, title);
+    record.setText(store::Field::Cover, cover);
+    const catalogue::Composer known =
+        catalogue::recogniseComposer(record.field(store::Field::Composer));
+    const catalogue::WrittenNumber number = catalogue::writtenRecordNumber(record.data(), known);
+    QCOMPARE(store::fromDisk(number.written), written);
+    QCOMPARE(number.number, catalogue::recordNumber(record.data(), known));
 }
 
 QTEST_GUILESS_MAIN(CatalogueTest)

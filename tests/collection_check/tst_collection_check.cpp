@@ -98,6 +98,7 @@ private slots:
     void cleanup();
     void findsOneOfEachKindAndNoNearMiss();
     void countsTheDemoCollection();
+    void findsACatalogueNumberWrittenSeveralWays();
     void anEmptyCollectionShowsZeros();
     void aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut_data();
     void aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut();
@@ -182,6 +183,26 @@ void CollectionCheckTest::countsTheDemoCollection() {
                           "Names not in the pick lists | Composer \"Ruggero Leoncavallo\" is not "
                           "in Composers.txt: 1 record | 17",
                           "Unfinished records | Deleted records (Identity \"~~~\"): 2 | 11, 47"}));
+}
+
+void CollectionCheckTest::findsACatalogueNumberWrittenSeveralWays() {
+    // One work written three ways; one written one way twice; the same opus of two composers,
+    // which is two works.
+    check({
+        {"No0001 CD", "Bach, J.S.", "Goldberg Variations, BWV 988"},
+        {"No0002 CD", "Bach, J.S.", "Goldberg Variations, BWV 988"},
+        {"No0003 CD", "Johann Sebastian Bach", "Goldberg-Variationen BWV988"},
+        {"No0004 CD", "Bach", "Aria (bwv. 988)"},
+        {"No0005 CD", "Bach, J.S.", "Goldberg Variations, BWV 988"},
+        {"No0006 CD", "Bach, J.S.", "Cello Suite No. 1, BWV 1007"},
+        {"No0007 CD", "Bach, J.S.", "Cello Suite No. 1, BWV 1007"},
+        {"No0008 CD", "Beethoven", "Sonata Op. 27 No. 2"},
+        {"No0009 CD", "Chopin", "Nocturne op.27/2"},
+    });
+    QCOMPARE(check_->phase(), CheckWindow::Phase::Done);
+    QCOMPARE(rows(check_->model()).filter(QStringLiteral("Catalogue numbers |")),
+             QStringList{"Catalogue numbers | Johann Sebastian Bach, BWV 988: \"BWV 988\" 3 "
+                         "records, \"BWV988\" 1 record, \"bwv. 988\" 1 record | 1, 3, 4"});
 }
 
 void CollectionCheckTest::anEmptyCollectionShowsZeros() {

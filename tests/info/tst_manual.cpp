@@ -231,6 +231,7 @@ void ManualTest::theManualExplains_data() {
         "Shortcut Keys",
         "About ...",
         "Collection Check...",
+        "Works...",
         "Export as CSV...",
         "Import from CSV...",
         // Multi mode's own entries.

@@ -174,7 +174,8 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
     QTest::newRow("Music") << "mnublb"
                            << "&Music"
                            << QStringList{"My Collection ...", "Johann Sebastian Bach",
-                                          "-mnuSepMusic", "Collection &Check... [Ctrl+Shift+K]"};
+                                          "-mnuSepMusic", "Collection &Check... [Ctrl+Shift+K]",
+                                          "&Works... [Ctrl+Shift+W]"};
     QTest::newRow("Help") << "mnuAbout"
                           << "&Help"
                           << QStringList{"Shortcut Keys [Shift+F1]", "Help [Ctrl+F1]",

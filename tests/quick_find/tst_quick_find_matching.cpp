@@ -1,6 +1,7 @@
 // What Quick Find matches: the fold and the transliteration of typed words against the code
-// page's bytes, several words across fields, deleted records, and the pass over a collection
-// (the demo collection, a cancelled pass, a collection that cannot be read).
+// page's bytes, several words across fields, catalogue numbers however they are written, deleted
+// records, and the pass over a collection (the demo collection, a cancelled pass, a collection
+// that cannot be read).
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -82,6 +83,8 @@ private slots:
     void foldsAndTransliterates();
     void everyWordSomewhereInTheFields();
     void deletedRecordsOnlyByTheirIdentity();
+    void aCatalogueNumberFindsItsWork_data();
+    void aCatalogueNumberFindsItsWork();
     void agreesWithAPlainReading();
     void findsInTheDemoCollection_data();
     void findsInTheDemoCollection();
@@ -180,6 +183,39 @@ void QuickFindMatchingTest::deletedRecordsOnlyByTheirIdentity() {
     QVERIFY(matches("~~~", deleted));
     QVERIFY(matches("~~~ bach", deleted));
     QVERIFY(matches("bach", {"~~~ kept", "Bach"}));  // not the marker
+}
+
+void QuickFindMatchingTest::aCatalogueNumberFindsItsWork_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("record");
+    QTest::addColumn<bool>("found");
+    const auto row = [](const char* name, const char* typed, const QStringList& record,
+                        bool found) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << record << found;
+    };
+    row("BWV 988", "bwv988", {"No0001 CD", "Bach", "Goldberg Variations, BWV 988"}, true);
+    row("bwv. 988", "BWV988", {"No0001 CD", "Bach", "Aria (bwv. 988)"}, true);
+    row("another number", "bwv988", {"No0001 CD", "Bach", "Aria, BWV 989"}, false);
+    row("every sub-number", "op27", {"No0001 CD", "Beethoven", "Sonata Op. 27 No. 2"}, true);
+    row("the sub-number typed", "op27no1", {"No0001 CD", "Beethoven", "Sonata Op. 27 No. 2"},
+        false);
+    row("Mozart's K.", "k550", {"No0001 CD", "Mozart", "Symphony No. 40, K. 550"}, true);
+    row("K. of no other", "k550", {"No0001 CD", "Haydn", "Symphony, K. 550"}, false);
+    row("from the Cover", "op67",
+        {"No0001 CD", "Beethoven", "Symphony No. 5", "", "", "DG, Op. 67"}, true);
+    row("the Title's first", "op67",
+        {"No0001 CD", "Beethoven", "Symphony No. 5, Op. 68", "", "", "DG, Op. 67"}, false);
+    row("with a plain word", "beethoven op27", {"No0001 CD", "Beethoven", "Sonata Op. 27"}, true);
+    row("a plain word missing", "mozart op27", {"No0001 CD", "Beethoven", "Sonata Op. 27"}, false);
+    row("the text as before", "bwv988", {"No0001 CD", "", "", "", "bwv988 fans"}, true);
+    row("deleted", "bwv988", {"~~~", "Bach", "Goldberg Variations, BWV 988"}, false);
+}
+
+void QuickFindMatchingTest::aCatalogueNumberFindsItsWork() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, record);
+    QFETCH(bool, found);
+    QCOMPARE(matches(typed, record), found);
 }
 
 void QuickFindMatchingTest::agreesWithAPlainReading() {

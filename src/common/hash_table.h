@@ -1,13 +1,16 @@
 #pragma once
-// A small open-addressing table for the check's pass, keyed by 64-bit numbers that are never 0
-// (hashes, or the seven bytes of a medium key). One probe for most lookups and no allocation per
-// entry: the pass looks up several names in every record of a million.
+// A small open-addressing table for passes over the whole collection (the Collection Check, the
+// Works window), keyed by 64-bit numbers that are never 0 (hashes, or the seven bytes of a medium
+// key). One probe for most lookups and no allocation per entry: a pass looks up several keys in
+// every record of a million.
 
+#include <QByteArrayView>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
-namespace collection_check {
+namespace common {
 
 template <class Value>
 class HashTable {
@@ -76,4 +79,34 @@ private:
     int shift_ = 64;
 };
 
-}  // namespace collection_check
+// A key for the table made of bytes (a field as written), eight bytes at a time; never 0.
+inline std::uint64_t hashBytes(QByteArrayView bytes) {
+    const char* p = bytes.data();
+    qsizetype n = bytes.size();
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ std::uint64_t(n);
+    const auto mix = [&h](std::uint64_t word) {
+        h = (h ^ word) * 0xff51afd7ed558ccdull;
+        h ^= h >> 29;
+    };
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        mix(word);
+    }
+    std::uint64_t tail = 0;
+    if (n > 0) std::memcpy(&tail, p, size_t(n));
+    mix(tail);
+    h *= 0xc4ceb9fe1a85ec53ull;
+    h ^= h >> 32;
+    return h ? h : 1;
+}
+
+// A key for the table made of two numbers (a group and a key within it); never 0.
+inline std::uint64_t combineKeys(std::uint64_t a, std::uint64_t b) {
+    std::uint64_t h = (a * 0xff51afd7ed558ccdull) ^ b;
+    h *= 0xc4ceb9fe1a85ec53ull;
+    h ^= h >> 33;
+    return h ? h : 1;
+}
+
+}  // namespace common
