@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "record/media_icon.h"
 #include "store/collection_file.h"
 #include "store/name_list.h"
 
@@ -74,16 +75,23 @@ bool makeCollection(const QString& folder, const QString& starterFolder, QString
         *error = why;
         return false;
     };
-    for (const auto& list : store::kNameLists) {
-        const QString name = QString::fromLatin1(list.file);
-        const QString source = QDir(starterFolder).filePath(name);
-        const QString target = dir.filePath(name);
+    // The lists are needed; the media icons (found by bare name beside the collection, as the
+    // lists are) come along when the starter folder has them.
+    QStringList files;
+    for (const auto& list : store::kNameLists) files.append(QString::fromLatin1(list.file));
+    const qsizetype lists = files.size();
+    for (int kind = 0; kind < record::kMediaKinds; ++kind)
+        files.append(record::mediaIconFile(kind));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString source = QDir(starterFolder).filePath(files[i]);
+        const QString target = dir.filePath(files[i]);
+        if (i >= lists && !QFileInfo::exists(source)) continue;
         if (!QFile::copy(source, target)) {
             return fail(shown(source) + QStringLiteral(" cannot be copied to ") + shown(target) +
                         QLatin1Char('.'));
         }
         made.append(target);
-        // Installed data is often read-only; the collection's lists must not be.
+        // Installed data is often read-only; the collection's files must not be.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
     }
     QFile collection(dir.filePath(store::CollectionFile::kFileName));

@@ -20,9 +20,9 @@ FolderCheck checkCollectionFolder(const QString& folder);
 // with what is missing instead of the program's end.
 QString missingFilesText(const QString& folder, const FolderCheck& check);
 
-// Puts the eight name lists of `starterFolder` and an empty Clasical.dat into `folder`, which is
-// made when missing and must be empty. False, with the reason, when that fails; what was put there
-// by then is taken away again.
+// Puts the eight name lists and the media icons of `starterFolder` and an empty Clasical.dat into
+// `folder`, which is made when missing and must be empty. False, with the reason, when that fails;
+// what was put there by then is taken away again.
 bool makeCollection(const QString& folder, const QString& starterFolder, QString* error);
 
 }  // namespace collections

@@ -61,7 +61,9 @@ void CollectionsTest::newMakesAnEmptyCollectionAndOpensIt() {
         QCOMPARE(contents(folder + "/" + name), contents(kStarter + "/" + name));
     }
     QCOMPARE(QFileInfo(folder + "/Clasical.dat").size(), 0);
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 9);  // no cover, no icon, no demo record
+    QCOMPARE(contents(folder + "/Cd.jpg"), contents(kStarter + "/Cd.jpg"));
+    // The lists, the collection and the 13 icons: no cover, no demo record.
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 8 + 1 + 13);
 
     // The next main window loads on it: one empty record.
     record::RecordWindow fresh(session_, fakes_.services());

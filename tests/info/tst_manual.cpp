@@ -234,6 +234,9 @@ void ManualTest::theManualExplains_data() {
         "Works...",
         "Export as CSV...",
         "Import from CSV...",
+        "New Collection...",
+        "Open Collection...",
+        "Recent Collections",
         // Multi mode's own entries.
         "Print Shown",
         "Save Shown",
@@ -324,6 +327,8 @@ void ManualTest::theManualExplains_data() {
         "Undo Last Change",
         "Change History...",
         "Restore This Version",
+        "One or More Files are Missing.",
+        "is not empty: a new collection needs a folder of its own.",
     };
     for (const char* message : messages) {
         QString text = QString::fromUtf8(message);
