@@ -40,6 +40,7 @@ public:
     QString openFile(const platform::FileDialog&) override { return {}; }
     QString saveFile(const platform::FileDialog&) override { return savePath; }
     QString folder(const QString&, const QString&) override { return {}; }
+    int choose(const QString&, const QString&, const QStringList&) override { return -1; }
     void beep() override {}
 };
 

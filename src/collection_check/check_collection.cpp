@@ -11,14 +11,14 @@ constexpr std::int32_t kBlockRecords = 2048;
 }  // namespace
 
 std::optional<Report> checkCollection(const QString& path, const CollectionPass::PickLists& lists,
-                                      const Progress& progress,
+                                      const QString& coversFolder, const Progress& progress,
                                       const std::atomic<bool>& cancelled) {
     store::CollectionFile file(path);
     file.openForReading();
     // Only the records the file holds: an empty file has none (the main window still counts one).
     const std::int32_t last =
         store::roundedRecordCount(file.fileLength()) == 0 ? 0 : file.recordCount();
-    CollectionPass pass(lists);
+    CollectionPass pass(lists, coversFolder);
     store::RecordScanner records(file, 1, last);
     for (std::int32_t done = 0;; ++done) {
         if (done % kBlockRecords == 0) {

@@ -17,7 +17,9 @@ using Progress = std::function<void(std::int64_t done, std::int64_t total)>;
 
 // Reads the collection at `path` once, testing `cancelled` before each block; nothing when it was
 // cancelled. Throws store::StoreError, naming the file and the reason, when it cannot be read.
+// `coversFolder`: where the front covers are looked for (none: not looked for).
 std::optional<Report> checkCollection(const QString& path, const CollectionPass::PickLists& lists,
-                                      const Progress& progress, const std::atomic<bool>& cancelled);
+                                      const QString& coversFolder, const Progress& progress,
+                                      const std::atomic<bool>& cancelled);
 
 }  // namespace collection_check

@@ -61,12 +61,14 @@ void CheckWindow::start() {
     // The pass works on copies: its own handle on the file and the pick lists as they are now.
     const QString path = QFileInfo(window_.file().path()).absoluteFilePath();
     const CollectionPass::PickLists lists = window_.pickPanel().state().lists;
-    pass_.start([this, path, lists](const common::BackgroundPass::Run& run) {
+    const QString covers = platform::coversDirectory();
+    pass_.start([this, path, lists, covers](const common::BackgroundPass::Run& run) {
         const auto progress = [this, &run](std::int64_t done, std::int64_t total) {
             run.deliver([this, done, total] { showProgress(done, total); });
         };
         try {
-            std::optional<Report> report = checkCollection(path, lists, progress, run.cancelFlag());
+            std::optional<Report> report =
+                checkCollection(path, lists, covers, progress, run.cancelFlag());
             if (!report) return;
             auto shared = std::make_shared<Report>(std::move(*report));
             run.deliver([this, shared] { showReport(std::move(*shared)); });

@@ -95,8 +95,8 @@ void append(std::vector<Finding>& findings, std::vector<Finding> more) {
 
 }  // namespace
 
-CollectionPass::CollectionPass(const PickLists& lists)
-    : mediaByKind_(record::mediaKindNames().size() + 2, 0) {
+CollectionPass::CollectionPass(const PickLists& lists, QString coversFolder)
+    : mediaByKind_(record::mediaKindNames().size() + 2, 0), coversFolder_(std::move(coversFolder)) {
     const auto listed = [&](NameField field, std::initializer_list<int> which) {
         for (int list : which) {
             for (const QString& name : lists[list]) {
@@ -190,6 +190,7 @@ void CollectionPass::add(std::int32_t opus, const char* record) {
         return;
     }
 
+    if (!coversFolder_.isEmpty()) missingCovers_.add(opus, identity);
     const auto first = pendingNames_.size();
     const QByteArrayView composer = store::trimBlankBytes(fieldView(record, Field::Composer));
     const std::uint64_t composerHash = exactHash(composer);
@@ -221,6 +222,7 @@ Report CollectionPass::finish(const std::function<store::OpusRecord(std::int32_t
     append(findings, numberSpellings_.findings(texts));
     append(findings,
            identityCaseFindings(std::exchange(identities_, {}), std::exchange(leadingBlanks_, {})));
+    if (!coversFolder_.isEmpty()) append(findings, missingCovers_.findings(coversFolder_));
     append(findings, unlistedNameFindings(names, listed_, texts));
     append(findings,
            unfinishedFindings(std::exchange(unfinished_, {}), deleted_, figures_.deleted));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "collection_check/check_fold.h"
+#include "collection_check/missing_covers.h"
 #include "collection_check/number_spellings.h"
 #include "collection_check/pass_records.h"
 #include "collection_check/report.h"
@@ -26,7 +27,8 @@ public:
     // Title, Orchestras, A-K and L-Z Soloists, Vocal, Labels).
     using PickLists = std::array<QStringList, 8>;
 
-    explicit CollectionPass(const PickLists& lists);
+    // `coversFolder`: where the media's front covers are looked for; none, no such finding.
+    explicit CollectionPass(const PickLists& lists, QString coversFolder = {});
 
     // Record `opusNumber`: its 455 bytes as stored.
     void add(std::int32_t opusNumber, const char* record);
@@ -80,6 +82,8 @@ private:
     NumberSpellings numberSpellings_;
     HashTable<Identity> identities_;  // by medium key
     LeadingBlanks leadingBlanks_;
+    QString coversFolder_;
+    MissingCovers missingCovers_;
     std::vector<std::int32_t> unfinished_;
     std::vector<std::int32_t> deleted_;  // the first kMaxNumbers only
 

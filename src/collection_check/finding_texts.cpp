@@ -39,6 +39,8 @@ QString kindName(FindingKind kind) {
             return QStringLiteral("Catalogue numbers");
         case FindingKind::Identity:
             return QStringLiteral("Identities");
+        case FindingKind::NoCover:
+            return QStringLiteral("Covers");
         case FindingKind::NotInList:
             return QStringLiteral("Names not in the pick lists");
         case FindingKind::Unfinished:
@@ -86,6 +88,15 @@ QString notInListText(NameField field, const QString& name, std::int64_t records
             break;
     }
     return text.arg(quoted(name)) + QStringLiteral(": ") + recordsText(records);
+}
+
+QString noCoverText(const QString& name, std::int64_t records) {
+    return quoted(name) + QStringLiteral(" has no front cover (") + name +
+           QStringLiteral(".jpg): ") + recordsText(records);
+}
+
+QString noCoverAtAllText(std::int64_t media, const QString& folder) {
+    return QStringLiteral("None of the %1 media has a front cover in %2").arg(media).arg(folder);
 }
 
 QString unfinishedText() {

@@ -29,6 +29,9 @@ QString caseText(const Spellings& spellings);
 QString leadingBlanksText(const QString& identity, std::int64_t records);
 // The name and the pick lists its field says it belongs in.
 QString notInListText(NameField field, const QString& name, std::int64_t records);
+// A medium whose cover name has no picture; a collection none of whose media has one.
+QString noCoverText(const QString& name, std::int64_t records);
+QString noCoverAtAllText(std::int64_t media, const QString& folder);
 QString unfinishedText();
 QString deletedText(std::int64_t records);
 // The last row of a kind that lists only its first or commonest findings.

@@ -21,7 +21,15 @@ struct Figures {
     QList<QPair<QString, std::int64_t>> topComposers;
 };
 
-enum class FindingKind { Duplicate, NameVariant, NumberSpelling, Identity, NotInList, Unfinished };
+enum class FindingKind {
+    Duplicate,
+    NameVariant,
+    NumberSpelling,
+    Identity,
+    NoCover,
+    NotInList,
+    Unfinished
+};
 
 // Where a name not in the pick lists was found, which says the lists it belongs to.
 enum class NameField { None, Composer, Orchestra, Soloists };

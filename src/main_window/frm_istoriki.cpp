@@ -11,6 +11,8 @@
 
 #include "change_history/frm_change_history.h"
 #include "collection_check/frm_collection_check.h"
+#include "covers/cover_commands.h"
+#include "main_window/cover_drops.h"
 #include "main_window/frm_cover_image.h"
 #include "main_window/istoriki_layout.h"
 #include "main_window/pick_list_box.h"
@@ -69,6 +71,10 @@ FrmIstoriki::FrmIstoriki(RecordWindow& window, QWidget* parent)
     buildStatusBar();
     buildKeys();
     buildCoverWindows();
+    // Built last: it watches every control that takes drops.
+    new CoverDrops(this, [this](const QMimeData& dropped, covers::Side side) {
+        covers::dropCover(window_, dropped, side);
+    });
 
     window_.setView(
         {[this] { refresh(); }, [this](Box box) { boxes_[box]->setFocus(Qt::OtherFocusReason); }});

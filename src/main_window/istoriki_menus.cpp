@@ -3,12 +3,14 @@
 // buttons.
 
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 
 #include "collections/collection_commands.h"
 #include "collections/collection_folder.h"
 #include "collections/recent_collections.h"
 #include "common/texts.h"
+#include "covers/cover_commands.h"
 #include "csv/frm_csv_import.h"
 #include "info/info_windows.h"
 #include "main_window/frm_istoriki.h"
@@ -64,6 +66,10 @@ void FrmIstoriki::buildMenus() {
         {"mnuEdit", "mnuDelete", QStringLiteral("Delete Opus No"), K(Qt::SHIFT | Qt::Key_Delete), "mnuSepEdit", [&w] { w.mnuDelete(); }},
         {"mnuEdit", "mnuUndoLastChange", QStringLiteral("&Undo Last Change"), K(Qt::CTRL | Qt::ALT | Qt::Key_Z), "mnuSepEditHistory", [&w] { w.undoLastChange(); }},
         {"mnuEdit", "mnuChangeHistory", QStringLiteral("Change &History..."), K(Qt::CTRL | Qt::ALT | Qt::Key_H), nullptr, [this] { showChangeHistory(); }},
+        {"mnuEdit", "mnuSetFrontCover", QStringLiteral("Set Front &Cover..."), {}, "mnuSepEditCovers", [&w] { covers::mnuSetFrontCover(w); }},
+        {"mnuEdit", "mnuSetBackCover", QStringLiteral("Set Bac&k Cover..."), {}, nullptr, [&w] { covers::mnuSetBackCover(w); }},
+        {"mnuEdit", "mnuPasteCover", QStringLiteral("Paste Cover from Clip&board"), {}, nullptr, [&w] { covers::mnuPasteCover(w); }},
+        {"mnuEdit", "mnuRemoveCovers", QStringLiteral("&Remove Covers..."), {}, nullptr, [&w] { covers::mnuRemoveCovers(w); }},
         {"mnuSearch", "mnuCodeNo", QStringLiteral("Op&us No"), K(Qt::Key_F4), nullptr, [&w] { w.cmdFindcode(); }},
     };
     // clang-format on
@@ -96,6 +102,11 @@ void FrmIstoriki::buildMenus() {
     connect(built.menus.value(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
             [this, recent] { fillRecentCollections(recent); });
     fillRecentCollections(recent);
+    // The cover entries are the cover panel's picture's context menu too.
+    image2_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const char* entry :
+         {"mnuSetFrontCover", "mnuSetBackCover", "mnuPasteCover", "mnuRemoveCovers"})
+        image2_->addAction(built.entries.value(QString::fromLatin1(entry)));
 
     ui::openMenuBarWithF10(this);
 }

@@ -3,6 +3,7 @@
 // dialogs and the beep. Qt draws them in the program; tests answer them from a script.
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -39,6 +40,9 @@ public:
     virtual QString saveFile(const FileDialog& dialog) = 0;
     // Asks for a folder, starting in `startFolder`; the empty text when the user cancelled.
     virtual QString folder(const QString& title, const QString& startFolder) = 0;
+    // A question answered by one of `choices` (button captions) or Cancel: the index of the
+    // choice, -1 for Cancel and Esc.
+    virtual int choose(const QString& title, const QString& text, const QStringList& choices) = 0;
     virtual void beep() = 0;
 
     // A message with an OK button only.

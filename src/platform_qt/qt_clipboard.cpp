@@ -12,4 +12,8 @@ void QtClipboard::setImage(const QImage& image) {
     clipboard->setImage(image);
 }
 
+QImage QtClipboard::image() const {
+    return QGuiApplication::clipboard()->image();
+}
+
 }  // namespace platform

@@ -8,6 +8,7 @@ namespace platform {
 class QtClipboard : public Clipboard {
 public:
     void setImage(const QImage& image) override;
+    QImage image() const override;
 };
 
 }  // namespace platform

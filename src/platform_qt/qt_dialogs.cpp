@@ -1,11 +1,14 @@
 #include "platform_qt/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <algorithm>
 #include <vector>
 
 #include "ui/code_page_validator.h"
@@ -101,6 +104,19 @@ QString QtDialogs::saveFile(const FileDialog& dialog) {
 
 QString QtDialogs::folder(const QString& title, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+}
+
+int QtDialogs::choose(const QString& title, const QString& text, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.push_back(box.addButton(choice, QMessageBox::AcceptRole));
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? -1 : static_cast<int>(chosen - buttons.begin());
 }
 
 void QtDialogs::beep() {

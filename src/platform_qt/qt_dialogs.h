@@ -12,6 +12,7 @@ public:
     QString openFile(const FileDialog& dialog) override;
     QString saveFile(const FileDialog& dialog) override;
     QString folder(const QString& title, const QString& startFolder) override;
+    int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void beep() override;
 };
 

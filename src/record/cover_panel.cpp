@@ -147,6 +147,36 @@ void CoverPanel::copyPicture(CoverSide side) {
                            Icon::Information);
 }
 
+void CoverPanel::coversChanged() {
+    const auto there = [this](const QString& file) {
+        return isSafeCoverName(coverName(identity())) && QFileInfo::exists(file);
+    };
+    if (state_.coverShown == 1) {
+        if (there(frontCoverFile(identity()))) {
+            mnuCoverImage();
+        } else {
+            hide();
+            window_.notify();
+        }
+    }
+    if (state_.frmCoverImage.open) {
+        if (there(frontCoverFile(identity()))) {
+            Image2_Click();
+        } else {
+            closeCoverWindow(CoverSide::Front);
+            window_.notify();
+        }
+    }
+    if (state_.frmBackImage.open) {
+        if (there(backCoverFile(identity()))) {
+            Label20_Click();
+        } else {
+            closeCoverWindow(CoverSide::Back);
+            window_.notify();
+        }
+    }
+}
+
 void CoverPanel::closeCoverWindow(CoverSide side) {
     (side == CoverSide::Front ? state_.frmCoverImage : state_.frmBackImage) = CoverWindow();
 }

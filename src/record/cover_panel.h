@@ -55,6 +55,9 @@ public:
     void followRecord() {
         if (state_.coverShown == 1) mnuCoverImage();
     }
+    // After a cover of the record shown was set or removed: the panel and the open cover windows
+    // show what is there now; one whose picture is gone closes without a message.
+    void coversChanged();
     // Before the window is closed for a restart (a re-sort): the restarted window opens without
     // the cover panel.
     void forget() { state_.coverShown = 0; }

@@ -14,6 +14,7 @@
 #include "collection_check/check_collection.h"
 #include "collection_check/check_window.h"
 #include "platform/program_directory.h"
+#include "record/cover_names.h"
 #include "record/record_window.h"
 #include "store/name_list.h"
 #include "support/collection_dir.h"
@@ -98,6 +99,8 @@ private slots:
     void cleanup();
     void findsOneOfEachKindAndNoNearMiss();
     void countsTheDemoCollection();
+    void listsTheMediaWithoutAFrontCover_data();
+    void listsTheMediaWithoutAFrontCover();
     void findsACatalogueNumberWrittenSeveralWays();
     void anEmptyCollectionShowsZeros();
     void aListOfRecordsEndsInDotsOnlyWhenSomeAreLeftOut_data();
@@ -112,8 +115,9 @@ private slots:
 
 private:
     // Loads the main window on the collection and its lists and runs a check to its end.
+    // Every medium has its front cover unless `covers` is false.
     void check(const std::vector<QStringList>& records,
-               void (*lists)(const CollectionDir&) = writeLists);
+               void (*lists)(const CollectionDir&) = writeLists, bool covers = true);
 
     std::unique_ptr<CheckWindow> check_;
 };
@@ -124,9 +128,14 @@ void CollectionCheckTest::cleanup() {
 }
 
 void CollectionCheckTest::check(const std::vector<QStringList>& records,
-                                void (*lists)(const CollectionDir&)) {
+                                void (*lists)(const CollectionDir&), bool covers) {
     dir_ = std::make_unique<CollectionDir>(records);
     lists(*dir_);
+    for (const QStringList& r : records) {
+        const QString name = record::coverName(r.value(0).leftJustified(45));
+        if (covers && record::isSafeCoverName(name))
+            dir_->write("Sonvella400/Covers/" + name + ".jpg", "a picture");
+    }
     loadWindow();
     check_ = std::make_unique<CheckWindow>(*w_);
     check_->start();
@@ -155,8 +164,8 @@ void CollectionCheckTest::countsTheDemoCollection() {
         store::LoadNameList(demo.filePath(QString::fromLatin1(store::kNameLists[i].file)),
                             lists[i]);
     const std::atomic<bool> cancelled{false};
-    const auto report =
-        collection_check::checkCollection(demo.filePath("Clasical.dat"), lists, nullptr, cancelled);
+    const auto report = collection_check::checkCollection(
+        demo.filePath("Clasical.dat"), lists, demo.filePath("Covers"), nullptr, cancelled);
     QVERIFY(report);
     ReportModel model;
     model.setReport(*report);
@@ -170,8 +179,16 @@ void CollectionCheckTest::countsTheDemoCollection() {
     QCOMPARE(report->figures.topComposers.size(), 15);
     QCOMPARE(report->figures.topComposers.front(),
              qMakePair(QStringLiteral("Johann Sebastian Bach"), std::int64_t(8)));
+    // Eight of its media have their covers.
+    QStringList found = rows(model), covers;
+    for (const QString& row : found)
+        if (row.startsWith("Covers | ")) covers << row;
+    for (const QString& row : covers) found.removeOne(row);
+    QCOMPARE(covers.size(), 40 - 8);
+    QCOMPARE(covers.front(), "Covers | \"No9004\" has no front cover (No9004.jpg): 1 record | 5");
+    QVERIFY(!covers.join(' ').contains("\"No9001\""));
     // The few mistakes the demo holds on purpose.
-    QCOMPARE(rows(model),
+    QCOMPARE(found,
              (QStringList{"Probable duplicates | Erik Satie / Gymnopedies / Pascal Roge, piano: 2 "
                           "records on different media | 60, 64",
                           "Name variants | \"Wiener Philharmoniker\" 4 times, \"wiener "
@@ -183,6 +200,43 @@ void CollectionCheckTest::countsTheDemoCollection() {
                           "Names not in the pick lists | Composer \"Ruggero Leoncavallo\" is not "
                           "in Composers.txt: 1 record | 17",
                           "Unfinished records | Deleted records (Identity \"~~~\"): 2 | 11, 47"}));
+}
+
+void CollectionCheckTest::listsTheMediaWithoutAFrontCover_data() {
+    QTest::addColumn<QStringList>("pictures");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("some") << QStringList{"No0001.jpg", "Other collection.jpg"}
+                          << QStringList{
+                                 "Covers | \"No0002\" has no front cover (No0002.jpg): 2 "
+                                 "records | 2, 3",
+                                 "Covers | \"No0003\" has no front cover (No0003.jpg): 1 "
+                                 "record | 4"};
+    QTest::newRow("none") << QStringList{"Other collection.jpg"}
+                          << QStringList{
+                                 "Covers | None of the 3 media has a front cover in %1 | "
+                                 "1, 2, 4"};
+}
+
+void CollectionCheckTest::listsTheMediaWithoutAFrontCover() {
+    QFETCH(QStringList, pictures);
+    QFETCH(QStringList, found);
+    // A blank Identity and a deleted record name no cover; "no0001" is not "No0001".
+    const std::vector<QStringList> records = {
+        {"No0001 CD", "Bach, J.S."}, {"No0002 LP", "Bach, J.S."}, {"No0002 LP", "Bach, J.S."},
+        {"No0003 CD", "Bach, J.S."}, {"", "Bach, J.S."},          {"~~~"}};
+    dir_ = std::make_unique<CollectionDir>(records);
+    writeLists(*dir_);
+    for (const QString& picture : pictures) dir_->write("Sonvella400/Covers/" + picture, "jpeg");
+    loadWindow();
+    check_ = std::make_unique<CheckWindow>(*w_);
+    check_->start();
+    QTRY_COMPARE(check_->phase(), CheckWindow::Phase::Done);
+    QStringList covers;
+    for (const QString& row : rows(check_->model()))
+        if (row.startsWith("Covers | ")) covers << row;
+    if (found.size() == 1)
+        found[0] = found[0].arg(QDir::toNativeSeparators(dir_->path("Sonvella400/Covers")));
+    QCOMPARE(covers, found);
 }
 
 void CollectionCheckTest::findsACatalogueNumberWrittenSeveralWays() {

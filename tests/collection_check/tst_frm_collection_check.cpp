@@ -95,6 +95,8 @@ void FrmCollectionCheckTest::showsProgressAndCancelLeavesNothingDrawn() {
 
 void FrmCollectionCheckTest::doubleClickOrEnterShowsTheRecord() {
     open({{"No0001 CD", "Bach", "Mass"}, {"No0002 CD", "Bach", "Mass"}, {"No"}});
+    for (const char* cover : {"No0001.jpg", "No0002.jpg"})
+        dir_->write(QStringLiteral("Sonvella400/Covers/") + QLatin1String(cover), "a picture");
     frm_->state().start();
     QTRY_COMPARE(frm_->state().phase(), CheckWindow::Phase::Done);
     child<QTabWidget>("tabs")->setCurrentIndex(1);

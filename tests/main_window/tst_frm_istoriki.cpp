@@ -135,7 +135,12 @@ void FrmIstorikiTest::menusHoldEveryEntry_data() {
                                          "Delete Opus No [Shift+Del]",
                                          "-mnuSepEditHistory",
                                          "&Undo Last Change [Ctrl+Alt+Z]",
-                                         "Change &History... [Ctrl+Alt+H]"};
+                                         "Change &History... [Ctrl+Alt+H]",
+                                         "-mnuSepEditCovers",
+                                         "Set Front &Cover...",
+                                         "Set Bac&k Cover...",
+                                         "Paste Cover from Clip&board",
+                                         "&Remove Covers..."};
     QTest::newRow("Find") << "mnuSearch"
                           << "Fin&d" << QStringList{"Op&us No [F4]",    "-mnuSepFind1",
                                                     "&Identity [F5]",   "&Composer [F6]",

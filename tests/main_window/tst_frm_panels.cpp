@@ -2,14 +2,19 @@
 // pick lists' boxes and buttons, under the offscreen platform.
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 
 #include "main_window/frm_istoriki.h"
@@ -40,6 +45,9 @@ private slots:
     void leavingABoxChoosesNothing();
     void closingTheOpenListChoosesNothing_data();
     void closingTheOpenListChoosesNothing();
+    void aPictureDroppedOnATextBoxIsACover_data();
+    void aPictureDroppedOnATextBoxIsACover();
+    void thePicturesContextMenuHoldsTheCoverCommands();
 
 private:
     QWidget* child(const char* name) const { return window_->findChild<QWidget*>(name); }
@@ -305,6 +313,62 @@ void FrmPanelsTest::closingTheOpenListChoosesNothing() {
     child("txtEpo")->setFocus();
     QCOMPARE(w_->state().boxes[record::txtAlloi], QString());
     QCOMPARE(dir_->recordBytes(1), record);
+}
+
+void FrmPanelsTest::aPictureDroppedOnATextBoxIsACover_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("Identity, front") << "txtEpo" << false << "No0001.jpg";
+    QTest::newRow("Cover box, Shift: back") << "txtEkdot" << true << "No0001B.jpg";
+}
+
+void FrmPanelsTest::aPictureDroppedOnATextBoxIsACover() {
+    QFETCH(QString, box);
+    QFETCH(bool, shift);
+    QFETCH(QString, written);
+    QFile::remove(dir_->path("Sonvella400/Covers/No0001.jpg"));
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    QVERIFY(photo.save(dir_->path("photo.png")));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir_->path("photo.png"))});
+    data.setText(dir_->path("photo.png"));
+
+    QWidget* target = child(qPrintable(box));
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(target)) target = area->viewport();
+    const QByteArray before = dir_->bytes();
+    const QPoint at = target->rect().center();
+    const Qt::KeyboardModifiers keys = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &drop);
+
+    QTRY_VERIFY(QFile::exists(dir_->path("Sonvella400/Covers/" + written)));
+    QCOMPARE(QImage(dir_->path("Sonvella400/Covers/" + written)).size(), QSize(64, 48));
+    // Nothing of the drop went into the record.
+    QCOMPARE(window_->state().state().boxes[record::txtEpo], QStringLiteral("No0001 CD"));
+    QCOMPARE(window_->state().state().boxes[record::txtEkdot], QString());
+    dialogs_.expectMessage("Sonvella 4.0", "Opus Number  1 was Saved", Icon::Information);
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmdCorrect"), Qt::LeftButton);
+    QCOMPARE(dir_->bytes(), before);
+}
+
+void FrmPanelsTest::thePicturesContextMenuHoldsTheCoverCommands() {
+    QWidget* picture = child("Image2");
+    QCOMPARE(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList names;
+    for (QAction* action : picture->actions()) names << action->objectName();
+    QCOMPARE(names, (QStringList{"mnuSetFrontCover", "mnuSetBackCover", "mnuPasteCover",
+                                 "mnuRemoveCovers"}));
+    QImage scan(30, 20, QImage::Format_RGB32);
+    scan.fill(Qt::magenta);
+    fakes_.clipboard.images.push_back(scan);
+    QFile::remove(dir_->path("Sonvella400/Covers/No0001.jpg"));
+    picture->actions()[2]->trigger();
+    QCOMPARE(QImage(dir_->path("Sonvella400/Covers/No0001.jpg")).size(), QSize(30, 20));
 }
 
 QTEST_MAIN(FrmPanelsTest)

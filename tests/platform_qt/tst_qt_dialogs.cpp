@@ -3,6 +3,7 @@
 // is typed, with the beep and a hint that says why, so that a search is never run on a text that
 // could not stand in any record.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -40,6 +41,8 @@ class QtDialogsTest : public QObject {
 private slots:
     void messagesShowTheirTextAsItStands();
     void anInputBoxRefusesWhatTheCodePageCannotStore();
+    void aChoiceAnswersWithTheButtonClickedOrEsc_data();
+    void aChoiceAnswersWithTheButtonClickedOrEsc();
 };
 
 void QtDialogsTest::messagesShowTheirTextAsItStands() {
@@ -80,6 +83,37 @@ void QtDialogsTest::anInputBoxRefusesWhatTheCodePageCannotStore() {
     QCOMPARE(dialogs.beeps, 1);
     QVERIFY2(hint.contains(QLatin1String("Windows-1253")), qPrintable(hint));
     QCOMPARE(tip, hint);
+}
+
+void QtDialogsTest::aChoiceAnswersWithTheButtonClickedOrEsc_data() {
+    QTest::addColumn<QString>("press");  // a button's caption, or "Esc"
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Back") << "Back" << 1;
+    QTest::newRow("Both") << "Both" << 2;
+    QTest::newRow("Esc") << "Esc" << -1;
+}
+
+void QtDialogsTest::aChoiceAnswersWithTheButtonClickedOrEsc() {
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    QTimer::singleShot(0, [press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (press == QLatin1String("Esc")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == press) QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    QTimer::singleShot(5000, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    const int chosen = platform::QtDialogs().choose(
+        QStringLiteral("Sonvella 4.0"), QStringLiteral("Remove which covers of No0001?"),
+        {QStringLiteral("Front"), QStringLiteral("Back"), QStringLiteral("Both")});
+    QCOMPARE(chosen, answer);
 }
 
 QTEST_MAIN(QtDialogsTest)

@@ -56,6 +56,7 @@ QByteArray CollectionDir::bytes(const QString& name) const {
 }
 
 void CollectionDir::write(const QString& name, const QByteArray& bytes) const {
+    QDir().mkpath(QFileInfo(path(name)).absolutePath());
     QFile f(path(name));
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(f.errorString()));
     f.write(bytes);

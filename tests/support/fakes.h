@@ -94,6 +94,7 @@ class RecordingClipboard : public platform::Clipboard {
 public:
     std::vector<QImage> images;
     void setImage(const QImage& image) override { images.push_back(image); }
+    QImage image() const override { return images.empty() ? QImage() : images.back(); }
 };
 
 // Keeps every job it is sent; answers as a printer would, or fails when told to.

@@ -93,6 +93,16 @@ ScriptedDialogs& ScriptedDialogs::expectFolder(const QString& title, const QStri
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectChoice(const QString& title, const QString& text,
+                                               const QStringList& choices, int answer) {
+    queue_.push_back({.kind = Kind::Choice,
+                      .title = title,
+                      .text = text,
+                      .typed = choices.join(QLatin1Char('|')),
+                      .choice = answer});
+    return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::expectBeep() {
     queue_.push_back({.kind = Kind::Beep});
     return *this;
@@ -200,6 +210,18 @@ QString ScriptedDialogs::folder(const QString& title, const QString& startFolder
                  .arg(visible(e->title), visible(e->initial)));
     }
     return e->typed;
+}
+
+int ScriptedDialogs::choose(const QString& title, const QString& text, const QStringList& choices) {
+    const QString shown = QStringLiteral("choice %1 %2 [%3]")
+                              .arg(visible(title), visible(text), choices.join(QLatin1Char('|')));
+    const Expected* e = next(Kind::Choice, shown);
+    if (!e) return -1;
+    if (e->title != title || e->text != text || e->typed != choices.join(QLatin1Char('|'))) {
+        fail(QStringLiteral("choice differs, expected %1 %2 [%3]")
+                 .arg(visible(e->title), visible(e->text), e->typed));
+    }
+    return e->choice;
 }
 
 void ScriptedDialogs::beep() {

@@ -29,6 +29,9 @@ public:
                                     const QString& initialFile, const QString& answer);
     ScriptedDialogs& expectFolder(const QString& title, const QString& startFolder,
                                   const QString& answer);
+    // A choice box; `answer` is the index of the choice taken, -1 for Cancel.
+    ScriptedDialogs& expectChoice(const QString& title, const QString& text,
+                                  const QStringList& choices, int answer);
     ScriptedDialogs& expectBeep();
     // Runs `action` while the last expected message or input box is shown, before it is answered,
     // as the event loop of a modal box would run timers and other windows' events.
@@ -45,10 +48,11 @@ public:
     QString openFile(const platform::FileDialog& dialog) override;
     QString saveFile(const platform::FileDialog& dialog) override;
     QString folder(const QString& title, const QString& startFolder) override;
+    int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void beep() override;
 
 private:
-    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Beep };
+    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Choice, Beep };
     struct Expected {
         Kind kind = Kind::Message;
         QString title{};
@@ -58,7 +62,8 @@ private:
         int defaultButton = 0;
         QString initial{};  // file dialogs' initial file name
         Answer answer = Answer::Ok;
-        QString typed{};
+        QString typed{};  // the answer typed or chosen; a choice box's captions
+        int choice = -1;
         std::function<void()> whileShown{};
     };
 
