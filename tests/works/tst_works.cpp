@@ -2,6 +2,8 @@
 // under one composer, the most common title, works in the catalogue's order, records without a
 // number counted and deleted ones left out; the filter and the switch "Recorded more than once".
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "record/record_window.h"
@@ -76,6 +78,7 @@ private slots:
     void figuresUseThousandsSeparators();
     void theFilterAndTheSwitchNarrowTheTree_data();
     void theFilterAndTheSwitchNarrowTheTree();
+    void theDemoShowsEveryGoldbergTogether();
 
 private:
     void open();
@@ -167,6 +170,24 @@ void WorksTest::theFilterAndTheSwitchNarrowTheTree() {
     QTRY_COMPARE(works_->phase(), WorksWindow::Phase::Done);
     QCOMPARE(worksShown(works_->model()), shown);
     QCOMPARE(works_->filterText(), filter);
+}
+
+void WorksTest::theDemoShowsEveryGoldbergTogether() {
+    dir_ = std::make_unique<testing::CollectionDir>();
+    const QDir demo(QStringLiteral(SONVELLA_SOURCE_DIR "/data/demo"));
+    for (const QString& name : demo.entryList(QDir::Files)) {
+        QFile::remove(dir_->path(name));
+        QVERIFY(QFile::copy(demo.filePath(name), dir_->path(name)));
+    }
+    loadWindow();
+    works_ = std::make_unique<WorksWindow>(*w_);
+    works_->start();
+    QTRY_COMPARE(works_->phase(), WorksWindow::Phase::Done);
+    // "Goldberg Variations, BWV 988", "Goldberg-Variationen BWV988" and "Aria with 30 variations
+    // (bwv. 988)".
+    works_->setFilter(QStringLiteral("goldberg"));
+    QTRY_COMPARE(works_->phase(), WorksWindow::Phase::Done);
+    QCOMPARE(worksShown(works_->model()), QStringList{"BWV 988: 1 62 63"});
 }
 
 QTEST_MAIN(WorksTest)

@@ -136,10 +136,13 @@ RECORDS = [
      "June Anderson  Sarah Walker  Klaus Koenig  Jan-Hendrik Rootering", "Euroarts, DVD"),
     ("No9037 CD", "Erik Satie", "Gymnopedies", "", "Pascal Roge, piano", "Decca, 1984"),
     ("No9037 CD", "Erik Satie", "Gnossiennes", "", "Pascal Roge, piano", "Decca, 1984"),
-    ("No9038 CD", "Ralph Vaughan Williams", "Fantasia on a Theme by Thomas Tallis",
-     "Academy of St Martin in the Fields  Neville Marriner", "", "Argo, 1972"),
-    ("No9038 CD", "Ralph Vaughan Williams", "The Lark Ascending",
-     "Academy of St Martin in the Fields  Neville Marriner", "Iona Brown, violin", "Argo, 1972"),
+    # Both of Gould's Goldberg Variations once more, each title typed its own way: the Works
+    # window puts them with No9001 under BWV 988, and the Collection Check offers to write the
+    # number one way.
+    ("No9038 CD", "Johann Sebastian Bach", "Goldberg-Variationen BWV988", "",
+     "Glenn Gould, piano", "Sony Classical, A State of Wonder, 3 CD: the recording of 1955"),
+    ("No9038 CD", "Johann Sebastian Bach", "Aria with 30 variations (bwv. 988)", "",
+     "Glenn Gould, piano", "Sony Classical, A State of Wonder, 3 CD: the recording of 1981"),
     # The Gymnopedies of No9037 once more: a second copy, or the same disc catalogued twice.
     ("No9039 CD", "Erik Satie", "Gymnopedies", "", "Pascal Roge, piano", "Decca, 1984, bought again"),
 ]
