@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
         report = std::move(*result);
     }
 
-    int kinds[6] = {};
+    int kinds[7] = {};  // by FindingKind
     for (const auto& finding : report.findings) ++kinds[int(finding.kind)];
     std::printf("Figures: %lld records, %lld media, %lld deleted, %lld never filled in\n",
                 static_cast<long long>(report.figures.records),
@@ -152,9 +152,9 @@ int main(int argc, char* argv[]) {
                 static_cast<long long>(report.figures.unfinished));
     std::printf(
         "Findings: %d duplicates, %d name variants, %d catalogue numbers written several ways, "
-        "%d Identities, %d names not in the lists, %d unfinished (rows, each kind at most %d and "
-        "a line for the rest)\n",
-        kinds[0], kinds[1], kinds[2], kinds[3], kinds[4], kinds[5],
+        "%d Identities, %d without a front cover, %d names not in the lists, %d unfinished (rows, "
+        "each kind at most %d and a line for the rest)\n",
+        kinds[0], kinds[1], kinds[2], kinds[3], kinds[4], kinds[5], kinds[6],
         collection_check::kMaxFindingsPerKind);
     std::printf("Collection Check  %7.3f s (processor %.3f s)  %.0f records/s  %.1f MB/s\n",
                 check.seconds, check.cpu, records / check.seconds,

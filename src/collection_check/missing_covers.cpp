@@ -36,16 +36,7 @@ QString coverNameOf(std::uint64_t key) {
 struct Medium {
     std::int32_t first = 0;
     std::int64_t records = 0;
-    std::vector<std::int32_t> numbers;  // the first kMaxNumbers + 1 at most
 };
-
-void addRun(Medium& medium, std::int32_t first, std::int32_t length) {
-    if (medium.records == 0) medium.first = first;
-    medium.records += length;
-    for (std::int32_t n = first; n < first + length && medium.numbers.size() <= size_t(kMaxNumbers);
-         ++n)
-        medium.numbers.push_back(n);
-}
 
 }  // namespace
 
@@ -61,11 +52,16 @@ void MissingCovers::add(std::int32_t opus, QByteArrayView identity) {
 
 std::vector<Finding> MissingCovers::findings(const QString& coversFolder) const {
     std::unordered_map<std::uint64_t, Medium> media;
-    for (const Run& run : runs_) addRun(media[run.name], run.first, run.length);
+    for (const Run& run : runs_) {
+        Medium& medium = media[run.name];
+        if (medium.records == 0) medium.first = run.first;
+        medium.records += run.length;
+    }
 
     const QStringList files = QDir(coversFolder).entryList(QDir::Files);
     const QSet<QString> pictures(files.begin(), files.end());
     struct Missing {
+        std::uint64_t key;
         QString name;
         const Medium* medium;
     };
@@ -77,7 +73,7 @@ std::vector<Finding> MissingCovers::findings(const QString& coversFolder) const 
         if (name.isEmpty()) continue;
         ++named;
         if (pictures.contains(name + QStringLiteral(".jpg"))) continue;
-        missing.push_back({name, &medium});
+        missing.push_back({key, name, &medium});
         records += medium.records;
     }
     std::sort(missing.begin(), missing.end(),
@@ -99,12 +95,22 @@ std::vector<Finding> MissingCovers::findings(const QString& coversFolder) const 
         return findings;
     }
     const auto listed = std::min(missing.size(), size_t(kMaxFindingsPerKind));
+    // The records of the media listed, gathered from the runs in one more look at them.
+    std::unordered_map<std::uint64_t, std::vector<std::int32_t>> numbers;
+    for (size_t i = 0; i < listed; ++i) numbers[missing[i].key];
+    for (const Run& run : runs_) {
+        const auto found = numbers.find(run.name);
+        if (found == numbers.end()) continue;
+        for (std::int32_t n = run.first;
+             n < run.first + run.length && found->second.size() <= size_t(kMaxNumbers); ++n)
+            found->second.push_back(n);
+    }
     for (size_t i = 0; i < listed; ++i) {
         Finding f;
         f.kind = FindingKind::NoCover;
         f.text = noCoverText(missing[i].name, missing[i].medium->records);
         f.records = missing[i].medium->records;
-        setNumbers(f, missing[i].medium->numbers);
+        setNumbers(f, std::move(numbers[missing[i].key]));
         findings.push_back(f);
     }
     addLeftOut(findings, FindingKind::NoCover, std::int64_t(missing.size() - listed));
