@@ -8,75 +8,15 @@
 
 #include "common/numbers.h"
 #include "common/regular_file.h"
+#include "history/journal_io.h"
 #include "store/collection_file.h"
 #include "store/opus_record.h"
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace history {
 
 namespace {
 
 const QByteArrayView kMagic(kJournalMagic, kJournalMagicSize);
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
-bool isMark(Kind kind) {
-    return kind == Kind::Done || kind == Kind::Dropped;
-}
-
-// The bytes of a file from `offset` on, `size` of them (fewer at its end); empty on failure.
-QByteArray readBytes(const QString& path, qint64 offset, qint64 size) {
-    QFile f(path);
-    if (!common::openRegularFile(f, QIODevice::ReadOnly) || !f.seek(offset)) return {};
-    return f.read(size);
-}
-
-bool writeBytes(const QString& path, qint64 offset, QByteArrayView bytes) {
-    QFile f(path);
-    if (!common::openRegularFile(f, QIODevice::ReadWrite) || !f.seek(offset)) return false;
-    return f.write(bytes.data(), bytes.size()) == bytes.size() && f.flush();
-}
-
-bool cutBack(const QString& path, qint64 length) {
-    return QFile(path).resize(length);
-}
-
-// Whether every byte of `now` is the byte of `before` or of `after` there: a write cut short.
-bool isTornBetween(QByteArrayView now, QByteArrayView before, QByteArrayView after) {
-    if (now.size() != before.size() || now.size() != after.size()) return false;
-    for (qsizetype i = 0; i < now.size(); ++i) {
-        if (now[i] != before[i] && now[i] != after[i]) return false;
-    }
-    return true;
-}
-
-void syncFolder(const QString& path) {
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-#else
-    Q_UNUSED(path);
-#endif
-}
-
-bool syncData(QFile& file) {
-#ifdef Q_OS_UNIX
-    return ::fdatasync(file.handle()) == 0;
-#else
-    return file.flush();
-#endif
-}
 
 QString journalPathOf(const QString& collectionPath) {
     return QFileInfo(collectionPath).dir().filePath(QStringLiteral("Clasical.jnl"));
@@ -86,211 +26,6 @@ QString journalPathOf(const QString& collectionPath) {
 
 Journal::Journal(QString collectionPath)
     : collectionPath_(std::move(collectionPath)), path_(journalPathOf(collectionPath_)) {}
-
-// --- Opening --------------------------------------------------------------------------------
-
-Journal::Opening Journal::open() {
-    Opening opening;
-    rows_.clear();
-    lastSeq_ = 0;
-    offReason_.clear();
-    file_.close();
-    if (readAll(opening)) {
-        settlePending(opening);
-        checkCollection(opening);
-    }
-    if (!isOn()) {
-        // readAll() said why
-    } else if (!QFileInfo::exists(path_)) {
-#ifdef Q_OS_UNIX
-        // Made with the first change; whether it can be is known now.
-        const QByteArray folder = QFile::encodeName(QFileInfo(path_).absolutePath());
-        if (::access(folder.constData(), W_OK) != 0) turnOff(common::systemErrorText(errno));
-#endif
-    } else if (!openForWriting()) {
-        // turnOff() said why
-    }
-    if (!isOn()) opening.statusNote = QStringLiteral("Change history is off: ") + offReason_;
-    return opening;
-}
-
-bool Journal::readAll(Opening& opening) {
-    if (!QFileInfo::exists(path_)) return true;
-    if (!QFileInfo(path_).isFile()) {
-        // A folder or the like in its place is nobody's history to move: the history is off.
-        turnOff(QStringLiteral("it is not a file"));
-        return false;
-    }
-    QFile f(path_);
-    QString reason;
-    QByteArray bytes;
-    if (common::openRegularFile(f, QIODevice::ReadOnly, &reason)) {
-        bytes = f.readAll();
-        if (f.error() != QFileDevice::NoError) reason = f.errorString();
-    }
-    f.close();
-    if (reason.isEmpty() && !bytes.startsWith(kMagic))
-        reason = QStringLiteral("it is not a change history of Sonvella");
-    if (!reason.isEmpty()) {
-        setAside(QStringLiteral(".bad"));
-        opening.messages << QStringLiteral(
-                                "The change history %1 could not be read (%2). It was moved to "
-                                "%1.bad, and a new history starts.")
-                                .arg(shown(path_), reason);
-        return false;
-    }
-    qsizetype at = kJournalMagicSize;
-    while (at < bytes.size()) {
-        qsizetype size = 0;
-        // Only what the index keeps is read of each entry: the bytes it holds stay in the file.
-        const std::optional<Entry> entry =
-            decodeEntry(QByteArrayView(bytes).sliced(at), &size, Decode::Head);
-        if (!entry) break;
-        index(*entry, at, size);
-        at += size;
-    }
-    if (at < bytes.size()) {
-        // A torn or damaged end: the whole entries before it are kept.
-        if (!cutBack(path_, at)) {
-            turnOff(QStringLiteral("its damaged end cannot be cut off"));
-        } else {
-            opening.messages << QStringLiteral(
-                                    "The change history %1 ended in a damaged part, which was "
-                                    "dropped; the changes before it are kept.")
-                                    .arg(shown(path_));
-        }
-    }
-    return true;
-}
-
-void Journal::index(const Entry& entry, qint64 offset, qint64 size) {
-    lastSeq_ = std::max(lastSeq_, entry.seq);
-    if (isMark(entry.kind)) {
-        if (Row* marked = row(entry.seq)) {
-            marked->done = entry.kind == Kind::Done;
-            marked->dropped = entry.kind == Kind::Dropped;
-            marked->doneState = entry.file;
-            marked->doneChecksum = entry.checksum;
-        }
-        return;
-    }
-    Row r;
-    r.offset = offset;
-    r.size = size;
-    r.kind = entry.kind;
-    r.seq = entry.seq;
-    r.undoes = entry.undoes;
-    r.collection = entry.listFile.isEmpty();
-    if (entry.kind == Kind::Barrier) {
-        r.done = true;
-        r.doneState = entry.file;
-    }
-    rows_.push_back(r);
-}
-
-void Journal::settlePending(Opening& opening) {
-    if (rows_.empty()) return;
-    Row& last = rows_.back();
-    if (last.done || last.dropped) return;
-    const Entry e = entryAt(last);
-    const QString file = e.listFile.isEmpty()
-                             ? collectionPath_
-                             : QFileInfo(collectionPath_).dir().filePath(e.listFile);
-    const store::FileState now = store::fileStateOf(file);
-    const auto mark = [&](Kind kind) {
-        Entry m;
-        m.kind = kind;
-        m.seq = e.seq;
-        m.file = store::fileStateOf(file);
-        if (openForWriting() && append(m, true)) index(m, 0, 0);
-    };
-    if (!now.sameFile(e.file)) {
-        setAside(QStringLiteral(".old"));
-        opening.statusNote = QStringLiteral(
-            "The collection was replaced outside Sonvella: its change history starts anew.");
-        return;
-    }
-    switch (e.kind) {
-        case Kind::RecordWrite: {
-            const qint64 offset = qint64(e.opus - 1) * store::kRecordLength;
-            QByteArray bytes = readBytes(file, offset, store::kRecordLength);
-            bytes.append(QByteArray(store::kRecordLength - bytes.size(), ' '));
-            if (bytes == e.after) return mark(Kind::Done);
-            if (bytes == e.before) return mark(Kind::Dropped);
-            if (!isTornBetween(bytes, e.before, e.after) || !writeBytes(file, offset, e.before)) {
-                setAside(QStringLiteral(".old"));
-                opening.statusNote = QStringLiteral(
-                    "The collection was changed outside Sonvella: its change history starts "
-                    "anew.");
-                return;
-            }
-            opening.messages << QStringLiteral(
-                                    "Opus Number %1 was being saved when Sonvella stopped; it "
-                                    "was put back as it was.")
-                                    .arg(common::numberText(e.opus));
-            return mark(Kind::Dropped);
-        }
-        case Kind::Truncate:
-            if (now.length == e.newLength) return mark(Kind::Done);
-            if (now.length == e.oldLength) return mark(Kind::Dropped);
-            break;
-        case Kind::Append:
-        case Kind::ListAppend: {
-            if (now.length < e.oldLength || now.length > e.newLength) break;
-            // One record or a name, written whole: it stands; anything else goes.
-            if (!e.after.isEmpty() && now.length == e.newLength &&
-                readBytes(file, e.newLength - e.after.size(), e.after.size()) == e.after)
-                return mark(Kind::Done);
-            if (now.length > e.oldLength && !cutBack(file, e.oldLength)) break;
-            if (now.length > e.oldLength) {
-                const std::int64_t records =
-                    store::roundedRecordCount(now.length) - store::roundedRecordCount(e.oldLength);
-                if (e.kind == Kind::ListAppend) {
-                    opening.messages << QStringLiteral(
-                                            "A name was being added to %1 when Sonvella "
-                                            "stopped; it was taken back.")
-                                            .arg(e.listFile);
-                } else if (e.records > 1 || e.after.isEmpty()) {
-                    opening.messages << QStringLiteral(
-                                            "An import from CSV did not finish; the %1 records "
-                                            "it had added were removed.")
-                                            .arg(records);
-                } else {
-                    opening.messages << QStringLiteral(
-                                            "Opus Number %1 was being added when Sonvella "
-                                            "stopped; it was taken back.")
-                                            .arg(common::numberText(e.opus));
-                }
-            }
-            return mark(Kind::Dropped);
-        }
-        default:
-            return;
-    }
-    setAside(QStringLiteral(".old"));
-    opening.statusNote = QStringLiteral(
-        "The collection was changed outside Sonvella: its change history starts anew.");
-}
-
-void Journal::checkCollection(Opening& opening) {
-    // The state the collection had after the last change the journal knows of.
-    for (auto it = rows_.rbegin(); it != rows_.rend(); ++it) {
-        if (!it->collection || !it->done) continue;
-        if (store::fileStateOf(collectionPath_) == it->doneState) return;
-        setAside(QStringLiteral(".old"));
-        opening.statusNote = QStringLiteral(
-            "The collection was changed outside Sonvella: its change history starts anew.");
-        return;
-    }
-}
-
-void Journal::setAside(const QString& suffix) {
-    file_.close();
-    const QString aside = path_ + suffix;
-    QFile::remove(aside);
-    if (!QFile::rename(path_, aside)) QFile::remove(path_);
-    rows_.clear();
-}
 
 // --- Writing --------------------------------------------------------------------------------
 
@@ -332,7 +67,7 @@ bool Journal::append(const Entry& entry, bool durable) {
 
 void Journal::turnOff(const QString& reason) {
     if (!isOn()) return;
-    offReason_ = shown(path_) + QStringLiteral(" cannot be written: ") + reason;
+    offReason_ = shownPath(path_) + QStringLiteral(" cannot be written: ") + reason;
     file_.close();
 }
 

@@ -24,6 +24,11 @@ enum class Kind : std::uint8_t {
     Dropped = 7,      // the mark that the write of entry `seq` never happened, or was put back
 };
 
+// Whether an entry only marks how the write of another ended.
+inline bool isMark(Kind kind) {
+    return kind == Kind::Done || kind == Kind::Dropped;
+}
+
 struct Entry {
     Kind kind = Kind::RecordWrite;
     std::uint64_t seq = 0;  // for a mark: the entry it marks
