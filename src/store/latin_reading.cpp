@@ -86,4 +86,17 @@ Letters lettersOf(Script script, unsigned char byte, bool afterOmicron) {
     return latinLetters()[byte];
 }
 
+QByteArray latinReading(QByteArrayView field) {
+    QByteArray letters;
+    bool afterOmicron = false;
+    for (const char c : field) {
+        const auto byte = static_cast<unsigned char>(c);
+        const Letters l = lettersOf(Script::Latin, byte, afterOmicron);
+        letters += char(l.first);
+        if (l.second != 0) letters += char(l.second);
+        afterOmicron = isOmicron(byte);
+    }
+    return letters;
+}
+
 }  // namespace store

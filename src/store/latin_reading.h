@@ -5,6 +5,8 @@
 // "theodorakis" finds "Θεοδωράκης". One table of the code page's 256 bytes, each giving up to two
 // letters, prepared once.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 
 namespace store {
@@ -33,5 +35,8 @@ bool isUpsilon(unsigned char byte);
 // The letters of one byte of the text for a word of the given script, `afterOmicron` telling
 // whether the byte before it, in the same field, folds to ο.
 Letters lettersOf(Script script, unsigned char byte, bool afterOmicron);
+
+// A whole field's letters as a Latin word reads them, byte after byte.
+QByteArray latinReading(QByteArrayView field);
 
 }  // namespace store

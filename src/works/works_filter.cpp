@@ -29,17 +29,7 @@ constexpr int kRecordingEnd =
 // A text as a typed word is compared with it: folded for a Greek word, read in Latin letters for
 // a Latin one (quick_find/word_matcher.h reads the records' bytes the same way).
 QByteArray readingOf(QByteArrayView bytes, store::Script script) {
-    if (script == store::Script::Greek) return store::folded(bytes);
-    QByteArray letters;
-    bool afterOmicron = false;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const store::Letters l = store::lettersOf(store::Script::Latin, byte, afterOmicron);
-        letters += char(l.first);
-        if (l.second != 0) letters += char(l.second);
-        afterOmicron = store::isOmicron(byte);
-    }
-    return letters;
+    return script == store::Script::Greek ? store::folded(bytes) : store::latinReading(bytes);
 }
 
 // The words of a filter made ready: for the texts in memory, for the catalogue numbers of the

@@ -30,26 +30,12 @@ struct Pass {
     int batches = 0;
 };
 
-// A field as a Latin word reads it, one byte after the other: the plain reading the scan must agree
-// with.
-QByteArray latinReading(QByteArrayView field) {
-    QByteArray letters;
-    bool afterOmicron = false;
-    for (char c : field) {
-        const auto byte = static_cast<unsigned char>(c);
-        const store::Letters l = store::lettersOf(store::Script::Latin, byte, afterOmicron);
-        letters += char(l.first);
-        if (l.second != 0) letters += char(l.second);
-        afterOmicron = store::isOmicron(byte);
-    }
-    return letters;
-}
-
+// The plain reading, a field byte after byte, that the scan must agree with.
 bool plainlyMatches(const std::vector<quick_find::Word>& words, const store::OpusRecord& record) {
     const auto holds = [&record](const quick_find::Word& word, store::Field f) {
         const QByteArray reading = word.script == store::Script::Greek
                                        ? store::folded(record.field(f))
-                                       : latinReading(record.field(f));
+                                       : store::latinReading(record.field(f));
         return reading.contains(word.letters);
     };
     for (const quick_find::Word& word : words) {
@@ -251,7 +237,7 @@ void QuickFindMatchingTest::agreesWithAPlainReading() {
             const bool greek =
                 pick(2) &&
                 store::isGreekLetter(store::foldByte(static_cast<unsigned char>(piece.front())));
-            const QByteArray reading = greek ? store::folded(piece) : latinReading(piece);
+            const QByteArray reading = greek ? store::folded(piece) : store::latinReading(piece);
             const int from = pick(reading.size());
             typed << store::fromDisk(reading.mid(from, 1 + pick(reading.size() - from)));
         }
