@@ -32,6 +32,61 @@ bool isTornBetween(QByteArrayView now, QByteArrayView before, QByteArrayView aft
     return true;
 }
 
+// How a change cut short was settled: it stands, it was taken back, or the file shows neither
+// and was changed by something else.
+enum class Settled { Done, Dropped, Foreign };
+
+// A record write: the record holds the new bytes (it stands), the old ones (it never began) or
+// a mix of the two, put back as it was.
+Settled settleRecordWrite(const Entry& e, const QString& file, QStringList& messages) {
+    const qint64 offset = qint64(e.opus - 1) * store::kRecordLength;
+    QByteArray bytes = readBytes(file, offset, store::kRecordLength);
+    bytes.append(QByteArray(store::kRecordLength - bytes.size(), ' '));
+    if (bytes == e.after) return Settled::Done;
+    if (bytes == e.before) return Settled::Dropped;
+    if (!isTornBetween(bytes, e.before, e.after) || !writeBytes(file, offset, e.before))
+        return Settled::Foreign;
+    messages << QStringLiteral(
+                    "Opus Number %1 was being saved when Sonvella stopped; it was put back as it "
+                    "was.")
+                    .arg(common::numberText(e.opus));
+    return Settled::Dropped;
+}
+
+// A change of the file's length: a truncation either happened or not; an append of one record
+// or one name written whole stands, and anything else is cut back to the old length.
+Settled settleLengthChange(const Entry& e, const QString& file, qint64 length,
+                           QStringList& messages) {
+    if (e.kind == Kind::Truncate) {
+        if (length == e.newLength) return Settled::Done;
+        if (length == e.oldLength) return Settled::Dropped;
+        return Settled::Foreign;
+    }
+    if (length < e.oldLength || length > e.newLength) return Settled::Foreign;
+    if (!e.after.isEmpty() && length == e.newLength &&
+        readBytes(file, e.newLength - e.after.size(), e.after.size()) == e.after)
+        return Settled::Done;
+    if (length == e.oldLength) return Settled::Dropped;
+    if (!cutBack(file, e.oldLength)) return Settled::Foreign;
+    if (e.kind == Kind::ListAppend) {
+        messages << QStringLiteral(
+                        "A name was being added to %1 when Sonvella stopped; it was taken back.")
+                        .arg(e.listFile);
+    } else if (e.records > 1 || e.after.isEmpty()) {
+        const std::int64_t records =
+            store::roundedRecordCount(length) - store::roundedRecordCount(e.oldLength);
+        messages << QStringLiteral(
+                        "An import from CSV did not finish; the %1 records it had added were "
+                        "removed.")
+                        .arg(records);
+    } else {
+        messages << QStringLiteral(
+                        "Opus Number %1 was being added when Sonvella stopped; it was taken back.")
+                        .arg(common::numberText(e.opus));
+    }
+    return Settled::Dropped;
+}
+
 }  // namespace
 
 // --- Opening --------------------------------------------------------------------------------
@@ -144,79 +199,36 @@ void Journal::settlePending(Opening& opening) {
                              ? collectionPath_
                              : QFileInfo(collectionPath_).dir().filePath(e.listFile);
     const store::FileState now = store::fileStateOf(file);
-    const auto mark = [&](Kind kind) {
-        Entry m;
-        m.kind = kind;
-        m.seq = e.seq;
-        m.file = store::fileStateOf(file);
-        if (openForWriting() && append(m, true)) index(m, 0, 0);
-    };
     if (!now.sameFile(e.file)) {
         setAside(QStringLiteral(".old"));
         opening.statusNote = QStringLiteral(
             "The collection was replaced outside Sonvella: its change history starts anew.");
         return;
     }
+    Settled settled = Settled::Foreign;
     switch (e.kind) {
-        case Kind::RecordWrite: {
-            const qint64 offset = qint64(e.opus - 1) * store::kRecordLength;
-            QByteArray bytes = readBytes(file, offset, store::kRecordLength);
-            bytes.append(QByteArray(store::kRecordLength - bytes.size(), ' '));
-            if (bytes == e.after) return mark(Kind::Done);
-            if (bytes == e.before) return mark(Kind::Dropped);
-            if (!isTornBetween(bytes, e.before, e.after) || !writeBytes(file, offset, e.before)) {
-                setAside(QStringLiteral(".old"));
-                opening.statusNote = QStringLiteral(
-                    "The collection was changed outside Sonvella: its change history starts "
-                    "anew.");
-                return;
-            }
-            opening.messages << QStringLiteral(
-                                    "Opus Number %1 was being saved when Sonvella stopped; it "
-                                    "was put back as it was.")
-                                    .arg(common::numberText(e.opus));
-            return mark(Kind::Dropped);
-        }
-        case Kind::Truncate:
-            if (now.length == e.newLength) return mark(Kind::Done);
-            if (now.length == e.oldLength) return mark(Kind::Dropped);
+        case Kind::RecordWrite:
+            settled = settleRecordWrite(e, file, opening.messages);
             break;
+        case Kind::Truncate:
         case Kind::Append:
-        case Kind::ListAppend: {
-            if (now.length < e.oldLength || now.length > e.newLength) break;
-            // One record or a name, written whole: it stands; anything else goes.
-            if (!e.after.isEmpty() && now.length == e.newLength &&
-                readBytes(file, e.newLength - e.after.size(), e.after.size()) == e.after)
-                return mark(Kind::Done);
-            if (now.length > e.oldLength && !cutBack(file, e.oldLength)) break;
-            if (now.length > e.oldLength) {
-                const std::int64_t records =
-                    store::roundedRecordCount(now.length) - store::roundedRecordCount(e.oldLength);
-                if (e.kind == Kind::ListAppend) {
-                    opening.messages << QStringLiteral(
-                                            "A name was being added to %1 when Sonvella "
-                                            "stopped; it was taken back.")
-                                            .arg(e.listFile);
-                } else if (e.records > 1 || e.after.isEmpty()) {
-                    opening.messages << QStringLiteral(
-                                            "An import from CSV did not finish; the %1 records "
-                                            "it had added were removed.")
-                                            .arg(records);
-                } else {
-                    opening.messages << QStringLiteral(
-                                            "Opus Number %1 was being added when Sonvella "
-                                            "stopped; it was taken back.")
-                                            .arg(common::numberText(e.opus));
-                }
-            }
-            return mark(Kind::Dropped);
-        }
+        case Kind::ListAppend:
+            settled = settleLengthChange(e, file, now.length, opening.messages);
+            break;
         default:
             return;
     }
-    setAside(QStringLiteral(".old"));
-    opening.statusNote = QStringLiteral(
-        "The collection was changed outside Sonvella: its change history starts anew.");
+    if (settled == Settled::Foreign) {
+        setAside(QStringLiteral(".old"));
+        opening.statusNote = QStringLiteral(
+            "The collection was changed outside Sonvella: its change history starts anew.");
+        return;
+    }
+    Entry m;
+    m.kind = settled == Settled::Done ? Kind::Done : Kind::Dropped;
+    m.seq = e.seq;
+    m.file = store::fileStateOf(file);
+    if (openForWriting() && append(m, true)) index(m, 0, 0);
 }
 
 void Journal::checkCollection(Opening& opening) {
