@@ -26,6 +26,22 @@ QString listPath(const QString& collectionPath, const QString& file) {
     return QFileInfo(collectionPath).dir().filePath(file);
 }
 
+// The entry that takes an append back by cutting its file, now `state`, back to its old length.
+Entry cutBackEntry(const Entry& change, const QString& command, const QDateTime& time,
+                   const store::FileState& state) {
+    Entry cut;
+    cut.kind = Kind::Truncate;
+    cut.command = command;
+    cut.time = time;
+    cut.opus = change.opus;
+    cut.listFile = change.listFile;
+    cut.undoes = change.seq;
+    cut.file = state;
+    cut.oldLength = change.newLength;
+    cut.newLength = change.oldLength;
+    return cut;
+}
+
 }  // namespace
 
 void RecordWindow::openHistory() {
@@ -156,17 +172,8 @@ bool RecordWindow::takeBackAppend(const Entry& change) {
                           Icon::Exclamation);
             return false;
         }
-        Entry cut;
-        cut.kind = Kind::Truncate;
-        cut.command = command_;
-        cut.time = services_.clock.now();
-        cut.opus = change.opus;
-        cut.undoes = change.seq;
-        cut.file = file_.state();
-        cut.oldLength = change.newLength;
-        cut.newLength = change.oldLength;
         journal_.record(
-            cut,
+            cutBackEntry(change, command_, services_.clock.now(), file_.state()),
             [&] {
                 file_.truncate(change.oldLength);
                 return std::uint64_t(0);
@@ -195,15 +202,8 @@ bool RecordWindow::takeBackListAppend(const Entry& change) {
                       Icon::Exclamation);
         return false;
     }
-    Entry cut;
-    cut.kind = Kind::Truncate;
-    cut.command = command_;
-    cut.time = services_.clock.now();
-    cut.listFile = change.listFile;
-    cut.undoes = change.seq;
-    cut.file = store::fileStateOf(path);
-    cut.oldLength = change.newLength;
-    cut.newLength = change.oldLength;
+    const Entry cut =
+        cutBackEntry(change, command_, services_.clock.now(), store::fileStateOf(path));
     try {
         journal_.record(
             cut,
