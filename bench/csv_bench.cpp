@@ -39,7 +39,7 @@ public:
     QString input(const QString&, const QString&, const QString&) override { return {}; }
     QString openFile(const platform::FileDialog&) override { return {}; }
     QString saveFile(const platform::FileDialog&) override { return savePath; }
-    QString folder(const QString&, const QString&) override { return {}; }
+    QString folder(const QString&, const QString&, FolderChoice) override { return {}; }
     int choose(const QString&, const QString&, const QStringList&) override { return -1; }
     void beep() override {}
 };

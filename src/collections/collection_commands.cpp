@@ -56,8 +56,9 @@ void openFolder(RecordWindow& window, const QString& folder, const QString& comm
 
 void mnuNewCollection(RecordWindow& window, const QStringList& starterFolders) {
     platform::Dialogs& dialogs = window.dialogs();
-    const QString folder = dialogs.folder(
-        QStringLiteral("New Collection - choose an empty or new folder"), QDir::homePath());
+    const QString folder =
+        dialogs.folder(QStringLiteral("New Collection - choose an empty or new folder"),
+                       QDir::homePath(), platform::Dialogs::FolderChoice::NewAllowed);
     if (folder.isEmpty()) return;
     const auto starter = std::find_if(starterFolders.begin(), starterFolders.end(),
                                       [](const QString& f) { return QDir(f).exists(); });
@@ -71,7 +72,8 @@ void mnuNewCollection(RecordWindow& window, const QStringList& starterFolders) {
 
 void mnuOpenCollection(RecordWindow& window) {
     const QString folder = window.dialogs().folder(
-        QStringLiteral("Open Collection - choose the folder of a collection"), QDir::currentPath());
+        QStringLiteral("Open Collection - choose the folder of a collection"), QDir::currentPath(),
+        platform::Dialogs::FolderChoice::Existing);
     if (folder.isEmpty()) return;
     openFolder(window, folder, QStringLiteral("Open Collection..."));
 }

@@ -38,8 +38,12 @@ public:
     // File dialogs; the empty text when the user cancelled.
     virtual QString openFile(const FileDialog& dialog) = 0;
     virtual QString saveFile(const FileDialog& dialog) = 0;
-    // Asks for a folder, starting in `startFolder`; the empty text when the user cancelled.
-    virtual QString folder(const QString& title, const QString& startFolder) = 0;
+    // Asks for a folder, starting in `startFolder`; the empty text when the user cancelled. A
+    // folder that is to be made (`NewAllowed`) may be typed as a name that does not exist yet,
+    // in a folder that does; the caller makes it.
+    enum class FolderChoice { Existing, NewAllowed };
+    virtual QString folder(const QString& title, const QString& startFolder,
+                           FolderChoice choice) = 0;
     // A question answered by one of `choices` (button captions) or Cancel: the index of the
     // choice, -1 for Cancel and Esc.
     virtual int choose(const QString& title, const QString& text, const QStringList& choices) = 0;

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,6 +48,30 @@ std::vector<QMessageBox::StandardButton> qtButtons(Buttons buttons) {
     }
     return {QMessageBox::Ok};
 }
+
+// Qt's folder dialog, which refuses a name that does not exist ("Directory not found."); one
+// that allows a new folder takes such a name too when the folder it stands in exists, so that a
+// new folder can be typed as well as made with the dialog's own button.
+class FolderDialog : public QFileDialog {
+public:
+    FolderDialog(QWidget* parent, const QString& title, const QString& startFolder, bool newAllowed)
+        : QFileDialog(parent, title, startFolder), newAllowed_(newAllowed) {
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly);
+    }
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (newAllowed_ && !chosen.isEmpty()) {
+            const QFileInfo folder(chosen.constFirst());
+            if (!folder.exists() && folder.dir().exists()) return QDialog::accept();
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    bool newAllowed_;
+};
 
 }  // namespace
 
@@ -102,8 +128,11 @@ QString QtDialogs::saveFile(const FileDialog& dialog) {
                                         dialog.initialFile, dialog.filter);
 }
 
-QString QtDialogs::folder(const QString& title, const QString& startFolder) {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+QString QtDialogs::folder(const QString& title, const QString& startFolder, FolderChoice choice) {
+    FolderDialog dialog(QApplication::activeWindow(), title, startFolder,
+                        choice == FolderChoice::NewAllowed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }
 
 int QtDialogs::choose(const QString& title, const QString& text, const QStringList& choices) {

@@ -11,7 +11,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const FileDialog& dialog) override;
     QString saveFile(const FileDialog& dialog) override;
-    QString folder(const QString& title, const QString& startFolder) override;
+    QString folder(const QString& title, const QString& startFolder, FolderChoice choice) override;
     int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void beep() override;
 };

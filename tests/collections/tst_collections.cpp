@@ -16,6 +16,7 @@
 #include "support/window_test.h"
 
 using platform::Icon;
+using FolderChoice = platform::Dialogs::FolderChoice;
 using store::Field;
 
 namespace {
@@ -47,7 +48,7 @@ void CollectionsTest::newMakesAnEmptyCollectionAndOpensIt() {
     session_.sortState = 2;  // re-sorted in this run: not the new collection
     w_->typeInto(record::txtOno, QStringLiteral("Typed before leaving"));
     const QString folder = dir_->path("Mine/New");  // not there yet
-    dialogs_.expectFolder(kNewTitle, QDir::homePath(), folder);
+    dialogs_.expectFolder(kNewTitle, QDir::homePath(), folder, FolderChoice::NewAllowed);
 
     collections::mnuNewCollection(*w_, {dir_->path("no such folder"), kStarter});
 
@@ -77,7 +78,7 @@ void CollectionsTest::newRefusesAFolderInUse() {
     const QString folder = dir_->path("Busy");
     QVERIFY(QDir().mkpath(folder));
     dir_->write("Busy/notes.txt", "mine");
-    dialogs_.expectFolder(kNewTitle, QDir::homePath(), folder);
+    dialogs_.expectFolder(kNewTitle, QDir::homePath(), folder, FolderChoice::NewAllowed);
     dialogs_.expectMessage("Sonvella 4.0",
                            QDir::toNativeSeparators(folder) +
                                " is not empty: a new collection needs a folder of its own.",

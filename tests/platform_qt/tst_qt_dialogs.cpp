@@ -5,10 +5,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -43,6 +46,8 @@ private slots:
     void anInputBoxRefusesWhatTheCodePageCannotStore();
     void aChoiceAnswersWithTheButtonClickedOrEsc_data();
     void aChoiceAnswersWithTheButtonClickedOrEsc();
+    void aNewFolderMayBeTypedWhereOneIsToBeMade_data();
+    void aNewFolderMayBeTypedWhereOneIsToBeMade();
 };
 
 void QtDialogsTest::messagesShowTheirTextAsItStands() {
@@ -114,6 +119,44 @@ void QtDialogsTest::aChoiceAnswersWithTheButtonClickedOrEsc() {
         QStringLiteral("Sonvella 4.0"), QStringLiteral("Remove which covers of No0001?"),
         {QStringLiteral("Front"), QStringLiteral("Back"), QStringLiteral("Both")});
     QCOMPARE(chosen, answer);
+}
+
+void QtDialogsTest::aNewFolderMayBeTypedWhereOneIsToBeMade_data() {
+    QTest::addColumn<bool>("newAllowed");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("new, in a folder that exists") << true << "Fresh" << true;
+    QTest::newRow("new, in a folder that does not") << true << "None/Fresh" << false;
+    QTest::newRow("an existing folder asked for") << false << "Fresh" << false;
+}
+
+void QtDialogsTest::aNewFolderMayBeTypedWhereOneIsToBeMade() {
+    QFETCH(bool, newAllowed);
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QTimer::singleShot(0, [typed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        // A refusal is a message box over the dialog: closed, then the dialog is cancelled.
+        QTimer::singleShot(200, [dialog] {
+            if (auto* refusal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                refusal->done(QMessageBox::Ok);
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        });
+        edit->setFocus();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    const auto choice = newAllowed ? platform::Dialogs::FolderChoice::NewAllowed
+                                   : platform::Dialogs::FolderChoice::Existing;
+    const QString chosen =
+        platform::QtDialogs().folder(QStringLiteral("New Collection"), dir.path(), choice);
+    QCOMPARE(chosen, taken ? dir.filePath(typed) : QString());
+    QVERIFY(!QFileInfo::exists(dir.filePath(typed)));  // the dialog makes nothing
 }
 
 QTEST_MAIN(QtDialogsTest)

@@ -87,9 +87,12 @@ ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& title, const QSt
 }
 
 ScriptedDialogs& ScriptedDialogs::expectFolder(const QString& title, const QString& startFolder,
-                                               const QString& answer) {
-    queue_.push_back(
-        {.kind = Kind::Folder, .title = title, .initial = startFolder, .typed = answer});
+                                               const QString& answer, FolderChoice choice) {
+    queue_.push_back({.kind = Kind::Folder,
+                      .title = title,
+                      .initial = startFolder,
+                      .typed = answer,
+                      .folderChoice = choice});
     return *this;
 }
 
@@ -200,12 +203,13 @@ QString ScriptedDialogs::saveFile(const platform::FileDialog& d) {
     return e->typed;
 }
 
-QString ScriptedDialogs::folder(const QString& title, const QString& startFolder) {
+QString ScriptedDialogs::folder(const QString& title, const QString& startFolder,
+                                FolderChoice choice) {
     const QString shown =
         QStringLiteral("folder %1 from %2").arg(visible(title), visible(startFolder));
     const Expected* e = next(Kind::Folder, shown);
     if (!e) return {};
-    if (e->title != title || e->initial != startFolder) {
+    if (e->title != title || e->initial != startFolder || e->folderChoice != choice) {
         fail(QStringLiteral("folder dialog differs, expected %1 from %2")
                  .arg(visible(e->title), visible(e->initial)));
     }

@@ -28,7 +28,8 @@ public:
     ScriptedDialogs& expectSaveFile(const QString& title, const QString& filter,
                                     const QString& initialFile, const QString& answer);
     ScriptedDialogs& expectFolder(const QString& title, const QString& startFolder,
-                                  const QString& answer);
+                                  const QString& answer,
+                                  FolderChoice choice = FolderChoice::Existing);
     // A choice box; `answer` is the index of the choice taken, -1 for Cancel.
     ScriptedDialogs& expectChoice(const QString& title, const QString& text,
                                   const QStringList& choices, int answer);
@@ -47,7 +48,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const platform::FileDialog& dialog) override;
     QString saveFile(const platform::FileDialog& dialog) override;
-    QString folder(const QString& title, const QString& startFolder) override;
+    QString folder(const QString& title, const QString& startFolder, FolderChoice choice) override;
     int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void beep() override;
 
@@ -64,6 +65,7 @@ private:
         Answer answer = Answer::Ok;
         QString typed{};  // the answer typed or chosen; a choice box's captions
         int choice = -1;
+        FolderChoice folderChoice = FolderChoice::Existing;
         std::function<void()> whileShown{};
     };
 
