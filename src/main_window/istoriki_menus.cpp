@@ -117,7 +117,7 @@ void FrmIstoriki::fillRecentCollections(QMenu* menu) {
     menu->clear();
     const QStringList folders = collections::RecentCollections().folders();
     for (int i = 0; i < folders.size(); ++i) {
-        const QString folder = folders[i];
+        const QString& folder = folders[i];
         QString caption = QDir::toNativeSeparators(folder);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));

@@ -64,7 +64,7 @@ public:
         const QStringList chosen = selectedFiles();
         if (newAllowed_ && !chosen.isEmpty()) {
             const QFileInfo folder(chosen.constFirst());
-            if (!folder.exists() && folder.dir().exists()) return QDialog::accept();
+            if (!folder.exists() && folder.dir().exists()) return done(QDialog::Accepted);
         }
         QFileDialog::accept();
     }
